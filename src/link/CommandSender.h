@@ -1,0 +1,41 @@
+#pragma once
+// One operation per command keyword. Each formats its line and hands it to the link in
+// use: serial when a switcher answered on a COM port, else TCP when connected, else the
+// line is dropped without a word. Callers are never told whether it was answered.
+#include <string>
+
+#include "link/Exchanges.h"
+
+namespace vx {
+
+class CommandSender {
+public:
+    CommandSender(LinkContext& ctx, Exchanges& exchanges) : c_(ctx), x_(exchanges) {}
+
+    void SendIpConfig(int a, int b, int c, int d);
+    void SendRouteTemp(int output, int input);
+    void SendTake();
+    void SendCancelTake();
+    void SendReclock(int output, int on);
+    void SendVIState(int on);
+    void SendFrontPanelLock(int on);
+    void SendSystemSave();
+    void SendSystemRecall();
+    void SendReset();
+    void SendFactoryReset();
+    void SendClearAll();
+    void SendPresetRecall(int preset, int mode);
+    void SendPresetStore(int preset);
+    void SendGroupClear(int group);
+    void SendGroupAdd(int group, int output, int input);
+    void SendGroupDelete(int group, int output, int input);
+
+private:
+    enum class OverTcp { Command, Send };
+    void Dispatch(const std::string& line, OverTcp tcp, bool resetWait = false);
+
+    LinkContext& c_;
+    Exchanges& x_;
+};
+
+}  // namespace vx

@@ -1,0 +1,43 @@
+#pragma once
+// State of the link layer, shared by the exchanges, the transports and connection management.
+#include <array>
+#include <cstdint>
+
+namespace vx {
+
+inline constexpr int CommandLineSize = 250;
+inline constexpr int ReplyBufferSize = 5200;
+inline constexpr int SocketChunkSize = 100;
+inline constexpr int SocketChunkCount = 100;
+inline constexpr int NormalWaitTicks = 80;
+inline constexpr int ProbeWaitTicks = 10;
+inline constexpr int ResetWaitTicks = 810;
+
+// The protocol's time limits. The product uses these values; tests shorten them.
+struct LinkLimits {
+    int TickMs = 55;              // one tick of the serial prompt wait
+    int StreamTimeoutMs = 5000;   // every TCP stream wait and read
+    int QueryPauseMs = 100;       // pause before a TCP query and after a parse failure
+};
+
+struct LinkState {
+    LinkLimits Limits;
+    bool SerialLinkActive = false;
+    bool EthernetConnecting = false;
+    bool ConnectAborted = false;
+    char PromptChar = '#';
+    int SerialWaitTicks = NormalWaitTicks;
+    std::array<char, CommandLineSize> CommandLine{};  // NUL-terminated
+    std::array<std::uint8_t, ReplyBufferSize> ReplyBuffer{};
+    int ReplyWritePos = 0;
+    int ReplyMinLength = 0;
+    bool ReplyPending = false;
+    bool ReplyFailed = false;
+    std::array<std::uint8_t, SocketChunkSize * SocketChunkCount> SocketReadArea{};
+
+    LinkState() = default;
+    LinkState(const LinkState&) = delete;
+    LinkState& operator=(const LinkState&) = delete;
+};
+
+}  // namespace vx

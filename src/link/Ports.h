@@ -1,0 +1,111 @@
+#pragma once
+// The narrow services through which the core reaches the outside world.
+// The Qt side implements them; tests use fakes.
+#include <cstddef>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace vx {
+
+// An error raised by the serial-port or TCP client service, with the text to show.
+struct LinkError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Notifications of the serial-port service. Delivered while events are processed
+// (or from inside Open/Close, as a real port may do).
+struct SerialPortListener {
+    virtual ~SerialPortListener() = default;
+    virtual void PortOpened() = 0;
+    virtual void PortClosed() = 0;
+    virtual void DataAvailable(std::size_t count) = 0;
+};
+
+struct SerialPortService {
+    virtual ~SerialPortService() = default;
+    virtual void SetListener(SerialPortListener* listener) = 0;
+    // True when COM n exists and can be opened now; a port in use (also by us) is unavailable.
+    virtual bool IsAvailable(int n) = 0;
+    virtual void SelectPort(int n) = 0;
+    virtual int PortNumber() const = 0;
+    virtual void Open() = 0;  // throws LinkError when the port cannot be opened
+    virtual void Close() = 0;
+    virtual bool IsOpen() const = 0;
+    virtual void SetBaud(int baud) = 0;
+    virtual void SetHardwareFlowControl(bool useRts, bool requireCts) = 0;
+    virtual std::uint16_t OutputFree() const = 0;
+    virtual void Write(std::string_view text) = 0;
+    virtual void FlushInput() = 0;
+    // Blocking read of one byte, without processing events: the byte, or -1 when
+    // nothing came within timeoutMs. Throws LinkError when the port fails.
+    virtual int ReadByte(int timeoutMs) = 0;
+    // Block read of up to max bytes already received; returns the number read.
+    virtual std::size_t Read(std::uint8_t* dst, std::size_t max) = 0;
+    virtual void SetLineMonitoring(bool on) = 0;
+};
+
+enum class SocketErrorKind { General, Send, Receive, Connect, Disconnect, Other };
+
+struct TcpClientListener {
+    virtual ~TcpClientListener() = default;
+    virtual void Connected() = 0;
+    virtual void Disconnected() = 0;
+    virtual void Error(SocketErrorKind kind) = 0;  // always handled by the listener
+};
+
+struct TcpClientService {
+    virtual ~TcpClientService() = default;
+    virtual void SetListener(TcpClientListener* listener) = 0;
+    virtual void SetRemote(const std::string& address, int port) = 0;
+    virtual void Open() = 0;  // starts connecting; may throw LinkError
+    virtual void Close() = 0;
+    virtual bool IsActive() const = 0;
+    virtual void Send(std::string_view text) = 0;  // may throw LinkError
+    // Stream operations; they block without processing events.
+    virtual bool WaitForData(int timeoutMs) = 0;
+    // Reads up to max bytes, waiting up to timeoutMs for the first; 0 on time-out or end.
+    virtual std::size_t Read(std::uint8_t* dst, std::size_t max, int timeoutMs) = 0;
+};
+
+// Millisecond clock and the short pause of the queries.
+struct Clock {
+    virtual ~Clock() = default;
+    virtual std::int64_t NowMs() = 0;
+    virtual void SleepMs(int ms) = 0;
+};
+
+// The user-interface event loop, for the waits that keep the window alive.
+struct EventPump {
+    virtual ~EventPump() = default;
+    virtual void ProcessEvents() = 0;  // handle what is pending, then return
+    virtual void WaitForEvents() = 0;  // sleep until at least one event was handled
+};
+
+// A single-shot watchdog (Timer1): Start arms it, Stop disarms it; when it fires the
+// owner calls the core's handler.
+struct Watchdog {
+    virtual ~Watchdog() = default;
+    virtual void Start() = 0;
+    virtual void Stop() = 0;
+};
+
+// Modal boxes the operator acknowledges.
+struct Prompter {
+    virtual ~Prompter() = default;
+    virtual void ShowMessage(const std::string& text) = 0;
+    virtual void ShowMessage(const std::string& text, const std::string& caption) = 0;
+    virtual bool AskYesNo(const std::string& text, const std::string& caption) = 0;
+};
+
+// The parts of the main window that the link layer drives.
+struct LinkView {
+    virtual ~LinkView() = default;
+    virtual void ShowStatus(const std::string& text) = 0;
+    virtual void SetPageControlEnabled(bool on) = 0;
+    virtual bool IsHourglass() const = 0;
+    virtual void SetHourglass(bool on) = 0;
+};
+
+}  // namespace vx

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test.
+#   ./test.sh             normal build in build/
+#   ./test.sh --sanitize  AddressSanitizer + UndefinedBehaviorSanitizer build in build-asan/
+set -euo pipefail
+cd "$(dirname "$0")"
+./scripts/install-deps.sh
+
+build_dir=build
+flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+if [ "${1:-}" = "--sanitize" ]; then
+  build_dir=build-asan
+  flags=(-DCMAKE_BUILD_TYPE=Debug -DVX_SANITIZE=ON)
+  export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+  export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+  export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+fi
+cmake -S . -B "$build_dir" "${flags[@]}" >/dev/null
+cmake --build "$build_dir" -j"$(nproc)"
+export QT_QPA_PLATFORM=offscreen
+cd "$build_dir"
+ctest --output-on-failure -j2 --timeout 300
