@@ -86,7 +86,7 @@ TEST(SerialWriteTest, FullOutputBufferRefusesTheLineWithAMessage) {
     rig.ConnectAnsweringSerial();
     rig.serial.outputFree = 6;  // "TAKE 1\r" is 7 bytes; free space must exceed the length
     rig.sender.SendTake();
-    EXPECT_EQ(rig.serial.written, "\r\r") << "the command is dropped; the bare returns still follow";
+    EXPECT_EQ(rig.serial.written, "\r") << "the command is dropped; a bare return follows";
     ASSERT_FALSE(rig.prompts.messages.empty());
     EXPECT_EQ(rig.prompts.messages[0],
               "Error! RS-232 communication port output buffer overflow. Please resend command.");
