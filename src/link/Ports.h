@@ -3,6 +3,7 @@
 // The Qt side implements them; tests use fakes.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -83,10 +84,11 @@ struct EventPump {
     virtual void WaitForEvents() = 0;  // sleep until at least one event was handled
 };
 
-// A single-shot watchdog (Timer1): Start arms it, Stop disarms it; when it fires the
-// owner calls the core's handler.
+// The communication watchdog (Timer1): Start arms it, Stop disarms it; when it fires
+// while events are processed it calls the handler the link layer installed.
 struct Watchdog {
     virtual ~Watchdog() = default;
+    virtual void SetHandler(std::function<void()> handler) = 0;
     virtual void Start() = 0;
     virtual void Stop() = 0;
 };

@@ -117,8 +117,14 @@ private:
 
 class FakeWatchdog : public Watchdog {
 public:
+    void SetHandler(std::function<void()> h) override { handler = std::move(h); }
     void Start() override { running = true, ++starts; }
     void Stop() override { running = false; }
+    // Fires as the real timer would: only while armed.
+    void Fire() {
+        if (running && handler) handler();
+    }
+    std::function<void()> handler;
     bool running = false;
     int starts = 0;
 };
