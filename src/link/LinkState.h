@@ -30,6 +30,9 @@ struct LinkState {
     std::array<char, CommandLineSize> CommandLine{};  // NUL-terminated
     std::array<std::uint8_t, ReplyBufferSize> ReplyBuffer{};
     int ReplyWritePos = 0;
+    // Bytes of the last status answer that really arrived in ReplyBuffer (the collectors
+    // set it), so a parser never takes stale bytes of an earlier answer for payload.
+    int ReplyLength = 0;
     int ReplyMinLength = 0;
     bool ReplyPending = false;
     bool ReplyFailed = false;
