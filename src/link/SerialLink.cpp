@@ -1,0 +1,162 @@
+#include "link/SerialLink.h"
+
+#include <algorithm>
+#include <array>
+
+namespace vx {
+
+std::string PortBusyText(int n) {
+    return "Note: COM Port #" + std::to_string(n) + " is not responding/being used by another application.";
+}
+
+std::string PortNotRespondingText(int n) {
+    return "Note: COM Port #" + std::to_string(n) + " is not responding.";
+}
+
+void SerialLink::Attach() {
+    c_.Serial.SetListener(this);
+    c_.Timer1.SetHandler([this] { Timer1Timer(); });
+}
+
+template <class Done>
+void SerialLink::WaitWithWatchdog(Done done) {
+    WatchdogRun watchdog(c_.Timer1);
+    while (!done()) c_.Events.WaitForEvents();
+}
+
+int SerialLink::ProbeSerialPort(int n) {
+    int result = ProbeNoPrompt;
+    if (!c_.Serial.IsAvailable(n)) return ProbeUnavailable;
+    if (c_.Serial.IsOpen()) {
+        c_.Serial.Close();
+        c_.Link.ReplyFailed = false;
+        WaitWithWatchdog([this] { return !c_.Model.SerialPortOpen || c_.Link.ReplyFailed; });
+    }
+    c_.Serial.SelectPort(n);
+    if (!c_.Model.SerialPortOpen) {
+        try {
+            c_.Serial.Open();
+        } catch (const LinkError&) {
+            c_.Prompts.ShowMessage(PortBusyText(n));
+            return ProbeOpenFailed;
+        }
+        c_.Link.ReplyFailed = false;
+        WaitWithWatchdog([this] { return c_.Model.SerialPortOpen || c_.Link.ReplyFailed; });
+    }
+    // A port that never opened (the watchdog has said so) must not be tested: the prompt
+    // wait counts a closed port as answered.
+    if (!c_.Serial.IsOpen()) return ProbeOpenFailed;
+    return TestForPrompt(n, result) ? ProbeAnswered : result;
+}
+
+bool SerialLink::TestForPrompt(int n, int& result) {
+    try {
+        return x_.SerialSendWaitPrompt(line::BareReturn) || x_.SerialSendWaitPrompt(line::BareReturn);
+    } catch (const LinkError&) {
+        c_.Prompts.ShowMessage(PortNotRespondingText(n));
+        result = ProbePortFailed;
+        return false;
+    }
+}
+
+int SerialLink::ConnectSerial(int n) {
+    c_.View.SetPageControlEnabled(false);
+    HourglassScope hourglass(c_.View);
+    c_.Link.SerialWaitTicks = ProbeWaitTicks;
+    struct Restore {
+        LinkContext& c;
+        ~Restore() {
+            c.Link.SerialWaitTicks = NormalWaitTicks;
+            c.View.SetPageControlEnabled(true);
+        }
+    } restore{c_};
+
+    bool answered = false;
+    if (n == 0) {
+        for (int port = 1; port <= 4 && !answered; ++port) answered = ProbeSerialPort(port) == ProbeAnswered;
+    } else if (n >= 1 && n <= 4) {
+        answered = ProbeSerialPort(n) == ProbeAnswered;
+    }
+    if (answered) {
+        const std::string number = std::to_string(c_.Serial.PortNumber());
+        c_.View.ShowStatus(EstablishedText + number);
+        view_.SetComNumberText(number);
+        return 1;
+    }
+    if (c_.Serial.IsOpen()) c_.Serial.Close();
+    view_.SetComNumberText(NoComNumberText);
+    return -1;
+}
+
+void SerialLink::SetSerialLinkActive(bool on) {
+    c_.Link.SerialLinkActive = on;
+    c_.Serial.SetLineMonitoring(on);
+}
+
+void SerialLink::SerialQuery() {
+    auto& l = c_.Link;
+    if (!c_.Serial.IsOpen()) {
+        l.ReplyFailed = true;
+        return;
+    }
+    l.ReplyFailed = false;
+    l.ConnectAborted = false;
+    l.ReplyBuffer[0] = 0;
+    l.ReplyWritePos = 0;
+    l.ReplyLength = 0;
+    l.ReplyPending = true;
+    c_.Serial.FlushInput();
+    WatchdogRun watchdog(c_.Timer1);
+    x_.SerialWrite(x_.CommandText());
+    while (l.ReplyPending && !l.ReplyFailed) c_.Events.WaitForEvents();
+}
+
+void SerialLink::SerialReplyCollector(std::size_t count) {
+    auto& l = c_.Link;
+    if (!l.ReplyPending) return;  // left in the port until the next exchange flushes it
+    auto& buf = l.ReplyBuffer;
+    l.ReplyWritePos = std::clamp(l.ReplyWritePos, 0, ReplyBufferSize);
+    const std::size_t room = static_cast<std::size_t>(ReplyBufferSize - l.ReplyWritePos);
+    const std::size_t got = c_.Serial.Read(buf.data() + l.ReplyWritePos, std::min(count, room));
+    const int end = l.ReplyWritePos + static_cast<int>(got);
+    for (int p = l.ReplyWritePos; p < end; ++p) {
+        // The end is CR LF and the prompt after at least ReplyMinLength bytes: a # inside
+        // binary answer data comes earlier or without the CR LF before it.
+        if (buf[p] == static_cast<std::uint8_t>(l.PromptChar) && p >= l.ReplyMinLength && p >= 2 &&
+            buf[p - 1] == 0x0A && buf[p - 2] == 0x0D) {
+            l.ReplyLength = p + 1;
+            l.ReplyWritePos = 0;
+            l.ReplyPending = false;
+            return;
+        }
+        ++l.ReplyWritePos;
+    }
+    if (l.ReplyWritePos >= ReplyBufferSize) FailOversizeAnswer(count - got);
+}
+
+void SerialLink::FailOversizeAnswer(std::size_t unread) {
+    auto& l = c_.Link;
+    std::array<std::uint8_t, 256> scratch{};
+    while (unread > 0) {  // the rest of this answer is of no use
+        const std::size_t n = c_.Serial.Read(scratch.data(), std::min(unread, scratch.size()));
+        if (n == 0) break;
+        unread -= n;
+    }
+    l.ReplyBuffer.fill(0);  // no half answer for the parsers to take
+    l.ReplyWritePos = 0;
+    l.ReplyLength = 0;
+    l.ReplyPending = false;
+    l.ReplyFailed = true;
+    c_.View.ShowStatus(ReplyTooLongText);
+}
+
+void SerialLink::Timer1Timer() {
+    c_.Timer1.Stop();
+    const bool ethernet = c_.Link.EthernetConnecting || c_.Model.EthernetConnected;
+    c_.Prompts.ShowMessage(ethernet ? EthernetTimeoutText : SerialTimeoutText);
+    // Set only after the box is dismissed, so the waiting loop ends then.
+    c_.Link.ConnectAborted = true;
+    c_.Link.ReplyFailed = true;
+}
+
+}  // namespace vx
