@@ -1,0 +1,136 @@
+#include "EventLoop.h"
+
+#include <poll.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <vector>
+
+namespace vxsim {
+
+namespace {
+
+constexpr std::size_t MaxClients = 64;
+constexpr std::size_t MaxWaitingLines = 1000;
+constexpr Micros IdleWakeUp = 1'000'000;
+
+}  // namespace
+
+EventLoop::EventLoop(const SimOptions& options, TcpServer* server, PtyEnd* pty, Transcript& transcript)
+    : options_(options),
+      interpreter_(options.Identity),
+      responder_(options_, interpreter_),
+      server_(server),
+      pty_(pty),
+      transcript_(transcript) {
+    if (pty_) links_.emplace_back(pty_->Fd(), LinkKind::Serial, options_.Baud);
+}
+
+void EventLoop::Run(volatile std::sig_atomic_t* stop, const sigset_t* waitMask) {
+    std::vector<pollfd> fds;
+    std::vector<Link*> polled;
+    while (!*stop) {
+        Micros now = NowMicros();
+        ServeWaitingLines(now);
+        WriteDueAnswers(now);
+        DropDeadLinks();
+
+        fds.clear();
+        polled.clear();
+        if (server_) fds.push_back({server_->Fd(), POLLIN, 0});
+        for (Link& link : links_) {
+            short events = link.Closing ? 0 : POLLIN;
+            if (link.Out.WaitsForRoom()) events |= POLLOUT;
+            fds.push_back({link.Fd, events, 0});
+            polled.push_back(&link);
+        }
+        const Micros wait = std::max<Micros>(0, NextWakeUp(now) - now);
+        const timespec timeout{static_cast<time_t>(wait / 1'000'000),
+                               static_cast<long>(wait % 1'000'000) * 1000};
+        const int ready = ::ppoll(fds.data(), fds.size(), &timeout, waitMask);
+        if (ready < 0) continue;  // EINTR: a signal; the loop condition decides
+
+        now = NowMicros();
+        std::size_t i = 0;
+        if (server_ && (fds[i++].revents & POLLIN)) AcceptClients();
+        for (Link* link : polled) {
+            const short revents = fds[i++].revents;
+            if (revents & (POLLIN | POLLHUP | POLLERR)) Receive(*link, now);
+        }
+    }
+}
+
+void EventLoop::ServeWaitingLines(Micros now) {
+    // A resetting switcher hears lines but takes them up only when it is back.
+    for (Link& link : links_) {
+        while (now >= busyUntil_ && !link.Closing && !link.Waiting.empty()) {
+            ReceivedLine line = std::move(link.Waiting.front());
+            link.Waiting.pop_front();
+            responder_.Serve(link, line, now, busyUntil_);
+        }
+        if (link.Closing) link.Waiting.clear();
+    }
+}
+
+void EventLoop::WriteDueAnswers(Micros now) {
+    for (Link& link : links_) {
+        auto when = link.Out.NextWriteTime();
+        if (when && *when <= now) {
+            if (link.Kind == LinkKind::Serial) pty_->KeepRaw();
+            if (!link.Out.WriteDue(link.Fd, now)) {
+                // A TCP peer is gone; on the serial end the answer is lost like on a cut cable.
+                link.Dead = link.Kind == LinkKind::Tcp;
+                link.Out.Clear();
+            }
+        }
+        if (link.Closing && link.Out.Empty()) link.Dead = true;
+    }
+}
+
+void EventLoop::DropDeadLinks() {
+    links_.remove_if([](const Link& link) {
+        if (link.Dead) ::close(link.Fd);
+        return link.Dead;
+    });
+}
+
+void EventLoop::Receive(Link& link, Micros now) {
+    char buffer[4096];
+    const ssize_t n = ::read(link.Fd, buffer, sizeof buffer);
+    if (n < 0 && (errno == EAGAIN || errno == EINTR)) return;
+    if (n <= 0) {
+        // A TCP peer has gone. The serial end holds its own slave open and never ends.
+        if (link.Kind == LinkKind::Tcp) link.Dead = true;
+        return;
+    }
+    if (link.Kind == LinkKind::Serial) pty_->KeepRaw();
+    for (ReceivedLine& line : link.Lines.Feed(std::string_view(buffer, static_cast<std::size_t>(n)))) {
+        transcript_.Record(now, LinkName(link.Kind), line.Text, line.TooLong);
+        if (link.Waiting.size() < MaxWaitingLines) link.Waiting.push_back(std::move(line));
+    }
+    ServeWaitingLines(now);
+}
+
+void EventLoop::AcceptClients() {
+    for (int fd = server_->Accept(); fd >= 0; fd = server_->Accept()) {
+        const auto clients = std::count_if(links_.begin(), links_.end(),
+                                           [](const Link& l) { return l.Kind == LinkKind::Tcp; });
+        if (static_cast<std::size_t>(clients) >= MaxClients) {
+            ::close(fd);
+            continue;
+        }
+        links_.emplace_back(fd, LinkKind::Tcp, 0);
+    }
+}
+
+Micros EventLoop::NextWakeUp(Micros now) const {
+    Micros next = now + IdleWakeUp;
+    for (const Link& link : links_) {
+        if (auto when = link.Out.NextWriteTime()) next = std::min(next, *when);
+        if (!link.Waiting.empty() && !link.Closing) next = std::min(next, std::max(now, busyUntil_));
+    }
+    return next;
+}
+
+}  // namespace vxsim

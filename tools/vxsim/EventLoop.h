@@ -1,0 +1,45 @@
+#pragma once
+// The simulator's single thread: one poll() loop over the TCP server, its clients
+// and the serial end, all serving the one switcher state.
+#include <csignal>
+#include <list>
+#include <memory>
+
+#include "Interpreter.h"
+#include "Link.h"
+#include "Options.h"
+#include "PtyEnd.h"
+#include "Responder.h"
+#include "TcpServer.h"
+#include "Transcript.h"
+
+namespace vxsim {
+
+class EventLoop {
+public:
+    // The server and the serial end may be null when that link was not asked for.
+    EventLoop(const SimOptions& options, TcpServer* server, PtyEnd* pty, Transcript& transcript);
+
+    // Runs until *stop becomes non-zero. Signals are delivered only inside the wait,
+    // with waitMask in force, so a stop request is never missed.
+    void Run(volatile std::sig_atomic_t* stop, const sigset_t* waitMask);
+
+private:
+    void ServeWaitingLines(Micros now);
+    void WriteDueAnswers(Micros now);
+    void DropDeadLinks();
+    void Receive(Link& link, Micros now);
+    void AcceptClients();
+    Micros NextWakeUp(Micros now) const;
+
+    const SimOptions& options_;
+    Interpreter interpreter_;
+    Responder responder_;
+    TcpServer* server_;
+    PtyEnd* pty_;
+    Transcript& transcript_;
+    std::list<Link> links_;
+    Micros busyUntil_ = 0;
+};
+
+}  // namespace vxsim

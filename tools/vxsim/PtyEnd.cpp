@@ -1,0 +1,84 @@
+#include "PtyEnd.h"
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstring>
+
+namespace vxsim {
+
+namespace {
+
+bool IsRaw(const termios& t) {
+    return !(t.c_lflag & (ECHO | ICANON | ISIG | IEXTEN)) &&
+           !(t.c_iflag & (ICRNL | INLCR | IGNCR | IXON | ISTRIP)) && !(t.c_oflag & OPOST);
+}
+
+}  // namespace
+
+PtyEnd::~PtyEnd() {
+    RemoveLink();
+    if (slave_ >= 0) ::close(slave_);
+    if (master_ >= 0) ::close(master_);
+}
+
+bool PtyEnd::Open(const std::string& linkPath, std::string& error) {
+    master_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    char name[PATH_MAX] = {};
+    if (master_ < 0 || ::grantpt(master_) != 0 || ::unlockpt(master_) != 0 ||
+        ::ptsname_r(master_, name, sizeof name) != 0) {
+        error = std::string("cannot open a pseudo-terminal: ") + std::strerror(errno);
+        return false;
+    }
+    slavePath_ = name;
+    slave_ = ::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (slave_ < 0) {
+        error = "cannot open " + slavePath_ + ": " + std::strerror(errno);
+        return false;
+    }
+    ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
+    KeepRaw();
+
+    // A symlink left by an earlier run is replaced; anything else at the path is kept.
+    struct stat st {};
+    if (::lstat(linkPath.c_str(), &st) == 0) {
+        if (!S_ISLNK(st.st_mode)) {
+            error = linkPath + " exists and is not a symlink";
+            return false;
+        }
+        ::unlink(linkPath.c_str());
+    }
+    if (::symlink(slavePath_.c_str(), linkPath.c_str()) != 0) {
+        error = "cannot create the symlink " + linkPath + ": " + std::strerror(errno);
+        return false;
+    }
+    linkPath_ = linkPath;
+    return true;
+}
+
+void PtyEnd::KeepRaw() {
+    termios t{};
+    if (slave_ < 0 || ::tcgetattr(slave_, &t) != 0 || IsRaw(t)) return;
+    const speed_t in = ::cfgetispeed(&t), out = ::cfgetospeed(&t);
+    const tcflag_t flow = t.c_cflag & CRTSCTS;
+    ::cfmakeraw(&t);
+    ::cfsetispeed(&t, in);
+    ::cfsetospeed(&t, out);
+    t.c_cflag |= flow;
+    ::tcsetattr(slave_, TCSANOW, &t);
+}
+
+void PtyEnd::RemoveLink() {
+    if (linkPath_.empty()) return;
+    char target[PATH_MAX] = {};
+    const ssize_t n = ::readlink(linkPath_.c_str(), target, sizeof target - 1);
+    if (n > 0 && slavePath_ == std::string(target, static_cast<std::size_t>(n))) ::unlink(linkPath_.c_str());
+    linkPath_.clear();
+}
+
+}  // namespace vxsim

@@ -1,0 +1,34 @@
+#pragma once
+// The serial end: a pseudo-terminal whose slave side stands for the switcher's COM
+// port. A symlink at the path the panel is given points to the slave.
+#include <string>
+
+namespace vxsim {
+
+class PtyEnd {
+public:
+    PtyEnd() = default;
+    ~PtyEnd();
+    PtyEnd(const PtyEnd&) = delete;
+    PtyEnd& operator=(const PtyEnd&) = delete;
+
+    // Opens the pseudo-terminal and makes linkPath point to its slave.
+    bool Open(const std::string& linkPath, std::string& error);
+    int Fd() const { return master_; }
+    const std::string& SlavePath() const { return slavePath_; }
+    const std::string& LinkPath() const { return linkPath_; }
+
+    // A client may open the slave with echo or line editing on; the switcher's own
+    // answers would then come back to it as input. Keep the line raw.
+    void KeepRaw();
+    // Removes the symlink if it still points to our slave.
+    void RemoveLink();
+
+private:
+    int master_ = -1;
+    int slave_ = -1;  // held open so that reading the master never fails with EIO
+    std::string slavePath_;
+    std::string linkPath_;
+};
+
+}  // namespace vxsim
