@@ -43,9 +43,9 @@ int SerialLink::ProbeSerialPort(int n) {
         c_.Link.ReplyFailed = false;
         WaitWithWatchdog([this] { return c_.Model.SerialPortOpen || c_.Link.ReplyFailed; });
     }
-    // A port that never opened (the watchdog has said so) must not be tested: the prompt
-    // wait counts a closed port as answered.
-    if (!c_.Serial.IsOpen()) return ProbeOpenFailed;
+    // A port whose opening was never confirmed (the watchdog has said so) is not tested:
+    // the prompt wait would count a closed port as answered.
+    if (!c_.Model.SerialPortOpen || !c_.Serial.IsOpen()) return ProbeOpenFailed;
     return TestForPrompt(n, result) ? ProbeAnswered : result;
 }
 
