@@ -17,8 +17,8 @@ std::span<std::uint8_t> BytesOf(T& block, std::size_t count = sizeof(T)) {
 
 }  // namespace
 
-StatusReader::StatusReader(LinkContext& ctx, QueryRunner& runner, ProgressView& progress)
-    : c_(ctx), runner_(runner), progress_(progress), exchanges_(ctx) {}
+StatusReader::StatusReader(LinkContext& ctx, StatusQuery& query, ProgressView& progress)
+    : c_(ctx), query_(query), progress_(progress), exchanges_(ctx) {}
 
 int StatusReader::LiveOutputs() const {
     return std::clamp<int>(c_.Model.OutputCount, 0, MaxOutputs);
@@ -29,7 +29,7 @@ bool StatusReader::ReadAnswer(const std::string& line, int minLength, std::span<
     LinkState& link = c_.Link;
     link.ReplyMinLength = minLength;
     exchanges_.SetCommandLine(line);
-    runner_.RunQuery();
+    query_.RunStatusQuery();
     // The link has already said what went wrong (or had nothing to say).
     if (link.ReplyFailed) return false;
     const auto received = static_cast<std::size_t>(std::clamp(link.ReplyLength, 0, ReplyBufferSize));

@@ -8,14 +8,14 @@
 
 #include "link/Exchanges.h"
 #include "link/LinkContext.h"
+#include "link/StatusQuery.h"
 #include "status/ProgressView.h"
-#include "status/QueryRunner.h"
 
 namespace vx {
 
 class StatusReader {
 public:
-    StatusReader(LinkContext& ctx, QueryRunner& runner, ProgressView& progress);
+    StatusReader(LinkContext& ctx, StatusQuery& query, ProgressView& progress);
 
     // Info; then the size by the model code and the reclockers by the new size.
     bool ReadMatrixInfo();
@@ -37,7 +37,7 @@ private:
     int LiveOutputs() const;
 
     LinkContext& c_;
-    QueryRunner& runner_;
+    StatusQuery& query_;
     ProgressView& progress_;
     Exchanges exchanges_;
 };

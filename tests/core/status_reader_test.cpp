@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "LinkRig.h"
-#include "ScriptedQueryRunner.h"
+#include "ScriptedStatusQuery.h"
 #include "status/StatusReader.h"
 
 namespace vx {
@@ -31,9 +31,9 @@ public:
 // new answer shows it.
 struct StatusReaderTest : ::testing::Test {
     test::LinkRig rig;
-    test::ScriptedQueryRunner runner{rig.link};
+    test::ScriptedStatusQuery query{rig.link};
     RecordingProgress progress;
-    StatusReader reader{rig.ctx, runner, progress};
+    StatusReader reader{rig.ctx, query, progress};
 
     StatusReaderTest() {
         const std::string stale = FramedAnswer(std::string(400, '\x0E'), "lead-");
@@ -41,7 +41,7 @@ struct StatusReaderTest : ::testing::Test {
         rig.link.ReplyLength = static_cast<int>(stale.size());
     }
     void AnswerEverything(const std::string& answer) {
-        runner.answerFor = [answer](const std::string&) { return answer; };
+        query.answerFor = [answer](const std::string&) { return answer; };
     }
     void MakeSize(int modelCode) {
         rig.model.Info.ModelCode = static_cast<byte>(modelCode);
@@ -129,7 +129,7 @@ TEST_F(StatusReaderTest, UnreadableAnswerShowsItsTextThenLetsEventsRunAndPauses)
 }
 
 TEST_F(StatusReaderTest, MissingAnswerFailsSilentlyAndChangesNothing) {
-    runner.answerFor = [](const std::string&) { return std::nullopt; };
+    query.answerFor = [](const std::string&) { return std::nullopt; };
     const auto start = rig.clock.now;
     rig.model.Info.ModelCode = 11;
 
@@ -167,9 +167,9 @@ TEST_P(StatusEachReadTest, SendsItsQueryAndStoresThePayloadVerbatim) {
 
     ASSERT_TRUE(c.read(reader));
 
-    ASSERT_FALSE(runner.lines.empty());
-    EXPECT_EQ(runner.lines.front(), c.line);
-    EXPECT_EQ(runner.minLengths.front(), c.minLength);
+    ASSERT_FALSE(query.lines.empty());
+    EXPECT_EQ(query.lines.front(), c.line);
+    EXPECT_EQ(query.minLengths.front(), c.minLength);
     EXPECT_EQ(c.block(rig.model), payload);
 }
 
@@ -203,7 +203,7 @@ std::string MatrixInfo(int modelCode, std::uint16_t reclockerMask) {
 TEST_F(StatusReaderTest, EightByEightMatrixInfoShrinksTheFollowingOutputReads) {
     std::memset(rig.model.Routes, 0x44, sizeof rig.model.Routes);
     std::memset(rig.model.PrevInputs, 0x55, sizeof rig.model.PrevInputs);
-    runner.answerFor = [](const std::string& line) -> std::optional<std::string> {
+    query.answerFor = [](const std::string& line) -> std::optional<std::string> {
         if (line == "MINFOVX\r") return MatrixInfo(10, 0x0000);
         if (line == "OINFOVX\r") return FramedAnswer(Repeat(16, '\x02'));
         return FramedAnswer(Repeat(8, '\x03'));
@@ -215,7 +215,7 @@ TEST_F(StatusReaderTest, EightByEightMatrixInfoShrinksTheFollowingOutputReads) {
 
     EXPECT_EQ(rig.model.OutputCount, 8);
     EXPECT_EQ(rig.model.InputCount, 8);
-    EXPECT_EQ(runner.minLengths, (std::vector<int>{20, 16, 8}));
+    EXPECT_EQ(query.minLengths, (std::vector<int>{20, 16, 8}));
     for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(rig.model.Routes[i].Input, 2);
         EXPECT_EQ(rig.model.PrevInputs[i], 3);
@@ -275,14 +275,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(StatusReaderTest, PresetReadsStopAtTheFirstUnreadableAnswer) {
     for (auto& p : rig.model.Presets) std::memset(&p, 0x66, sizeof p);
-    runner.answerFor = [](const std::string& line) -> std::optional<std::string> {
+    query.answerFor = [](const std::string& line) -> std::optional<std::string> {
         if (line == "PINFOVX 3\r") return std::string("PINFOVX 3\r\nERR\r\n#");
         return FramedAnswer(Repeat(36, '\x01'));
     };
 
     EXPECT_FALSE(reader.ReadPresetStatus());
 
-    EXPECT_EQ(runner.lines,
+    EXPECT_EQ(query.lines,
               (std::vector<std::string>{"PINFOVX 0\r", "PINFOVX 1\r", "PINFOVX 2\r", "PINFOVX 3\r"}));
     EXPECT_EQ(rig.view.status, "Error parsing PINFOVX message....");
     for (int p = 0; p < 8; ++p)
@@ -292,25 +292,25 @@ TEST_F(StatusReaderTest, PresetReadsStopAtTheFirstUnreadableAnswer) {
 TEST_F(StatusReaderTest, PresetGroupReadsAllEightAndMovesTheDotsOnBeforeTheThirdAndSixth) {
     // The dots are recorded with the number of queries already sent.
     struct DotsLog : RecordingProgress {
-        const test::ScriptedQueryRunner* runner = nullptr;
+        const test::ScriptedStatusQuery* query = nullptr;
         std::vector<std::size_t> queriesBefore;
         void SetProgressText(const std::string& t) override {
             RecordingProgress::SetProgressText(t);
-            queriesBefore.push_back(runner->lines.size());
+            queriesBefore.push_back(query->lines.size());
         }
     } log;
-    log.runner = &runner;
-    StatusReader logged{rig.ctx, runner, log};
-    runner.answerFor = [](const std::string& line) -> std::optional<std::string> {
+    log.query = &query;
+    StatusReader logged{rig.ctx, query, log};
+    query.answerFor = [](const std::string& line) -> std::optional<std::string> {
         const char n = line[line.size() - 2];  // "PGINFOVX n\r"
         return FramedAnswer(Repeat(170, static_cast<char>(0x10 + n - '0')));
     };
 
     EXPECT_TRUE(logged.ReadPresetGroupStatus());
 
-    ASSERT_EQ(runner.lines.size(), 8u);
+    ASSERT_EQ(query.lines.size(), 8u);
     for (int n = 0; n < 8; ++n) {
-        EXPECT_EQ(runner.lines[n], "PGINFOVX " + std::to_string(n) + "\r");
+        EXPECT_EQ(query.lines[n], "PGINFOVX " + std::to_string(n) + "\r");
         EXPECT_EQ(BytesOf(rig.model.PresetGroups[n]), Repeat(170, static_cast<char>(0x10 + n)));
     }
     EXPECT_EQ(log.dots, (std::vector<std::string>{".......", "........"}));
@@ -318,14 +318,14 @@ TEST_F(StatusReaderTest, PresetGroupReadsAllEightAndMovesTheDotsOnBeforeTheThird
 }
 
 TEST_F(StatusReaderTest, PresetGroupReadStopsWhenAnAnswerIsMissing) {
-    runner.answerFor = [](const std::string& line) -> std::optional<std::string> {
+    query.answerFor = [](const std::string& line) -> std::optional<std::string> {
         if (line == "PGINFOVX 1\r") return std::nullopt;
         return FramedAnswer(Repeat(170, '\x02'));
     };
 
     EXPECT_FALSE(reader.ReadPresetGroupStatus());
 
-    EXPECT_EQ(runner.lines.size(), 2u);
+    EXPECT_EQ(query.lines.size(), 2u);
     EXPECT_TRUE(rig.view.statusHistory.empty());
     EXPECT_TRUE(progress.dots.empty());
 }

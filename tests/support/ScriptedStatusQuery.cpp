@@ -1,4 +1,4 @@
-#include "ScriptedQueryRunner.h"
+#include "ScriptedStatusQuery.h"
 
 #include <algorithm>
 
@@ -9,7 +9,7 @@ std::string FramedAnswer(const std::string& payload, const std::string& leadIn, 
     return leadIn + '\x01' + skipped + payload + trailer;
 }
 
-void ScriptedQueryRunner::RunQuery() {
+void ScriptedStatusQuery::RunStatusQuery() {
     const std::string line(link_.CommandLine.data());
     lines.push_back(line);
     minLengths.push_back(link_.ReplyMinLength);

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "link/LinkState.h"
-#include "status/QueryRunner.h"
+#include "link/StatusQuery.h"
 
 namespace vx::test {
 
@@ -23,11 +23,11 @@ std::string BytesOf(const T& block, std::size_t count = sizeof(T)) {
     return std::string(reinterpret_cast<const char*>(&block), count);
 }
 
-class ScriptedQueryRunner : public QueryRunner {
+class ScriptedStatusQuery : public StatusQuery {
 public:
-    explicit ScriptedQueryRunner(LinkState& link) : link_(link) {}
+    explicit ScriptedStatusQuery(LinkState& link) : link_(link) {}
 
-    void RunQuery() override;
+    void RunStatusQuery() override;
 
     // The answer to a query line (with its carriage return); nothing means no answer.
     std::function<std::optional<std::string>(const std::string& line)> answerFor;

@@ -1,0 +1,30 @@
+#include "status/SetupPage.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace vx {
+
+std::string IpAddressText(const DeviceInfo& info) {
+    std::string text;
+    for (int i = 0; i < 4; ++i) {
+        if (i > 0) text += '.';
+        text += std::to_string(static_cast<unsigned>(info.IPAddress[i]));
+    }
+    return text;
+}
+
+std::string FirmwareText(const DeviceInfo& info) {
+    const auto* begin = std::begin(info.FirmwareVersion);
+    const auto* end = std::find(begin, std::end(info.FirmwareVersion), 0);
+    return std::string(begin, end);
+}
+
+void RefreshSetupPage(const SwitcherState& model, SetupPageView& view) {
+    view.SetFrontPanelLockChecked(model.Info.FrontPanelLocked != 0);
+    view.SetVIStateChecked(model.Info.VIState != 0);
+    view.SetIpText(IpAddressText(model.Info));
+    view.SetFirmwareText(FirmwareText(model.Info));
+}
+
+}  // namespace vx

@@ -1,0 +1,18 @@
+#pragma once
+// The switcher's settings from the matrix information block onto the "Setup" and "About"
+// pages: front panel lockout, vertical-interval source, IP address, firmware version.
+#include <string>
+
+#include "model/SwitcherState.h"
+#include "status/SetupPageView.h"
+
+namespace vx {
+
+// The four bytes of the address as unsigned decimals joined by dots, first byte first.
+std::string IpAddressText(const DeviceInfo& info);
+// The characters before the first zero byte, at most the field's six.
+std::string FirmwareText(const DeviceInfo& info);
+
+void RefreshSetupPage(const SwitcherState& model, SetupPageView& view);
+
+}  // namespace vx
