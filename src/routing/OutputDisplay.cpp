@@ -1,0 +1,77 @@
+#include "routing/OutputDisplay.h"
+
+#include <string>
+
+#include "model/HandlerGuard.h"
+#include "model/ModelCodes.h"
+#include "routing/LiveCount.h"
+
+namespace vx {
+
+OutputDisplay::OutputDisplay(SwitcherState& model, CommandSender& sender, RoutingView& view)
+    : m_(model), send_(sender), view_(view) {}
+
+void OutputDisplay::ShowOutputRoute(int i) {
+    if (!IsIndex(i, MaxOutputs)) return;
+    const int input = m_.Routes[i].Input;
+    // A stray input byte (not NO_INPUT, beyond 15) reads as "nothing routed".
+    view_.SetVideoLabelText(i, IsIndex(input, MaxInputs) ? std::to_string(input + 1) : std::string("--"));
+}
+
+void OutputDisplay::ColourOutputLabel(int i) {
+    if (!IsIndex(i, MaxOutputs)) return;
+    const RouteEntry& r = m_.Routes[i];
+    const bool routed = IsIndex(r.Input, MaxInputs);
+    Colour c;
+    if (r.Committed == 0)
+        c = Colour::Red;  // pending route or pending disconnect
+    else
+        c = routed ? Colour::Lime : Colour::ButtonFace;
+    view_.SetVideoLabelColour(i, c);
+}
+
+void OutputDisplay::ShowReclocker(int i) {
+    if (!IsIndex(i, MaxOutputs)) return;
+    view_.SetReclockerChecked(i, m_.Reclockers[i] != 0);
+}
+
+void OutputDisplay::EnableOutputWidgets(int i, bool on) {
+    if (!IsIndex(i, MaxOutputs)) return;
+    view_.SetOutputWidgetsEnabled(i, on);
+}
+
+void OutputDisplay::EnableInputButton(int k, bool on) {
+    if (!IsIndex(k, MaxInputs)) return;
+    view_.SetInputButtonEnabled(k, on);
+}
+
+void OutputDisplay::RefreshRouting() {
+    if (auto model = DescribeModelCode(m_.Info.ModelCode)) view_.SetWindowTitle(model->Title);
+    const int outputs = LiveCount(m_.OutputCount, MaxOutputs);
+    for (int i = 0; i < outputs; ++i) {
+        ShowOutputRoute(i);
+        ColourOutputLabel(i);
+        ShowReclocker(i);
+        EnableOutputWidgets(i, true);
+    }
+    for (int i = outputs; i < MaxOutputs; ++i) EnableOutputWidgets(i, false);
+    const int inputs = LiveCount(m_.InputCount, MaxInputs);
+    for (int k = 0; k < inputs; ++k) EnableInputButton(k, true);
+    for (int k = inputs; k < MaxInputs; ++k) EnableInputButton(k, false);
+}
+
+void OutputDisplay::ToggleReclocker(int i) {
+    if (!IsIndex(i, MaxOutputs)) return;
+    const byte on = view_.IsReclockerChecked(i) ? 1 : 0;
+    m_.Reclockers[i] = on;
+    send_.SendReclock(i, on);
+}
+
+void OutputDisplay::ReclockerCheckBoxClick(int i) {
+    if (m_.EventsSuppressed != 0) return;
+    HandlerGuard guard(m_);
+    if (!guard) return;
+    ToggleReclocker(i);
+}
+
+}  // namespace vx
