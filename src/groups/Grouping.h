@@ -1,5 +1,5 @@
 #pragma once
-// Output groups (Part 5.1): the Grouping page's editing of Groups, mirrored to the
+// Output groups: the Grouping page's editing of Groups, mirrored to the
 // switcher with "GADD", "GDEL" and "GCLEAR". Indexes are 0-based; g is a group 0..7.
 #include "groups/GroupingView.h"
 #include "link/CommandSender.h"

@@ -1,5 +1,5 @@
 #pragma once
-// The handler guard of every guarded operator action (Part 1.1): a handler that finds
+// The handler guard of every guarded operator action: a handler that finds
 // HandlerBusy set does nothing; otherwise it holds HandlerBusy at 1 for its duration.
 //
 //     HandlerGuard guard(model);

@@ -1,5 +1,5 @@
 #pragma once
-// Crosspoint selection and take (Part 4.1): select an output, choose an input for it
+// Crosspoint selection and take: select an output, choose an input for it
 // (a pending route on the switcher), take or cancel every pending route, clear all,
 // and the group rule on the input buttons. Indexes are 0-based.
 #include "link/CommandSender.h"

@@ -1,5 +1,5 @@
 #pragma once
-// The output rows of the "Video Switching" page (Part 4.2): each output's video label
+// The output rows of the "Video Switching" page: each output's video label
 // with the routed input and the route state, its reclocker box, and the enabling of
 // rows and input buttons by the switcher's size. Indexes are 0-based.
 #include "link/CommandSender.h"

@@ -1,4 +1,4 @@
-// Part 5.1: group editing as a table of operations, with the resulting tables and lines.
+// Group editing as a table of operations, with the resulting tables and lines.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-// Part 5.1: what the Grouping page shows: enabling, the hint, the exist boxes, the refresh.
+// What the Grouping page shows: enabling, the hint, the exist boxes, the refresh.
 #include <gtest/gtest.h>
 
 #include <string>

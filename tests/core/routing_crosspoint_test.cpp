@@ -1,4 +1,4 @@
-// Part 4.1: the routing state machine, the group rule on inputs, take, cancel, clear all.
+// The routing state machine, the group rule on inputs, take, cancel, clear all.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -18,7 +18,7 @@ using Lines = std::vector<std::string>;
 constexpr byte N = NO_INPUT;
 
 // ---------------------------------------------------------------------------------------
-// The transition table of Part 4.1 for one output (output 1, index 0), one input click.
+// The transition table for one output (output 1, index 0), one input click.
 
 struct InputClickCase {
     const char* name;

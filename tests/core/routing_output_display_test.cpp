@@ -1,4 +1,4 @@
-// Part 4.2: the output rows, the reclockers and the refresh by size.
+// The output rows, the reclockers and the refresh by size.
 #include <gtest/gtest.h>
 
 #include <ostream>

@@ -11,7 +11,7 @@ namespace vx::test {
 
 class RecordingGroupingView : public GroupingView {
 public:
-    // The page's initial look (Part 5.1).
+    // The page's initial look.
     RecordingGroupingView() {
         inputColour.fill(Colour::ButtonFace);
         outputColour.fill(Colour::ButtonFace);

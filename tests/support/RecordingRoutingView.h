@@ -32,7 +32,7 @@ public:
     // The operator clicks a reclocker box: the box changes before the handler runs.
     void ClickReclocker(int output) { reclocker.at(output) = !reclocker.at(output); }
 
-    // The window's initial look (Part 4.2): labels "--", boxes checked, all enabled.
+    // The window's initial look: labels "--", boxes checked, all enabled.
     RecordingRoutingView() {
         outputColour.fill(Colour::ButtonFace);
         inputColour.fill(Colour::ButtonFace);
