@@ -1,0 +1,25 @@
+#pragma once
+// The panel's colours on screen. Backgrounds are drawn with style sheets so that they
+// show under every widget style; the colour is also kept as the widget property
+// "vxColour" so that tests and tools can read what the operator sees.
+#include <QColor>
+#include <QString>
+
+#include "model/Colour.h"
+
+class QWidget;
+
+namespace vx::ui {
+
+QColor RgbOf(Colour c);
+// "buttonface", "yellow", "lime", "red", "darkgreen" or "aqua".
+QString ColourName(Colour c);
+// Paints the widget's background; buttons keep a border so the colour shows everywhere.
+void PaintBackground(QWidget* w, Colour c);
+// The colour last painted on the widget (ButtonFace when never painted).
+Colour PaintedColour(const QWidget* w);
+
+// Says in words what a colour means, for screen readers and as the tooltip.
+void SetColourMeaning(QWidget* w, const QString& meaning);
+
+}  // namespace vx::ui

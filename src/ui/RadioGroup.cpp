@@ -1,0 +1,58 @@
+#include "ui/RadioGroup.h"
+
+#include <QBoxLayout>
+#include <QButtonGroup>
+#include <QRadioButton>
+
+namespace vx::ui {
+
+RadioGroup::RadioGroup(const QString& objectName, const QString& title, QWidget* parent,
+                       Qt::Orientation orientation)
+    : QGroupBox(title, parent), group_(new QButtonGroup(this)) {
+    setObjectName(objectName);
+    setAccessibleName(title.trimmed());
+    if (orientation == Qt::Vertical)
+        layout_ = new QVBoxLayout(this);
+    else
+        layout_ = new QHBoxLayout(this);
+    layout_->setSpacing(2);
+    connect(group_, &QButtonGroup::idClicked, this, &RadioGroup::ItemClicked);
+}
+
+void RadioGroup::SetItems(const QStringList& captions) {
+    if (captions.size() != Count()) {
+        for (QRadioButton* b : buttons_) {
+            group_->removeButton(b);
+            delete b;
+        }
+        buttons_.clear();
+        for (int i = 0; i < captions.size(); ++i) {
+            auto* b = new QRadioButton(this);
+            b->setObjectName(QString("%1Item%2").arg(objectName()).arg(i + 1));
+            group_->addButton(b, i);
+            layout_->addWidget(b);
+            buttons_.push_back(b);
+        }
+    }
+    for (int i = 0; i < captions.size(); ++i) buttons_[static_cast<std::size_t>(i)]->setText(captions[i]);
+    SetItemIndex(-1);
+}
+
+QStringList RadioGroup::Items() const {
+    QStringList out;
+    for (const QRadioButton* b : buttons_) out << b->text();
+    return out;
+}
+
+void RadioGroup::SetItemIndex(int index) {
+    // An exclusive group cannot be emptied; open it for the moment.
+    group_->setExclusive(false);
+    for (int i = 0; i < Count(); ++i) buttons_[static_cast<std::size_t>(i)]->setChecked(i == index);
+    group_->setExclusive(true);
+}
+
+int RadioGroup::ItemIndex() const {
+    return group_->checkedId();
+}
+
+}  // namespace vx::ui

@@ -1,0 +1,38 @@
+#pragma once
+// A titled box of radio buttons whose items can be replaced while the panel runs.
+// Only the operator's click raises ItemClicked; selecting an item from code is silent.
+#include <QGroupBox>
+#include <QStringList>
+#include <vector>
+
+class QButtonGroup;
+class QRadioButton;
+class QBoxLayout;
+
+namespace vx::ui {
+
+class RadioGroup : public QGroupBox {
+    Q_OBJECT
+public:
+    RadioGroup(const QString& objectName, const QString& title, QWidget* parent = nullptr,
+               Qt::Orientation orientation = Qt::Vertical);
+
+    // Replaces every item; afterwards no item is selected.
+    void SetItems(const QStringList& captions);
+    QStringList Items() const;
+    int Count() const { return static_cast<int>(buttons_.size()); }
+    // -1 selects nothing.
+    void SetItemIndex(int index);
+    int ItemIndex() const;
+    QRadioButton* Item(int index) const { return buttons_.at(static_cast<std::size_t>(index)); }
+
+signals:
+    void ItemClicked(int index);
+
+private:
+    QButtonGroup* group_;
+    QBoxLayout* layout_;
+    std::vector<QRadioButton*> buttons_;
+};
+
+}  // namespace vx::ui

@@ -1,0 +1,27 @@
+#include "ui/StatusLight.h"
+
+#include "ui/Look.h"
+
+namespace vx::ui {
+
+StatusLight::StatusLight(const QString& objectName, const QString& accessibleName, QWidget* parent)
+    : QLabel(parent) {
+    setObjectName(objectName);
+    setAccessibleName(accessibleName);
+    setFixedSize(18, 18);
+    SetLit(false);
+}
+
+void StatusLight::SetLit(bool lit) {
+    lit_ = lit;
+    const Colour c = lit ? Colour::Red : Colour::DarkGreen;
+    const QColor rgb = RgbOf(c);
+    setStyleSheet(QString("background-color: rgb(%1, %2, %3); border: 1px solid #303030; border-radius: 9px;")
+                      .arg(rgb.red())
+                      .arg(rgb.green())
+                      .arg(rgb.blue()));
+    setProperty("vxColour", ColourName(c));
+    SetColourMeaning(this, lit ? "lit" : "unlit");
+}
+
+}  // namespace vx::ui
