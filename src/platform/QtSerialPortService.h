@@ -1,31 +1,69 @@
 #pragma once
-// The serial-port service over QSerialPort. (Placeholder until the real adapter lands:
-// no port is ever available.)
+// The serial-port service over QSerialPort: COM1..COM4 mapped to device paths, 57600 baud
+// 8N1 with RTS/CTS, blocking prompt reads that process no events, the data-available
+// notification from readyRead, and the line lights polled while monitoring is on.
+#include <QByteArray>
+#include <QSerialPort>
+#include <QTimer>
+#include <functional>
+#include <map>
+
 #include "link/Ports.h"
+#include "platform/SerialLineLights.h"
+#include "platform/SerialPortPaths.h"
 
 namespace vx::platform {
 
 class QtSerialPortService : public SerialPortService {
 public:
-    void SetListener(SerialPortListener* l) override { listener_ = l; }
-    bool IsAvailable(int) override { return false; }
-    void SelectPort(int n) override { port_ = n; }
-    int PortNumber() const override { return port_; }
-    void Open() override { throw LinkError("no serial port"); }
-    void Close() override {}
-    bool IsOpen() const override { return false; }
-    void SetBaud(int) override {}
-    void SetHardwareFlowControl(bool, bool) override {}
-    std::uint16_t OutputFree() const override { return 0; }
-    void Write(std::string_view) override {}
-    void FlushInput() override {}
-    int ReadByte(int) override { return -1; }
-    std::size_t Read(std::uint8_t*, std::size_t) override { return 0; }
-    void SetLineMonitoring(bool) override {}
+    QtSerialPortService();
+    ~QtSerialPortService() override;
+
+    // --com1 PATH ... --com4 PATH: the devices behind the port numbers.
+    void SetPortPaths(const std::map<int, QString>& paths) { paths_.Override(paths); }
+    QString PortPath(int n) const { return paths_.PathOf(n); }
+    // The lights, whenever one changes while monitoring is on (all unlit when it stops).
+    void SetLineLightsHandler(std::function<void(const SerialLineLights&)> handler);
+    // Every byte written to and read from the port, for the terminal view.
+    void SetTrafficHandler(std::function<void(bool outgoing, const QByteArray& bytes)> handler);
+    void SetLinePollInterval(int ms) { pollTimer_.setInterval(ms); }
+
+    void SetListener(SerialPortListener* listener) override { listener_ = listener; }
+    bool IsAvailable(int n) override;
+    void SelectPort(int n) override { selected_ = n; }
+    int PortNumber() const override { return selected_; }
+    void Open() override;
+    void Close() override;
+    bool IsOpen() const override { return port_.isOpen(); }
+    void SetBaud(int baud) override;
+    void SetHardwareFlowControl(bool useRts, bool requireCts) override;
+    std::uint16_t OutputFree() const override;
+    void Write(std::string_view text) override;
+    void FlushInput() override;
+    int ReadByte(int timeoutMs) override;
+    std::size_t Read(std::uint8_t* dst, std::size_t max) override;
+    void SetLineMonitoring(bool on) override;
 
 private:
+    QString DevicePath(int n) const;
+    void OnReadyRead();
+    void PollLines();
+    void ShowTraffic(bool outgoing, const QByteArray& bytes);
+    void ReportLights(const SerialLineLights& lights);
+
+    SerialPortPaths paths_;
+    QSerialPort port_;
+    QTimer pollTimer_;
     SerialPortListener* listener_ = nullptr;
-    int port_ = 1;
+    std::function<void(const SerialLineLights&)> lightsHandler_;
+    std::function<void(bool, const QByteArray&)> trafficHandler_;
+    SerialLineLights lights_;
+    int selected_ = 1;
+    int baud_ = 57600;
+    bool flowControl_ = true;
+    bool inBlockingRead_ = false;
+    bool wroteSincePoll_ = false;
+    bool readSincePoll_ = false;
 };
 
 }  // namespace vx::platform

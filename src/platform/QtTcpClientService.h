@@ -1,25 +1,38 @@
 #pragma once
-// The TCP client service over QTcpSocket. (Placeholder until the real adapter lands:
-// it never connects.)
+// The TCP client service over QTcpSocket, used in blocking style: the stream waits and
+// reads block without processing events; the connected and disconnected notifications
+// come while events are processed (or from inside Close), errors always from the event loop.
+#include <QTcpSocket>
 #include <string>
 
 #include "link/Ports.h"
 
 namespace vx::platform {
 
+// The kind of an error the socket reported, as the panel names them.
+SocketErrorKind SocketErrorKindOf(QAbstractSocket::SocketError error);
+
 class QtTcpClientService : public TcpClientService {
 public:
-    void SetListener(TcpClientListener* l) override { listener_ = l; }
-    void SetRemote(const std::string&, int) override {}
-    void Open() override {}
-    void Close() override {}
-    bool IsActive() const override { return false; }
-    void Send(std::string_view) override {}
-    bool WaitForData(int) override { return false; }
-    std::size_t Read(std::uint8_t*, std::size_t, int) override { return 0; }
+    QtTcpClientService();
+    ~QtTcpClientService() override;
+
+    void SetListener(TcpClientListener* listener) override { listener_ = listener; }
+    void SetRemote(const std::string& address, int port) override;
+    void Open() override;
+    void Close() override;
+    bool IsActive() const override { return socket_.state() == QAbstractSocket::ConnectedState; }
+    void Send(std::string_view text) override;
+    bool WaitForData(int timeoutMs) override;
+    std::size_t Read(std::uint8_t* dst, std::size_t max, int timeoutMs) override;
 
 private:
+    void OnError(QAbstractSocket::SocketError error);
+
+    QTcpSocket socket_;
     TcpClientListener* listener_ = nullptr;
+    QString address_;
+    quint16 port_ = 23;
 };
 
 }  // namespace vx::platform

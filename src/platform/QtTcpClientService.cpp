@@ -1,0 +1,92 @@
+#include "platform/QtTcpClientService.h"
+
+#include <algorithm>
+
+namespace vx::platform {
+
+SocketErrorKind SocketErrorKindOf(QAbstractSocket::SocketError error) {
+    switch (error) {
+        case QAbstractSocket::ConnectionRefusedError:
+        case QAbstractSocket::HostNotFoundError:
+        case QAbstractSocket::NetworkError:
+        case QAbstractSocket::SocketAccessError:
+        case QAbstractSocket::ProxyConnectionRefusedError:
+        case QAbstractSocket::ProxyNotFoundError:
+        case QAbstractSocket::ProxyConnectionTimeoutError:
+        case QAbstractSocket::ProxyAuthenticationRequiredError:
+            return SocketErrorKind::Connect;
+        case QAbstractSocket::RemoteHostClosedError:
+        case QAbstractSocket::ProxyConnectionClosedError:
+            return SocketErrorKind::Disconnect;
+        case QAbstractSocket::SocketResourceError:
+        case QAbstractSocket::AddressInUseError:
+        case QAbstractSocket::SocketAddressNotAvailableError:
+        case QAbstractSocket::UnsupportedSocketOperationError:
+        case QAbstractSocket::OperationError:
+        case QAbstractSocket::TemporaryError:
+            return SocketErrorKind::General;
+        default:
+            return SocketErrorKind::Other;
+    }
+}
+
+QtTcpClientService::QtTcpClientService() {
+    QObject::connect(&socket_, &QTcpSocket::connected, &socket_, [this] {
+        if (listener_) listener_->Connected();
+    });
+    QObject::connect(&socket_, &QTcpSocket::disconnected, &socket_, [this] {
+        if (listener_) listener_->Disconnected();
+    });
+    // Queued: an error found inside a blocking wait is shown once events are processed,
+    // not in the middle of the wait.
+    QObject::connect(
+        &socket_, &QTcpSocket::errorOccurred, &socket_,
+        [this](QAbstractSocket::SocketError error) { OnError(error); }, Qt::QueuedConnection);
+}
+
+QtTcpClientService::~QtTcpClientService() {
+    listener_ = nullptr;
+    socket_.abort();
+}
+
+void QtTcpClientService::SetRemote(const std::string& address, int port) {
+    address_ = QString::fromStdString(address);
+    port_ = static_cast<quint16>(std::clamp(port, 0, 65535));
+}
+
+void QtTcpClientService::Open() {
+    socket_.abort();
+    // The answer is read as it comes; no coalescing delay for the short command lines.
+    socket_.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    socket_.connectToHost(address_, port_);
+}
+
+void QtTcpClientService::Close() { socket_.abort(); }
+
+void QtTcpClientService::Send(std::string_view text) {
+    if (!IsActive()) return;
+    socket_.write(text.data(), static_cast<qint64>(text.size()));
+    // Out now: the waits that follow process no events.
+    socket_.flush();
+}
+
+bool QtTcpClientService::WaitForData(int timeoutMs) {
+    if (socket_.bytesAvailable() > 0) return true;
+    if (!IsActive()) return false;
+    return socket_.waitForReadyRead(std::max(timeoutMs, 0));
+}
+
+std::size_t QtTcpClientService::Read(std::uint8_t* dst, std::size_t max, int timeoutMs) {
+    if (max == 0 || !WaitForData(timeoutMs)) return 0;
+    const qint64 n = socket_.read(reinterpret_cast<char*>(dst), static_cast<qint64>(max));
+    return n > 0 ? static_cast<std::size_t>(n) : 0;
+}
+
+void QtTcpClientService::OnError(QAbstractSocket::SocketError error) {
+    // The stream waits have their own time-outs; running out of one is not a fault of the
+    // connection.
+    if (error == QAbstractSocket::SocketTimeoutError || !listener_) return;
+    listener_->Error(SocketErrorKindOf(error));
+}
+
+}  // namespace vx::platform
