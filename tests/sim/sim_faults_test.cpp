@@ -97,7 +97,8 @@ TEST(FaultTest, LongAnswerPadsCommandAndStatusAnswers) {
 }
 
 TEST(FaultTest, ChunkedAnswerArrivesInSmallPieces) {
-    Faulty f({"--chunk", "3", "--chunk-pause-ms", "100"});
+    // A long pause between the pieces, so that even a slow machine reads them apart.
+    Faulty f({"--chunk", "3", "--chunk-pause-ms", "1000"});
     f.client.Send(vx::line::Take());
     EXPECT_EQ(f.client.ReadOnce(), "OK\r");
     EXPECT_EQ(f.client.ReadOnce(), "\n#");
