@@ -1,5 +1,7 @@
 #include "platform/QtSerialPortService.h"
 
+#include "platform/SerialPortInUse.h"
+
 #include <QFileInfo>
 #include <algorithm>
 
@@ -49,6 +51,7 @@ bool QtSerialPortService::IsAvailable(int n) {
     const QString path = DevicePath(n);
     if (path.isEmpty()) return false;
     if (port_.isOpen() && DevicePath(selected_) == path) return false;  // ours, in use
+    if (HeldExclusively(path)) return false;
     // Opening it is the only sure test; QSerialPort takes the device exclusively and holds
     // its lock file, so a port another program has open fails here.
     QSerialPort probe;

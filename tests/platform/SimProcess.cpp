@@ -1,0 +1,40 @@
+#include "SimProcess.h"
+
+#include <QRegularExpression>
+
+namespace vx::test {
+
+SimProcess::SimProcess(const QStringList& args) {
+    process_.setProgram(QStringLiteral(VXSIM_PATH));
+    process_.setArguments(args);
+    process_.setProcessChannelMode(QProcess::SeparateChannels);
+    process_.start();
+    if (!process_.waitForStarted(5000)) return;
+    const bool wantTcp = args.contains(QStringLiteral("--tcp"));
+    const bool wantSerial = args.contains(QStringLiteral("--serial"));
+    // Each link prints one line once it is ready; bounded by tries and time.
+    for (int tries = 0; tries < 50; ++tries) {
+        const bool tcpReady = !wantTcp || output_.contains(QStringLiteral("tcp "));
+        const bool serialReady = !wantSerial || output_.contains(QStringLiteral("serial "));
+        if (tcpReady && serialReady && output_.endsWith('\n')) {
+            started_ = true;
+            break;
+        }
+        if (process_.state() != QProcess::Running) break;
+        process_.waitForReadyRead(200);
+        output_ += QString::fromLocal8Bit(process_.readAllStandardOutput());
+    }
+    const auto match = QRegularExpression(QStringLiteral("tcp [0-9.]+:(\\d+)")).match(output_);
+    if (match.hasMatch()) tcpPort_ = match.captured(1).toInt();
+}
+
+SimProcess::~SimProcess() {
+    if (process_.state() == QProcess::NotRunning) return;
+    process_.terminate();
+    if (!process_.waitForFinished(3000)) {
+        process_.kill();
+        process_.waitForFinished(3000);
+    }
+}
+
+}  // namespace vx::test

@@ -1,0 +1,28 @@
+#pragma once
+// A running vxsim for one test: started with the given options, its TCP port and serial
+// path read from what it prints, stopped when the test ends.
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+namespace vx::test {
+
+class SimProcess {
+public:
+    explicit SimProcess(const QStringList& args);
+    ~SimProcess();
+    SimProcess(const SimProcess&) = delete;
+    SimProcess& operator=(const SimProcess&) = delete;
+
+    bool Started() const { return started_; }
+    int TcpPort() const { return tcpPort_; }
+    QString Output() const { return output_; }
+
+private:
+    QProcess process_;
+    QString output_;
+    int tcpPort_ = 0;
+    bool started_ = false;
+};
+
+}  // namespace vx::test
