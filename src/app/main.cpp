@@ -1,11 +1,82 @@
+// vxpanel: the control panel of the Vextaro crosspoint switcher.
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QMessageBox>
+#include <QStyleFactory>
+#include <QTimer>
+#include <exception>
 
+#include "platform/QtServices.h"
+#include "ui/StatusLight.h"
 #include "ui/TMatrixForm.h"
+#include "ui/TerminalView.h"
+
+namespace {
+
+// Shows the window in its start state, saves a picture of it and ends.
+void ScheduleScreenshot(vx::ui::TMatrixForm& form, const QString& file) {
+    form.SetConnectOnFirstShow(false);
+    QTimer::singleShot(300, &form, [&form, file] {
+        const bool saved = form.grab().save(file);
+        if (!saved) qWarning("vxpanel: could not write %s", qPrintable(file));
+        QApplication::exit(saved ? 0 : 1);
+    });
+}
+
+// The About page shows what the serial port does: its line states and its traffic.
+void ShowSerialPortOnAboutPage(vx::platform::QtSerialPortService& serial, vx::ui::TMatrixForm& form) {
+    using vx::ui::LineLight;
+    serial.SetLineLightsHandler([&form](const vx::platform::SerialLineLights& l) {
+        form.LineLightOf(LineLight::TXD).SetLit(l.Txd);
+        form.LineLightOf(LineLight::RXD).SetLit(l.Rxd);
+        form.LineLightOf(LineLight::DCD).SetLit(l.Dcd);
+        form.LineLightOf(LineLight::DSR).SetLit(l.Dsr);
+        form.LineLightOf(LineLight::CTS).SetLit(l.Cts);
+    });
+    serial.SetTrafficHandler([&form](bool, const QByteArray& bytes) {
+        form.Terminal().AppendBytes(
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    });
+}
+
+void StopShowingSerialPort(vx::platform::QtSerialPortService& serial) {
+    serial.SetLineLightsHandler({});
+    serial.SetTrafficHandler({});
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tavrel Kessway Vextaro");
-    vx::ui::TMatrixForm form;
-    form.show();
-    return QApplication::exec();
+    QApplication::setApplicationVersion(vx::ui::GuiVersion);
+    QApplication::setStyle(QStyleFactory::create("Fusion"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Control panel of the Vextaro video crosspoint switcher.");
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption screenshot(
+        "screenshot",
+        "Show the window in its start state without connecting, save a picture of it to FILE and exit.",
+        "FILE");
+    parser.addOption(screenshot);
+    parser.process(app);
+
+    // An error while the panel starts is shown, then the process ends quietly.
+    try {
+        vx::platform::QtServices services;
+        vx::LinkServices bundle = services.Bundle();
+        vx::ui::TMatrixForm form(bundle);
+        ShowSerialPortOnAboutPage(services.Serial, form);
+        if (parser.isSet(screenshot)) ScheduleScreenshot(form, parser.value(screenshot));
+        form.show();
+        const int result = QApplication::exec();
+        // The window goes first; the port must not draw on it any more.
+        StopShowingSerialPort(services.Serial);
+        return result;
+    } catch (const std::exception& e) {
+        QMessageBox::critical(nullptr, QApplication::applicationName(), e.what());
+        return 0;
+    }
 }

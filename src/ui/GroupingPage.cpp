@@ -47,6 +47,7 @@ GroupingPage::GroupingPage(QWidget* parent) : QWidget(parent) {
     GroupingRemoveButton = NewButton(this, "GroupingRemoveButton", "Remove Group");
     GroupingRemoveAllButton = NewButton(this, "GroupingRemoveAllButton", "Remove All Group");
     OutputFirstLabel = NewLabel(this, "OutputFirstLabel", "NEED TO SELECT OUTPUT FIRST");
+    OutputFirstLabel->setAccessibleName(OutputFirstLabel->text());
     OutputFirstLabel->setAlignment(Qt::AlignCenter);
     OutputFirstLabel->setContentsMargins(8, 4, 8, 4);
     PaintBackground(OutputFirstLabel, Colour::Aqua);

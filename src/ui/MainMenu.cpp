@@ -47,7 +47,7 @@ void MainMenu::BuildSerialPort(QMenuBar* bar) {
     auto* ports = new QActionGroup(OpenCOM1);
     ports->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     for (int n = 1; n <= ComPortCount; ++n) {
-        QAction* a = NewItem(OpenCOM1, QString("COM%11").arg(n), QString("COM%1").arg(n));
+        QAction* a = NewItem(OpenCOM1, QString("COM%1").arg(n) + "1", QString("COM%1").arg(n));
         a->setCheckable(true);
         ports->addAction(a);
         ComItems[static_cast<std::size_t>(n - 1)] = a;

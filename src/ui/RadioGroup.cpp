@@ -34,8 +34,14 @@ void RadioGroup::SetItems(const QStringList& captions) {
             buttons_.push_back(b);
         }
     }
-    for (int i = 0; i < captions.size(); ++i) buttons_[static_cast<std::size_t>(i)]->setText(captions[i]);
+    for (int i = 0; i < captions.size(); ++i) SetItemText(i, captions[i]);
     SetItemIndex(-1);
+}
+
+void RadioGroup::SetItemText(int index, const QString& caption) {
+    QRadioButton* b = buttons_.at(static_cast<std::size_t>(index));
+    b->setText(caption);
+    b->setAccessibleName(caption);
 }
 
 QStringList RadioGroup::Items() const {

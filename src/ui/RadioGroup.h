@@ -19,6 +19,8 @@ public:
 
     // Replaces every item; afterwards no item is selected.
     void SetItems(const QStringList& captions);
+    // The caption of one item, which is also its accessible name.
+    void SetItemText(int index, const QString& caption);
     QStringList Items() const;
     int Count() const { return static_cast<int>(buttons_.size()); }
     // -1 selects nothing.

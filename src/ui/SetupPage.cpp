@@ -47,6 +47,9 @@ SetupPage::SetupPage(QWidget* parent) : QWidget(parent) {
     auto* vertical = new QVBoxLayout(VerticalSwitchingGroupBox);
     vertical->addWidget(VIStateCheckBox);
 
+    for (QPushButton* b :
+         {ResetButton, FactoryResetButton, IPAddressButton, SystemSaveButton, SystemRecallButton})
+        b->setMinimumWidth(170);
     auto* commands = new QGridLayout;
     commands->setHorizontalSpacing(10);
     commands->setVerticalSpacing(8);

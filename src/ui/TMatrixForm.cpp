@@ -1,12 +1,271 @@
 #include "ui/TMatrixForm.h"
 
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+
 #include "model/ModelCodes.h"
+#include "model/NameSlots.h"
+#include "ui/AboutDialog.h"
+#include "ui/GroupingPage.h"
+#include "ui/GroupingPageView.h"
+#include "ui/LabelingPage.h"
+#include "ui/MainMenu.h"
+#include "ui/PresetBox.h"
+#include "ui/QtPrompter.h"
+#include "ui/RoutingPageView.h"
+#include "ui/SequencingPage.h"
+#include "ui/SetupPage.h"
+#include "ui/TInfoForm.h"
+#include "ui/TerminalView.h"
+#include "ui/VideoSwitchingPage.h"
 
 namespace vx::ui {
 
-TMatrixForm::TMatrixForm(QWidget* parent) : QMainWindow(parent) {
+namespace {
+constexpr const char* ExitQuestion = "Are you sure you want to exit this application?";
+constexpr const char* ExitCaption = "Tavrel Kessway - VX Control :Confirm Exit";
+}  // namespace
+
+TMatrixForm::TMatrixForm(LinkServices& services, Prompter* prompter, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      services_(services),
+      ownPrompter_(prompter ? nullptr : std::make_unique<QtPrompter>(this)),
+      prompts_(prompter ? *prompter : *ownPrompter_),
+      handlers_(prompts_),
+      ctx_{model_,          link_,           services.Serial, services.Tcp, services.Time,
+           services.Events, services.Timer1, prompts_,        *this},
+      exchanges_(ctx_),
+      sender_(ctx_, exchanges_) {
     setObjectName("MatrixForm");
+    // Nothing the operator does may run while the window is being built.
+    model_.HandlerBusy = 1;
+    model_.SerialPortOpen = 0;
+    model_.EthernetConnected = 0;
+    link_.EthernetConnecting = false;
+
+    BuildWindow();
+    aboutDialog_->SetVersion(GuiVersion);
+    aboutPage_->Version1Label->setText(GuiVersion);
+    // The first page is active whatever the layout last showed; no page change is raised.
+    pages_->setCurrentIndex(0);
+
+    routingView_ = std::make_unique<RoutingPageView>(*video_, *this);
+    groupingView_ = std::make_unique<GroupingPageView>(*groupingPage_);
+    outputs_ = std::make_unique<OutputDisplay>(model_, sender_, *routingView_);
+    crosspoint_ = std::make_unique<Crosspoint>(model_, sender_, *routingView_, *outputs_, noPresetRecall_);
+    grouping_ = std::make_unique<Grouping>(model_, sender_, *groupingView_);
+
+    InitialiseModel();
+    WireRoutingPage();
+    WireGroupingPage();
+    WireMenu();
+    connect(pages_, &QTabWidget::currentChanged, this,
+            [this](int index) { handlers_.Run([this, index] { MainPageControlChange(index); }); });
+
     setWindowTitle(InitialWindowTitle);
+    setFixedSize(sizeHint());
+    // The progress window comes right after the main window, hidden until a caller shows it.
+    info_ = std::make_unique<TInfoForm>();
+}
+
+TMatrixForm::~TMatrixForm() {
+    // Tearing the pages down must not look like a page change to the handlers.
+    pages_->blockSignals(true);
+}
+
+void TMatrixForm::BuildWindow() {
+    auto* central = new QWidget(this);
+    central->setObjectName("MatrixFormClient");
+    presetBox_ = new PresetBox(central);
+    const int reserve = presetBox_->sizeHint().width() + 8;
+
+    pages_ = new QTabWidget(central);
+    pages_->setObjectName("MainPageControl");
+    video_ = new VideoSwitchingPage(reserve, pages_);
+    labeling_ = new LabelingPage(pages_);
+    groupingPage_ = new GroupingPage(pages_);
+    sequencing_ = new SequencingPage(reserve, pages_);
+    setup_ = new SetupPage(pages_);
+    aboutPage_ = new AboutPage(pages_);
+    pages_->addTab(video_, "Video Switching");
+    pages_->addTab(labeling_, "Labeling");
+    pages_->addTab(groupingPage_, "Grouping");
+    pages_->addTab(sequencing_, "Sequencing");
+    pages_->addTab(setup_, "Setup");
+    pages_->addTab(aboutPage_, "About");
+
+    // The preset box lies over the right-hand edge of the pages, below the tabs, so it
+    // can be reached from the pages that leave room for it.
+    auto* grid = new QGridLayout(central);
+    grid->setContentsMargins(6, 6, 6, 6);
+    grid->addWidget(pages_, 0, 0);
+    presetHolder_ = new QWidget(central);
+    QWidget* presetHolder = presetHolder_;
+    presetHolder->setObjectName("PresetsHolder");
+    auto* holderLayout = new QVBoxLayout(presetHolder);
+    holderLayout->setContentsMargins(0, pages_->tabBar()->sizeHint().height() + 10, 12, 0);
+    presetBox_->setParent(presetHolder);
+    holderLayout->addWidget(presetBox_);
+    presetHolder->setFixedSize(presetHolder->sizeHint());
+    grid->addWidget(presetHolder, 0, 0, Qt::AlignRight | Qt::AlignTop);
+    presetHolder->raise();
+    setCentralWidget(central);
+
+    menu_ = new MainMenu(menuBar());
+    menuBar()->setObjectName("MainMenu1Bar");
+
+    statusBar()->setObjectName("MainStatusBar");
+    statusBar()->setSizeGripEnabled(false);
+    statusText_ = new QLabel(statusBar());
+    statusText_->setObjectName("MainStatusText");
+    statusText_->setAccessibleName("Status");
+    statusBar()->addWidget(statusText_, 1);
+
+    aboutDialog_ = new AboutDialog(this);
+}
+
+void TMatrixForm::InitialiseModel() {
+    // The model was created 16 x 16 with every route empty; the names come from the boxes.
+    GatherLabelsFromNameBoxes();
+    model_.SelectedOutput = NO_INPUT;
+    model_.SelectedPreset = NO_INPUT;
+    grouping_->InitGroups();
+    presetBox_->PresetsPageControl->setVisible(false);
+    model_.HandlerBusy = 0;
+}
+
+void TMatrixForm::GatherLabelsFromNameBoxes() {
+    LabelStore& labels = model_.Labels();
+    for (int i = 0; i < model_.OutputCount && i < MaxOutputs; ++i)
+        WriteNameSlot(labels.OutputLabels[i],
+                      labeling_->OutputLabelEdits[static_cast<std::size_t>(i)]->text().toStdString());
+    for (int i = 0; i < model_.InputCount && i < MaxInputs; ++i)
+        WriteNameSlot(labels.InputLabels[i],
+                      labeling_->InputLabelEdits[static_cast<std::size_t>(i)]->text().toStdString());
+    for (int g = 0; g < GroupCount; ++g)
+        WriteNameSlot(labels.GroupLabels[g],
+                      labeling_->GroupLabelEdits[static_cast<std::size_t>(g)]->text().toStdString());
+    for (int p = 0; p < PresetCount; ++p)
+        WriteNameSlot(labels.PresetLabels[p],
+                      labeling_->PresetLabelEdits[static_cast<std::size_t>(p)]->text().toStdString());
+}
+
+TerminalView& TMatrixForm::Terminal() {
+    return *aboutPage_->Terminal;
+}
+
+StatusLight& TMatrixForm::LineLightOf(LineLight which) {
+    return *aboutPage_->Light(which);
+}
+
+QString TMatrixForm::StatusText() const {
+    return statusText_->text();
+}
+
+void TMatrixForm::ShowStatus(const std::string& text) {
+    statusText_->setText(QString::fromStdString(text));
+    // Painted now: the exchange that follows may block the thread.
+    statusText_->repaint();
+}
+
+void TMatrixForm::SetPageControlEnabled(bool on) {
+    pages_->setEnabled(on);
+}
+
+void TMatrixForm::SetHourglass(bool on) {
+    if (on == hourglass_) return;
+    hourglass_ = on;
+    if (on)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void TMatrixForm::SetComNumberText(const std::string& text) {
+    aboutPage_->ComNumberLabel->setText(QString::fromStdString(text));
+}
+
+std::string TMatrixForm::IpText() const {
+    return setup_->IPAddrEdit->text().toStdString();
+}
+
+void TMatrixForm::SetIpText(const std::string& text) {
+    setup_->IPAddrEdit->setText(QString::fromStdString(text));
+}
+
+void TMatrixForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (firstShowDone_) return;
+    firstShowDone_ = true;
+    CentreOnScreen();
+    handlers_.Run([this] { FormShow(); });
+}
+
+void TMatrixForm::CentreOnScreen() {
+    if (const QScreen* screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void TMatrixForm::FormShow() {
+    // Stays set until the model has been loaded from the switcher or from a file.
+    model_.EventsSuppressed = 1;
+    if (!connectOnFirstShow_) return;
+    // Asked once the window is on the screen, not before it is painted.
+    QTimer::singleShot(0, this, [this] { handlers_.Run([this] { RunStartupConnection(); }); });
+}
+
+void TMatrixForm::RunStartupConnection() {
+    // The start-up question and the serial search are added by connection management.
+}
+
+void TMatrixForm::MainPageControlChange(int index) {
+    QWidget* page = pages_->widget(index);
+    if (page == video_) {
+        ShowPresetBox(true);
+        crosspoint_->CancelPending();
+    } else {
+        ShowPresetBox(page == sequencing_);
+    }
+}
+
+void TMatrixForm::ShowPresetBox(bool on) {
+    // The holder goes too, so that it covers nothing on the pages without the box.
+    presetHolder_->setVisible(on);
+    presetBox_->setVisible(on);
+}
+
+void TMatrixForm::closeEvent(QCloseEvent* event) {
+    bool close = false;
+    handlers_.Run([this, &close] { close = FormCloseQuery(); });
+    if (!close) {
+        event->ignore();
+        return;
+    }
+    info_->hide();
+    event->accept();
+}
+
+bool TMatrixForm::FormCloseQuery() {
+    if (!prompts_.AskYesNo(ExitQuestion, ExitCaption)) return false;
+    if (services_.Tcp.IsActive()) services_.Tcp.Close();
+    return true;
+}
+
+void TMatrixForm::About1Click() {
+    aboutDialog_->open();
 }
 
 }  // namespace vx::ui
