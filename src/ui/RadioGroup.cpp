@@ -22,8 +22,11 @@ RadioGroup::RadioGroup(const QString& objectName, const QString& title, QWidget*
 void RadioGroup::SetItems(const QStringList& captions) {
     if (captions.size() != Count()) {
         for (QRadioButton* b : buttons_) {
+            // Deleted later: the items may be replaced from inside one item's own click.
             group_->removeButton(b);
-            delete b;
+            layout_->removeWidget(b);
+            b->hide();
+            b->deleteLater();
         }
         buttons_.clear();
         for (int i = 0; i < captions.size(); ++i) {

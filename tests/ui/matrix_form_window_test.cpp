@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "MatrixFormFixture.h"
+#include "ui/AboutDialog.h"
 #include "ui/RadioGroup.h"
 
 namespace vx::test {
@@ -106,6 +107,16 @@ TEST_F(WindowTest, GroupingClicksEditTheGroupShown) {
     EXPECT_EQ(DescriptionOf("GroupOutputButton3"), "");
     EXPECT_FALSE(Button("GroupOutputButton3")->isEnabled());
     EXPECT_EQ(Lines(), (std::vector<std::string>{"GADD 1 3 101\r"}));
+}
+
+TEST_F(WindowTest, AboutMenuShowsTheAboutBoxWithoutBlocking) {
+    form->findChild<QAction*>("About1")->trigger();
+    auto* about = Find<ui::AboutDialog>("LMDAboutDlg1");
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_EQ(about->windowTitle(), "About VX Control SDI");
+    EXPECT_EQ(TextOf("AboutProductLabel"), "Tavrel Kessway, LLC  VX Control SDI");
+    EXPECT_EQ(TextOf("AboutDescriptionLabel"), "Minimum resolution required is 1024x768.");
+    about->accept();
 }
 
 TEST_F(WindowTest, LinkViewDrivesStatusLinePageControlAndCursor) {
