@@ -4,9 +4,12 @@
 #include <QMessageBox>
 #include <QStyleFactory>
 #include <QTimer>
+#include <cstdio>
 #include <exception>
+#include <map>
 
 #include "platform/QtServices.h"
+#include "platform/SerialPortPaths.h"
 #include "ui/StatusLight.h"
 #include "ui/TMatrixForm.h"
 #include "ui/TerminalView.h"
@@ -61,13 +64,36 @@ int main(int argc, char** argv) {
         "Show the window in its start state without connecting, save a picture of it to FILE and exit.",
         "FILE");
     parser.addOption(screenshot);
+    QList<QCommandLineOption> comOptions;
+    for (int n = 1; n <= 4; ++n)
+        comOptions << QCommandLineOption(QStringLiteral("com%1").arg(n),
+                                         QStringLiteral("Device of COM%1 (default %2), for example /dev/ttyUSB0.")
+                                             .arg(n)
+                                             .arg(vx::platform::SerialPortPaths::DefaultPath(n)),
+                                         QStringLiteral("PATH"));
+    parser.addOptions(comOptions);
+    const QCommandLineOption tcpPortOption(
+        "tcp-port", "TCP port of the switcher (default 23); another port reaches the simulator.", "N", "23");
+    parser.addOption(tcpPortOption);
     parser.process(app);
+
+    bool portOk = false;
+    const int tcpPort = parser.value(tcpPortOption).toInt(&portOk);
+    if (!portOk || tcpPort < 1 || tcpPort > 65535) {
+        std::fprintf(stderr, "vxpanel: --tcp-port expects a number from 1 to 65535\n");
+        return 2;
+    }
+    std::map<int, QString> comPaths;
+    for (int n = 1; n <= 4; ++n)
+        if (parser.isSet(comOptions[n - 1])) comPaths[n] = parser.value(comOptions[n - 1]);
 
     // An error while the panel starts is shown, then the process ends quietly.
     try {
         vx::platform::QtServices services;
+        services.Serial.SetPortPaths(comPaths);
         vx::LinkServices bundle = services.Bundle();
         vx::ui::TMatrixForm form(bundle);
+        form.Ethernet().SetRemotePort(tcpPort);
         ShowSerialPortOnAboutPage(services.Serial, form);
         if (parser.isSet(screenshot)) ScheduleScreenshot(form, parser.value(screenshot));
         form.show();

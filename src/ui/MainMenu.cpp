@@ -44,12 +44,11 @@ void MainMenu::BuildFile(QMenuBar* bar) {
 void MainMenu::BuildSerialPort(QMenuBar* bar) {
     Search1 = NewMenu(bar, "Search1", "Serial Port");
     OpenCOM1 = NewMenu(Search1, "OpenCOM1", "Open COM");
-    auto* ports = new QActionGroup(OpenCOM1);
-    ports->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    // Not an exclusive group: connection management alone decides which item carries the
+    // check mark (none after a failed attempt).
     for (int n = 1; n <= ComPortCount; ++n) {
         QAction* a = NewItem(OpenCOM1, QString("COM%1").arg(n) + "1", QString("COM%1").arg(n));
         a->setCheckable(true);
-        ports->addAction(a);
         ComItems[static_cast<std::size_t>(n - 1)] = a;
     }
     ComItems[0]->setChecked(true);

@@ -27,6 +27,7 @@
 #include "ui/TInfoForm.h"
 #include "ui/TerminalView.h"
 #include "ui/VideoSwitchingPage.h"
+#include "ui/WindowViews.h"
 
 namespace vx::ui {
 
@@ -76,6 +77,8 @@ TMatrixForm::TMatrixForm(LinkServices& services, Prompter* prompter, QWidget* pa
     setFixedSize(sizeHint());
     // The progress window comes right after the main window, hidden until a caller shows it.
     info_ = std::make_unique<TInfoForm>();
+    BuildLinks();
+    WireConnection();
 }
 
 TMatrixForm::~TMatrixForm() {
@@ -228,7 +231,7 @@ void TMatrixForm::FormShow() {
 }
 
 void TMatrixForm::RunStartupConnection() {
-    // The start-up question and the serial search are added by connection management.
+    connection_->FormShow();
 }
 
 void TMatrixForm::MainPageControlChange(int index) {

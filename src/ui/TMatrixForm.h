@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "connection/ConnectionManager.h"
 #include "groups/Grouping.h"
 #include "link/CommandSender.h"
 #include "link/Exchanges.h"
@@ -13,10 +14,15 @@
 #include "link/LinkContext.h"
 #include "link/LinkServices.h"
 #include "link/LinkState.h"
+#include "link/EthernetLink.h"
+#include "link/SerialLink.h"
 #include "link/SerialLinkView.h"
+#include "link/StatusQuery.h"
 #include "model/SwitcherState.h"
 #include "routing/Crosspoint.h"
 #include "routing/OutputDisplay.h"
+#include "status/ReadSequence.h"
+#include "status/StatusReader.h"
 #include "ui/AboutPage.h"
 #include "ui/HandlerRunner.h"
 #include "ui/NoPresetRecall.h"
@@ -27,6 +33,10 @@ class QTabWidget;
 namespace vx::ui {
 
 class AboutDialog;
+class ConnectionMenuView;
+class InfoFormView;
+class LabelingEnableView;
+class SetupPageStatusView;
 class GroupingPage;
 class GroupingPageView;
 class LabelingPage;
@@ -60,6 +70,10 @@ public:
     Crosspoint& Routing() { return *crosspoint_; }
     Grouping& Groups() { return *grouping_; }
     Prompter& Prompts() { return prompts_; }
+    SerialLink& Serial() { return *serialLink_; }
+    EthernetLink& Ethernet() { return *ethernetLink_; }
+    ReadSequence& Reading() { return *readSequence_; }
+    ConnectionManager& Connection() { return *connection_; }
     // Every handler of the window runs through this; later wiring should use it too.
     HandlerRunner& Handlers() { return handlers_; }
 
@@ -98,6 +112,9 @@ private:
     void WireRoutingPage();
     void WireGroupingPage();
     void WireMenu();
+    // The links, the status reads and connection management, with their widgets.
+    void BuildLinks();
+    void WireConnection();
     void CentreOnScreen();
 
     // Handlers of the window itself.
@@ -139,6 +156,17 @@ private:
     std::unique_ptr<Crosspoint> crosspoint_;
     std::unique_ptr<Grouping> grouping_;
     std::unique_ptr<TInfoForm> info_;
+
+    std::unique_ptr<SerialLink> serialLink_;
+    std::unique_ptr<EthernetLink> ethernetLink_;
+    std::unique_ptr<LinkStatusQuery> statusQuery_;
+    std::unique_ptr<InfoFormView> infoView_;
+    std::unique_ptr<SetupPageStatusView> setupView_;
+    std::unique_ptr<LabelingEnableView> labelEnableView_;
+    std::unique_ptr<ConnectionMenuView> connectionView_;
+    std::unique_ptr<StatusReader> reader_;
+    std::unique_ptr<ReadSequence> readSequence_;
+    std::unique_ptr<ConnectionManager> connection_;
 
     bool firstShowDone_ = false;
     bool connectOnFirstShow_ = true;

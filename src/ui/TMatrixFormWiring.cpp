@@ -54,9 +54,9 @@ void TMatrixForm::WireMenu() {
     handlers_.Bind(m.Exit1, &QAction::triggered, this, [this] { close(); });
     handlers_.Bind(m.About1, &QAction::triggered, this, [this] { About1Click(); });
     // The advanced settings menu is never enabled, but its rates do what they say.
-    handlers_.Bind(m.N192001, &QAction::triggered, this, [this] { services_.Serial.SetBaud(19200); });
-    handlers_.Bind(m.N384001, &QAction::triggered, this, [this] { services_.Serial.SetBaud(38400); });
-    handlers_.Bind(m.N576001, &QAction::triggered, this, [this] { services_.Serial.SetBaud(57600); });
+    handlers_.Bind(m.N192001, &QAction::triggered, this, [this] { serialLink_->N192001Click(); });
+    handlers_.Bind(m.N384001, &QAction::triggered, this, [this] { serialLink_->N384001Click(); });
+    handlers_.Bind(m.N576001, &QAction::triggered, this, [this] { serialLink_->N576001Click(); });
 }
 
 }  // namespace vx::ui
