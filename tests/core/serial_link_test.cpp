@@ -30,6 +30,8 @@ struct ProbeCase {
     std::vector<std::string> messages;
 };
 
+void PrintTo(const ProbeCase& c, std::ostream* os) { *os << c.name; }
+
 class ProbeTest : public ::testing::TestWithParam<ProbeCase> {};
 
 TEST_P(ProbeTest, ResultWritesAndMessages) {

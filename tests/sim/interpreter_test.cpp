@@ -220,6 +220,8 @@ struct RefusedLine {
     const char* Answer;
 };
 
+void PrintTo(const RefusedLine& r, std::ostream* os) { *os << ::testing::PrintToString(std::string(r.Line)); }
+
 class RefusedLineTest : public InterpreterTest, public ::testing::WithParamInterface<RefusedLine> {};
 
 TEST_P(RefusedLineTest, IsAnsweredWithAnErrorAndChangesNothing) {

@@ -28,6 +28,7 @@ const std::vector<Query> SixQueries{
 };
 
 enum class Via { Tcp, Serial };
+void PrintTo(Via v, std::ostream* os) { *os << (v == Via::Tcp ? "tcp" : "serial"); }
 
 // A switcher serving both links, and a client on the link under test.
 class LinkTest : public ::testing::TestWithParam<Via> {
