@@ -52,19 +52,29 @@ protected:
         QCoreApplication::processEvents();
     }
 
-    // The lines the simulator received, in order, without their timestamps and links.
-    std::vector<std::string> Wire() const {
+    // The lines the simulator received, in order, each with the link it came over.
+    struct WireLine {
+        std::string link;  // "tcp" or "serial"
+        std::string text;
+    };
+    std::vector<WireLine> WireWithLinks() const {
         std::ifstream in(dir.Path() / "transcript.txt");
-        std::vector<std::string> lines;
+        std::vector<WireLine> lines;
         std::string l;
         while (std::getline(in, l)) {
             std::istringstream fields(l);
-            std::string ms, link;
+            std::string ms, link, rest;
             fields >> ms >> link;
-            std::string rest;
             std::getline(fields, rest);
-            lines.push_back(rest.empty() ? rest : rest.substr(1));
+            lines.push_back({link, rest.empty() ? rest : rest.substr(1)});
         }
+        return lines;
+    }
+
+    // The lines the simulator received, in order, without their timestamps and links.
+    std::vector<std::string> Wire() const {
+        std::vector<std::string> lines;
+        for (const auto& l : WireWithLinks()) lines.push_back(l.text);
         return lines;
     }
 

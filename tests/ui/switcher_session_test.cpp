@@ -104,6 +104,44 @@ TEST_F(SessionTest, UnansweredMatrixInformationEndsTheReadWithMinusOne) {
     EXPECT_EQ(form->StatusText(), "");
 }
 
+TEST_F(SessionTest, ReadingASilentSwitcherOverTcpEndsWithMinusOne) {
+    Start({"--silent"});
+    IpField()->setText("127.0.0.1");
+    Choose(1);  // connected but silent; No to trying serial keeps the connection
+    ASSERT_TRUE(services.Tcp.IsActive());
+    ASSERT_EQ(form->Model().EthernetConnected, 1);
+    prompts.messages.clear();
+    form->findChild<QPushButton*>("UpdateStatus")->click();
+    EXPECT_EQ(prompts.messages,
+              (std::vector<std::string>{
+                  "Vextaro communication error! Please check Ethernet connections and try again (-1)"}));
+    const auto wire = WireLines();
+    ASSERT_FALSE(wire.empty());
+    EXPECT_EQ(wire.back(), "MINFOVX") << "nothing after the matrix information query";
+    EXPECT_EQ(form->StatusText(), "");
+    EXPECT_EQ(form->Model().EventsSuppressed, 1) << "a failed read does not release the window";
+}
+
+TEST_F(SessionTest, OpenComWhileOnTcpUsesBothLinks) {
+    Start();
+    IpField()->setText("127.0.0.1");
+    Choose(1);
+    ASSERT_EQ(form->Model().EthernetConnected, 1);
+    Item("COM11")->trigger();
+    ASSERT_TRUE(form->Link().SerialLinkActive);
+    EXPECT_TRUE(Item("COM11")->isChecked());
+    EXPECT_EQ(Selector()->ItemIndex(), 1) << "the selector keeps showing Ethernet";
+    form->findChild<QPushButton*>("OutputButton2")->click();
+    form->findChild<QPushButton*>("InputButton4")->click();
+    std::string queryLink, commandLink;
+    for (const auto& l : WireWithLinks()) {
+        if (l.text == "MINFOVX") queryLink = l.link;
+        if (l.text == "RTEMP 2 4") commandLink = l.link;
+    }
+    EXPECT_EQ(queryLink, "tcp") << "status queries go over TCP";
+    EXPECT_EQ(commandLink, "serial") << "commands go over serial";
+}
+
 TEST_F(SessionTest, EthernetWithAnEmptyFieldReturnsToRs232) {
     Start();
     Choose(1);
