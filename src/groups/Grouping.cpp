@@ -5,7 +5,7 @@
 
 #include "link/CommandLines.h"
 #include "model/HandlerGuard.h"
-#include "routing/LiveCount.h"
+#include "model/LiveCount.h"
 
 namespace vx {
 

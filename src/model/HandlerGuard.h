@@ -8,7 +8,7 @@
 //
 // The scope gives HandlerBusy back even when an exception escapes the action: an error
 // raised inside a handler is shown in a message box and the application goes on
-// running, so the guard must never stay stuck at 1 (the original left it set).
+// running, so the guard must never stay stuck at 1.
 #include "model/SwitcherState.h"
 
 namespace vx {

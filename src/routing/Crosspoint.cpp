@@ -1,7 +1,7 @@
 #include "routing/Crosspoint.h"
 
 #include "model/HandlerGuard.h"
-#include "routing/LiveCount.h"
+#include "model/LiveCount.h"
 
 namespace vx {
 

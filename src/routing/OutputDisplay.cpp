@@ -4,7 +4,7 @@
 
 #include "model/HandlerGuard.h"
 #include "model/ModelCodes.h"
-#include "routing/LiveCount.h"
+#include "model/LiveCount.h"
 
 namespace vx {
 
