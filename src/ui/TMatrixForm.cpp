@@ -84,6 +84,10 @@ TMatrixForm::TMatrixForm(LinkServices& services, Prompter* prompter, QWidget* pa
 TMatrixForm::~TMatrixForm() {
     // Tearing the pages down must not look like a page change to the handlers.
     pages_->blockSignals(true);
+    // The services outlive the window: nothing they report may reach its links any more.
+    services_.Serial.SetListener(nullptr);
+    services_.Tcp.SetListener(nullptr);
+    services_.Timer1.SetHandler({});
 }
 
 void TMatrixForm::BuildWindow() {
