@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "link/CommandLines.h"
+#include "model/LiveCount.h"
 #include "status/AnswerFrame.h"
 
 namespace vx {
@@ -21,7 +22,7 @@ StatusReader::StatusReader(LinkContext& ctx, StatusQuery& query, ProgressView& p
     : c_(ctx), query_(query), progress_(progress), exchanges_(ctx) {}
 
 int StatusReader::LiveOutputs() const {
-    return std::clamp<int>(c_.Model.OutputCount, 0, MaxOutputs);
+    return LiveCount(c_.Model.OutputCount, MaxOutputs);
 }
 
 bool StatusReader::ReadAnswer(const std::string& line, int minLength, std::span<std::uint8_t> target,

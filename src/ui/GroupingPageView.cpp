@@ -7,16 +7,11 @@
 #include "ui/GroupingPage.h"
 #include "ui/Look.h"
 #include "ui/RadioGroup.h"
+#include "ui/WidgetAt.h"
 
 namespace vx::ui {
 
 namespace {
-
-template <class Array>
-auto At(const Array& widgets, int index) -> typename Array::value_type {
-    if (index < 0 || index >= static_cast<int>(widgets.size())) return nullptr;
-    return widgets[static_cast<std::size_t>(index)];
-}
 
 void PaintMember(QPushButton* b, Colour c) {
     if (!b) return;
@@ -27,27 +22,27 @@ void PaintMember(QPushButton* b, Colour c) {
 }  // namespace
 
 void GroupingPageView::SetGroupInputButtonColour(int input, Colour c) {
-    PaintMember(At(page_.GroupInputButtons, input), c);
+    PaintMember(WidgetAt(page_.GroupInputButtons, input), c);
 }
 
 void GroupingPageView::SetGroupOutputButtonColour(int output, Colour c) {
-    PaintMember(At(page_.GroupOutputButtons, output), c);
+    PaintMember(WidgetAt(page_.GroupOutputButtons, output), c);
 }
 
 void GroupingPageView::SetGroupInputButtonEnabled(int input, bool on) {
-    if (QPushButton* b = At(page_.GroupInputButtons, input)) b->setEnabled(on);
+    if (QPushButton* b = WidgetAt(page_.GroupInputButtons, input)) b->setEnabled(on);
 }
 
 void GroupingPageView::SetGroupOutputButtonEnabled(int output, bool on) {
-    if (QPushButton* b = At(page_.GroupOutputButtons, output)) b->setEnabled(on);
+    if (QPushButton* b = WidgetAt(page_.GroupOutputButtons, output)) b->setEnabled(on);
 }
 
 void GroupingPageView::SetGroupExistChecked(int group, bool on) {
-    if (QCheckBox* c = At(page_.GroupExistCheckBoxes, group)) c->setChecked(on);
+    if (QCheckBox* c = WidgetAt(page_.GroupExistCheckBoxes, group)) c->setChecked(on);
 }
 
 void GroupingPageView::SetGroupExistEnabled(int group, bool on) {
-    if (QCheckBox* c = At(page_.GroupExistCheckBoxes, group)) c->setEnabled(on);
+    if (QCheckBox* c = WidgetAt(page_.GroupExistCheckBoxes, group)) c->setEnabled(on);
 }
 
 void GroupingPageView::SetOutputFirstHintVisible(bool on) {

@@ -6,45 +6,35 @@
 #include <QWidget>
 
 #include "ui/Look.h"
+#include "ui/WidgetAt.h"
 #include "ui/StatusLight.h"
 #include "ui/VideoSwitchingPage.h"
 
 namespace vx::ui {
 
-namespace {
-
-// Indexes come from the core, which keeps them in range; a stray one draws nothing.
-template <class Array>
-auto At(const Array& widgets, int index) -> typename Array::value_type {
-    if (index < 0 || index >= static_cast<int>(widgets.size())) return nullptr;
-    return widgets[static_cast<std::size_t>(index)];
-}
-
-}  // namespace
-
 void RoutingPageView::SetOutputButtonColour(int output, Colour c) {
-    if (QPushButton* b = At(page_.OutputButtons, output)) {
+    if (QPushButton* b = WidgetAt(page_.OutputButtons, output)) {
         PaintBackground(b, c);
         SetColourMeaning(b, c == Colour::Yellow ? "selected" : "");
     }
 }
 
 void RoutingPageView::SetInputButtonColour(int input, Colour c) {
-    if (QPushButton* b = At(page_.InputButtons, input)) {
+    if (QPushButton* b = WidgetAt(page_.InputButtons, input)) {
         PaintBackground(b, c);
         SetColourMeaning(b, c == Colour::Yellow ? "routed to the selected output" : "");
     }
 }
 
 void RoutingPageView::SetVideoLabelText(int output, const std::string& text) {
-    if (QLabel* l = At(page_.VideoLabels, output)) {
+    if (QLabel* l = WidgetAt(page_.VideoLabels, output)) {
         l->setText(QString::fromStdString(text));
         DescribeVideoLabel(output);
     }
 }
 
 void RoutingPageView::SetVideoLabelColour(int output, Colour c) {
-    if (QLabel* l = At(page_.VideoLabels, output)) {
+    if (QLabel* l = WidgetAt(page_.VideoLabels, output)) {
         PaintBackground(l, c);
         DescribeVideoLabel(output);
     }
@@ -52,7 +42,7 @@ void RoutingPageView::SetVideoLabelColour(int output, Colour c) {
 
 // The label's text and the route state its colour stands for, e.g. "5, pending route".
 void RoutingPageView::DescribeVideoLabel(int output) {
-    QLabel* l = At(page_.VideoLabels, output);
+    QLabel* l = WidgetAt(page_.VideoLabels, output);
     const bool routed = l->text() != "--";
     QString state;
     switch (PaintedColour(l)) {
@@ -71,22 +61,22 @@ void RoutingPageView::DescribeVideoLabel(int output) {
 
 void RoutingPageView::SetReclockerChecked(int output, bool on) {
     // setChecked raises no clicked signal, so the reclocker handler does not run.
-    if (QCheckBox* c = At(page_.ReclockerCheckBoxes, output)) c->setChecked(on);
+    if (QCheckBox* c = WidgetAt(page_.ReclockerCheckBoxes, output)) c->setChecked(on);
 }
 
 bool RoutingPageView::IsReclockerChecked(int output) const {
-    const QCheckBox* c = At(page_.ReclockerCheckBoxes, output);
+    const QCheckBox* c = WidgetAt(page_.ReclockerCheckBoxes, output);
     return c != nullptr && c->isChecked();
 }
 
 void RoutingPageView::SetOutputWidgetsEnabled(int output, bool on) {
-    if (QPushButton* b = At(page_.OutputButtons, output)) b->setEnabled(on);
-    if (QLabel* l = At(page_.VideoLabels, output)) l->setEnabled(on);
-    if (QCheckBox* c = At(page_.ReclockerCheckBoxes, output)) c->setEnabled(on);
+    if (QPushButton* b = WidgetAt(page_.OutputButtons, output)) b->setEnabled(on);
+    if (QLabel* l = WidgetAt(page_.VideoLabels, output)) l->setEnabled(on);
+    if (QCheckBox* c = WidgetAt(page_.ReclockerCheckBoxes, output)) c->setEnabled(on);
 }
 
 void RoutingPageView::SetInputButtonEnabled(int input, bool on) {
-    if (QPushButton* b = At(page_.InputButtons, input)) b->setEnabled(on);
+    if (QPushButton* b = WidgetAt(page_.InputButtons, input)) b->setEnabled(on);
 }
 
 void RoutingPageView::SetWindowTitle(const std::string& title) {
