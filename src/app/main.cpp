@@ -93,7 +93,7 @@ int main(int argc, char** argv) {
         services.Serial.SetPortPaths(comPaths);
         vx::LinkServices bundle = services.Bundle();
         vx::ui::TMatrixForm form(bundle);
-        form.Ethernet().SetRemotePort(tcpPort);
+        form.Core().Ethernet().SetRemotePort(tcpPort);
         ShowSerialPortOnAboutPage(services.Serial, form);
         if (parser.isSet(screenshot)) ScheduleScreenshot(form, parser.value(screenshot));
         form.show();

@@ -31,63 +31,60 @@
 
 namespace vx::ui {
 
-namespace {
-constexpr const char* ExitQuestion = "Are you sure you want to exit this application?";
-constexpr const char* ExitCaption = "Tavrel Kessway - VX Control :Confirm Exit";
-}  // namespace
-
 TMatrixForm::TMatrixForm(LinkServices& services, Prompter* prompter, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       services_(services),
       ownPrompter_(prompter ? nullptr : std::make_unique<QtPrompter>(this)),
       prompts_(prompter ? *prompter : *ownPrompter_),
-      handlers_(prompts_),
-      ctx_{model_,          link_,           services.Serial, services.Tcp, services.Time,
-           services.Events, services.Timer1, prompts_,        *this},
-      exchanges_(ctx_),
-      sender_(ctx_, exchanges_) {
+      handlers_(prompts_) {
     setObjectName("MatrixForm");
-    // Nothing the operator does may run while the window is being built.
-    model_.HandlerBusy = 1;
-    model_.SerialPortOpen = 0;
-    model_.EthernetConnected = 0;
-    link_.EthernetConnecting = false;
-
     BuildWindow();
     aboutDialog_->SetVersion(GuiVersion);
     aboutPage_->Version1Label->setText(GuiVersion);
     // The first page is active whatever the layout last showed; no page change is raised.
     pages_->setCurrentIndex(0);
-
-    routingView_ = std::make_unique<RoutingPageView>(*video_, *this);
-    groupingView_ = std::make_unique<GroupingPageView>(*groupingPage_);
-    outputs_ = std::make_unique<OutputDisplay>(model_, sender_, *routingView_);
-    crosspoint_ = std::make_unique<Crosspoint>(model_, sender_, *routingView_, *outputs_, noPresetRecall_);
-    grouping_ = std::make_unique<Grouping>(model_, sender_, *groupingView_);
-
-    InitialiseModel();
-    WireRoutingPage();
-    WireGroupingPage();
-    WireMenu();
-    connect(pages_, &QTabWidget::currentChanged, this,
-            [this](int index) { handlers_.Run([this, index] { MainPageControlChange(index); }); });
-
     setWindowTitle(InitialWindowTitle);
     setFixedSize(sizeHint());
     // The progress window comes right after the main window, hidden until a caller shows it.
     info_ = std::make_unique<TInfoForm>();
-    BuildLinks();
+
+    BuildViews();
+    core_ = std::make_unique<PanelCore>(
+        PanelServices::From(services_, prompts_),
+        PanelViews{*this, *this, *this, *routingView_, *groupingView_, *presetBoxView_, *infoView_,
+                   *labelEnableView_, *setupView_, *connectionView_});
+    // The model was created 16 x 16 with every route empty; the names come from the boxes.
+    GatherLabelsFromNameBoxes();
+    core_->FormCreate();
+    presetBox_->PresetsPageControl->setVisible(false);
+    // The watchdog fires from the event loop: an error in its handler is shown like any other.
+    services_.Timer1.SetHandler([this] { handlers_.Run([this] { core_->Timer1Timer(); }); });
+
+    WireRoutingPage();
+    WireGroupingPage();
+    WirePresetBox();
+    WireMenu();
     WireConnection();
+    connect(pages_, &QTabWidget::currentChanged, this,
+            [this](int index) { handlers_.Run([this, index] { MainPageControlChange(index); }); });
 }
 
 TMatrixForm::~TMatrixForm() {
     // Tearing the pages down must not look like a page change to the handlers.
     pages_->blockSignals(true);
-    // The services outlive the window: nothing they report may reach its links any more.
-    services_.Serial.SetListener(nullptr);
-    services_.Tcp.SetListener(nullptr);
-    services_.Timer1.SetHandler({});
+    // The core goes first: it detaches from the services, which outlive the window.
+    core_.reset();
+}
+
+void TMatrixForm::BuildViews() {
+    routingView_ = std::make_unique<RoutingPageView>(*video_, *this);
+    groupingView_ = std::make_unique<GroupingPageView>(*groupingPage_);
+    presetBoxView_ = std::make_unique<PresetBoxWidgetsView>(*presetBox_);
+    infoView_ = std::make_unique<InfoFormView>(*info_);
+    setupView_ = std::make_unique<SetupPageStatusView>(*setup_, *aboutPage_);
+    labelEnableView_ = std::make_unique<LabelingEnableView>(*labeling_);
+    connectionView_ = std::make_unique<ConnectionMenuView>(*menu_, *setup_);
 }
 
 void TMatrixForm::BuildWindow() {
@@ -141,22 +138,13 @@ void TMatrixForm::BuildWindow() {
     aboutDialog_ = new AboutDialog(this);
 }
 
-void TMatrixForm::InitialiseModel() {
-    // The model was created 16 x 16 with every route empty; the names come from the boxes.
-    GatherLabelsFromNameBoxes();
-    model_.SelectedOutput = NO_INPUT;
-    model_.SelectedPreset = NO_INPUT;
-    grouping_->InitGroups();
-    presetBox_->PresetsPageControl->setVisible(false);
-    model_.HandlerBusy = 0;
-}
-
 void TMatrixForm::GatherLabelsFromNameBoxes() {
-    LabelStore& labels = model_.Labels();
-    for (int i = 0; i < model_.OutputCount && i < MaxOutputs; ++i)
+    SwitcherState& model = core_->Model();
+    LabelStore& labels = model.Labels();
+    for (int i = 0; i < model.OutputCount && i < MaxOutputs; ++i)
         WriteNameSlot(labels.OutputLabels[i],
                       labeling_->OutputLabelEdits[static_cast<std::size_t>(i)]->text().toStdString());
-    for (int i = 0; i < model_.InputCount && i < MaxInputs; ++i)
+    for (int i = 0; i < model.InputCount && i < MaxInputs; ++i)
         WriteNameSlot(labels.InputLabels[i],
                       labeling_->InputLabelEdits[static_cast<std::size_t>(i)]->text().toStdString());
     for (int g = 0; g < GroupCount; ++g)
@@ -215,7 +203,12 @@ void TMatrixForm::showEvent(QShowEvent* event) {
     if (firstShowDone_) return;
     firstShowDone_ = true;
     CentreOnScreen();
-    handlers_.Run([this] { FormShow(); });
+    handlers_.Run([this] {
+        core_->FormShow();
+        // Asked once the window is on the screen, not before it is painted.
+        if (connectOnFirstShow_)
+            QTimer::singleShot(0, this, [this] { handlers_.Run([this] { core_->StartupConnection(); }); });
+    });
 }
 
 void TMatrixForm::CentreOnScreen() {
@@ -226,23 +219,11 @@ void TMatrixForm::CentreOnScreen() {
     }
 }
 
-void TMatrixForm::FormShow() {
-    // Stays set until the model has been loaded from the switcher or from a file.
-    model_.EventsSuppressed = 1;
-    if (!connectOnFirstShow_) return;
-    // Asked once the window is on the screen, not before it is painted.
-    QTimer::singleShot(0, this, [this] { handlers_.Run([this] { RunStartupConnection(); }); });
-}
-
-void TMatrixForm::RunStartupConnection() {
-    connection_->FormShow();
-}
-
 void TMatrixForm::MainPageControlChange(int index) {
     QWidget* page = pages_->widget(index);
     if (page == video_) {
         ShowPresetBox(true);
-        crosspoint_->CancelPending();
+        core_->VideoPageEntered();
     } else {
         ShowPresetBox(page == sequencing_);
     }
@@ -256,19 +237,13 @@ void TMatrixForm::ShowPresetBox(bool on) {
 
 void TMatrixForm::closeEvent(QCloseEvent* event) {
     bool close = false;
-    handlers_.Run([this, &close] { close = FormCloseQuery(); });
+    handlers_.Run([this, &close] { close = core_->FormCloseQuery(); });
     if (!close) {
         event->ignore();
         return;
     }
     info_->hide();
     event->accept();
-}
-
-bool TMatrixForm::FormCloseQuery() {
-    if (!prompts_.AskYesNo(ExitQuestion, ExitCaption)) return false;
-    if (services_.Tcp.IsActive()) services_.Tcp.Close();
-    return true;
 }
 
 void TMatrixForm::About1Click() {

@@ -1,31 +1,16 @@
 #pragma once
-// The main window. It owns the one SwitcherState and LinkState of the process, the link
-// context with its exchanges and command sender, and the routing and grouping core; it
-// draws for them through the view ports and turns every widget event into one call
-// into the core.
+// The main window. It builds the widgets, implements the view ports on them, owns the
+// one panel core and forwards every widget event to it through the handler runner.
 #include <QMainWindow>
 #include <memory>
 
-#include "connection/ConnectionManager.h"
-#include "groups/Grouping.h"
-#include "link/CommandSender.h"
-#include "link/Exchanges.h"
 #include "link/IpAddressView.h"
-#include "link/LinkContext.h"
 #include "link/LinkServices.h"
-#include "link/LinkState.h"
-#include "link/EthernetLink.h"
-#include "link/SerialLink.h"
+#include "link/Ports.h"
 #include "link/SerialLinkView.h"
-#include "link/StatusQuery.h"
-#include "model/SwitcherState.h"
-#include "routing/Crosspoint.h"
-#include "routing/OutputDisplay.h"
-#include "status/ReadSequence.h"
-#include "status/StatusReader.h"
+#include "panel/PanelCore.h"
 #include "ui/AboutPage.h"
 #include "ui/HandlerRunner.h"
-#include "ui/NoPresetRecall.h"
 
 class QLabel;
 class QTabWidget;
@@ -42,6 +27,7 @@ class GroupingPageView;
 class LabelingPage;
 class MainMenu;
 class PresetBox;
+class PresetBoxWidgetsView;
 class QtPrompter;
 class RoutingPageView;
 class SequencingPage;
@@ -61,20 +47,8 @@ public:
     explicit TMatrixForm(LinkServices& services, Prompter* prompter = nullptr, QWidget* parent = nullptr);
     ~TMatrixForm() override;
 
-    SwitcherState& Model() { return model_; }
-    LinkState& Link() { return link_; }
-    LinkContext& Context() { return ctx_; }
-    Exchanges& Exchange() { return exchanges_; }
-    CommandSender& Sender() { return sender_; }
-    OutputDisplay& Outputs() { return *outputs_; }
-    Crosspoint& Routing() { return *crosspoint_; }
-    Grouping& Groups() { return *grouping_; }
-    Prompter& Prompts() { return prompts_; }
-    SerialLink& Serial() { return *serialLink_; }
-    EthernetLink& Ethernet() { return *ethernetLink_; }
-    ReadSequence& Reading() { return *readSequence_; }
-    ConnectionManager& Connection() { return *connection_; }
-    // Every handler of the window runs through this; later wiring should use it too.
+    PanelCore& Core() { return *core_; }
+    // Every handler of the window runs through this.
     HandlerRunner& Handlers() { return handlers_; }
 
     // The progress window, created hidden right after the main window.
@@ -107,35 +81,23 @@ protected:
 
 private:
     void BuildWindow();
-    void InitialiseModel();
+    void BuildViews();
     void GatherLabelsFromNameBoxes();
     void WireRoutingPage();
     void WireGroupingPage();
+    void WirePresetBox();
     void WireMenu();
-    // The links, the status reads and connection management, with their widgets.
-    void BuildLinks();
     void WireConnection();
     void CentreOnScreen();
 
-    // Handlers of the window itself.
-    void FormShow();
-    // The connection dialogue of the first showing; the connection management hooks in here.
-    void RunStartupConnection();
     void MainPageControlChange(int index);
     void ShowPresetBox(bool on);
-    bool FormCloseQuery();
     void About1Click();
 
     LinkServices services_;
     std::unique_ptr<QtPrompter> ownPrompter_;
     Prompter& prompts_;
     HandlerRunner handlers_;
-    SwitcherState model_;
-    LinkState link_;
-    LinkContext ctx_;
-    Exchanges exchanges_;
-    CommandSender sender_;
-    NoPresetRecall noPresetRecall_;
 
     QTabWidget* pages_ = nullptr;
     VideoSwitchingPage* video_ = nullptr;
@@ -149,24 +111,17 @@ private:
     MainMenu* menu_ = nullptr;
     QLabel* statusText_ = nullptr;
     AboutDialog* aboutDialog_ = nullptr;
+    std::unique_ptr<TInfoForm> info_;
 
     std::unique_ptr<RoutingPageView> routingView_;
     std::unique_ptr<GroupingPageView> groupingView_;
-    std::unique_ptr<OutputDisplay> outputs_;
-    std::unique_ptr<Crosspoint> crosspoint_;
-    std::unique_ptr<Grouping> grouping_;
-    std::unique_ptr<TInfoForm> info_;
-
-    std::unique_ptr<SerialLink> serialLink_;
-    std::unique_ptr<EthernetLink> ethernetLink_;
-    std::unique_ptr<LinkStatusQuery> statusQuery_;
+    std::unique_ptr<PresetBoxWidgetsView> presetBoxView_;
     std::unique_ptr<InfoFormView> infoView_;
     std::unique_ptr<SetupPageStatusView> setupView_;
     std::unique_ptr<LabelingEnableView> labelEnableView_;
     std::unique_ptr<ConnectionMenuView> connectionView_;
-    std::unique_ptr<StatusReader> reader_;
-    std::unique_ptr<ReadSequence> readSequence_;
-    std::unique_ptr<ConnectionManager> connection_;
+
+    std::unique_ptr<PanelCore> core_;
 
     bool firstShowDone_ = false;
     bool connectOnFirstShow_ = true;

@@ -1,62 +1,94 @@
-// The window's event wiring: every widget event becomes one call into the core, run
-// through the handler runner so an error is shown and the panel goes on.
+// The window's event wiring: every widget event becomes one call into the panel core,
+// run through the handler runner so an error is shown and the panel goes on.
 #include <QAction>
 #include <QCheckBox>
 #include <QPushButton>
 
 #include "ui/GroupingPage.h"
 #include "ui/MainMenu.h"
+#include "ui/PresetBox.h"
 #include "ui/RadioGroup.h"
+#include "ui/SetupPage.h"
 #include "ui/TMatrixForm.h"
 #include "ui/VideoSwitchingPage.h"
+#include "ui/WindowViews.h"
 
 namespace vx::ui {
 
 void TMatrixForm::WireRoutingPage() {
+    PanelCore& core = *core_;
     for (int i = 0; i < MaxOutputs; ++i) {
         const auto at = static_cast<std::size_t>(i);
         handlers_.Bind(video_->OutputButtons[at], &QPushButton::clicked, this,
-                       [this, i] { crosspoint_->OutputButtonClick(i); });
+                       [&core, i] { core.OutputButtonClick(i); });
         // clicked, not toggled: a box set from the model must not run the handler.
         handlers_.Bind(video_->ReclockerCheckBoxes[at], &QCheckBox::clicked, this,
-                       [this, i] { outputs_->ReclockerCheckBoxClick(i); });
+                       [&core, i] { core.ReclockerCheckBoxClick(i); });
     }
     for (int k = 0; k < MaxInputs; ++k)
         handlers_.Bind(video_->InputButtons[static_cast<std::size_t>(k)], &QPushButton::clicked, this,
-                       [this, k] { crosspoint_->InputButtonClick(k); });
-    handlers_.Bind(video_->TakeButton, &QPushButton::clicked, this,
-                   [this] { crosspoint_->TakeButtonClick(); });
+                       [&core, k] { core.InputButtonClick(k); });
+    handlers_.Bind(video_->TakeButton, &QPushButton::clicked, this, [&core] { core.TakeButtonClick(); });
     handlers_.Bind(video_->CancelTakeButton, &QPushButton::clicked, this,
-                   [this] { crosspoint_->CancelTakeButtonClick(); });
+                   [&core] { core.CancelTakeButtonClick(); });
     handlers_.Bind(video_->ClearAllRoutingButton, &QPushButton::clicked, this,
-                   [this] { crosspoint_->ClearAllRoutingButtonClick(); });
+                   [&core] { core.ClearAllRoutingButtonClick(); });
+    handlers_.Bind(video_->UpdateStatus, &QPushButton::clicked, this, [&core] { core.ReadfromVextaros1Click(); });
 }
 
 void TMatrixForm::WireGroupingPage() {
+    PanelCore& core = *core_;
     GroupingPage& page = *groupingPage_;
     handlers_.Bind(page.GroupingRadioGroup, &RadioGroup::ItemClicked, this,
-                   [this] { grouping_->GroupingRadioGroupClick(); });
+                   [&core] { core.GroupingRadioGroupClick(); });
     for (int i = 0; i < MaxInputs; ++i)
         handlers_.Bind(page.GroupInputButtons[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
-                       [this, i] { grouping_->GroupInputButtonClick(i); });
+                       [&core, i] { core.GroupInputButtonClick(i); });
     for (int o = 0; o < MaxOutputs; ++o)
         handlers_.Bind(page.GroupOutputButtons[static_cast<std::size_t>(o)], &QPushButton::clicked, this,
-                       [this, o] { grouping_->GroupOutputButtonClick(o); });
+                       [&core, o] { core.GroupOutputButtonClick(o); });
     handlers_.Bind(page.GroupingRemoveButton, &QPushButton::clicked, this,
-                   [this] { grouping_->GroupingRemoveButtonClick(); });
+                   [&core] { core.GroupingRemoveButtonClick(); });
     handlers_.Bind(page.GroupingRemoveAllButton, &QPushButton::clicked, this,
-                   [this] { grouping_->GroupingRemoveAllButtonClick(); });
+                   [&core] { core.GroupingRemoveAllButtonClick(); });
+}
+
+void TMatrixForm::WirePresetBox() {
+    PanelCore& core = *core_;
+    handlers_.Bind(presetBox_->PresetRecallConfirmButton, &QPushButton::clicked, this,
+                   [&core] { core.PresetRecallConfirmButtonClick(); });
+    handlers_.Bind(presetBox_->PresetRecallCancelButton, &QPushButton::clicked, this,
+                   [&core] { core.PresetRecallCancelButtonClick(); });
 }
 
 void TMatrixForm::WireMenu() {
+    PanelCore& core = *core_;
     MainMenu& m = *menu_;
     // Exit asks the window to close, which asks the operator first.
     handlers_.Bind(m.Exit1, &QAction::triggered, this, [this] { close(); });
     handlers_.Bind(m.About1, &QAction::triggered, this, [this] { About1Click(); });
     // The advanced settings menu is never enabled, but its rates do what they say.
-    handlers_.Bind(m.N192001, &QAction::triggered, this, [this] { serialLink_->N192001Click(); });
-    handlers_.Bind(m.N384001, &QAction::triggered, this, [this] { serialLink_->N384001Click(); });
-    handlers_.Bind(m.N576001, &QAction::triggered, this, [this] { serialLink_->N576001Click(); });
+    handlers_.Bind(m.N192001, &QAction::triggered, this, [&core] { core.N192001Click(); });
+    handlers_.Bind(m.N384001, &QAction::triggered, this, [&core] { core.N384001Click(); });
+    handlers_.Bind(m.N576001, &QAction::triggered, this, [&core] { core.N576001Click(); });
+}
+
+// The links to the switcher: the serial menu items and the Setup page's connection controls.
+void TMatrixForm::WireConnection() {
+    PanelCore& core = *core_;
+    MainMenu& m = *menu_;
+    for (int n = 1; n <= ComPortCount; ++n)
+        handlers_.Bind(m.ComItems[static_cast<std::size_t>(n - 1)], &QAction::triggered, this, [this, &core, n] {
+            connectionView_->RestoreComChecks();
+            core.COMClick(n);
+        });
+    handlers_.Bind(m.SearchForVextaro1, &QAction::triggered, this, [&core] { core.SearchAllClick(); });
+    handlers_.Bind(m.ReadfromVextaros1, &QAction::triggered, this, [&core] { core.ReadfromVextaros1Click(); });
+    handlers_.Bind(m.DisconnectSerialCommunication1, &QAction::triggered, this,
+                   [&core] { core.DisconnectSerialCommunication1Click(); });
+    handlers_.Bind(setup_->SerialModeRadioGroup, &RadioGroup::ItemClicked, this,
+                   [&core] { core.SerialModeRadioGroupClick(); });
+    handlers_.Bind(setup_->IPAddressButton, &QPushButton::clicked, this, [&core] { core.IPAddressButtonClick(); });
 }
 
 }  // namespace vx::ui

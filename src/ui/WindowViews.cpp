@@ -5,12 +5,15 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QSignalBlocker>
 
 #include "model/Records.h"
 #include "ui/AboutPage.h"
 #include "ui/LabelingPage.h"
 #include "ui/MainMenu.h"
+#include "ui/PresetBox.h"
 #include "ui/RadioGroup.h"
 #include "ui/SetupPage.h"
 #include "ui/TInfoForm.h"
@@ -77,5 +80,16 @@ void ConnectionMenuView::SetSelectorEntry(LinkChoice entry) {
     setup_.SerialModeRadioGroup->SetItemIndex(entry == LinkChoice::Ethernet ? 1 : 0);
 }
 void ConnectionMenuView::FocusConnectionGroup() { setup_.GroupBox24->setFocus(); }
+
+void PresetBoxWidgetsView::SetSaveEnabled(bool on) { box_.PresetsSaveButton->setEnabled(on); }
+bool PresetBoxWidgetsView::IsSaveEnabled() const { return box_.PresetsSaveButton->isEnabled(); }
+void PresetBoxWidgetsView::SetRecallEnabled(bool on) { box_.PresetsRecallButton->setEnabled(on); }
+void PresetBoxWidgetsView::SetSaveCancelEnabled(bool on) { box_.PresetSaveCancelButton->setEnabled(on); }
+void PresetBoxWidgetsView::SetRecallCancelEnabled(bool on) { box_.PresetRecallCancelButton->setEnabled(on); }
+void PresetBoxWidgetsView::SetConfirmEnabled(bool on) { box_.PresetRecallConfirmButton->setEnabled(on); }
+void PresetBoxWidgetsView::SetPresetPageVisible(bool on) { box_.PresetsPageControl->setVisible(on); }
+void PresetBoxWidgetsView::SetPresetButtonEnabled(int p, bool on) {
+    if (p >= 0 && p < PresetCount) box_.PresetButtons[static_cast<std::size_t>(p)]->setEnabled(on);
+}
 
 }  // namespace vx::ui

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "connection/ConnectionView.h"
+#include "presets/PresetBoxView.h"
 #include "status/LabelEnableView.h"
 #include "status/ProgressView.h"
 #include "status/SetupPageView.h"
@@ -16,6 +17,7 @@ namespace vx::ui {
 class AboutPage;
 class LabelingPage;
 class MainMenu;
+class PresetBox;
 class SetupPage;
 class TInfoForm;
 
@@ -72,6 +74,22 @@ private:
     MainMenu& menu_;
     SetupPage& setup_;
     std::array<bool, 5> comChecked_{false, true, false, false, false};
+};
+
+class PresetBoxWidgetsView : public PresetBoxView {
+public:
+    explicit PresetBoxWidgetsView(PresetBox& box) : box_(box) {}
+    void SetSaveEnabled(bool on) override;
+    bool IsSaveEnabled() const override;
+    void SetRecallEnabled(bool on) override;
+    void SetSaveCancelEnabled(bool on) override;
+    void SetRecallCancelEnabled(bool on) override;
+    void SetConfirmEnabled(bool on) override;
+    void SetPresetPageVisible(bool on) override;
+    void SetPresetButtonEnabled(int p, bool on) override;
+
+private:
+    PresetBox& box_;
 };
 
 }  // namespace vx::ui

@@ -39,8 +39,8 @@ protected:
     // sent are in Lines().
     void ConnectSerial() {
         fakes.serial.open = true;
-        form->Model().SerialPortOpen = 1;
-        form->Link().SerialLinkActive = true;
+        form->Core().Model().SerialPortOpen = 1;
+        form->Core().Link().SerialLinkActive = true;
         fakes.serial.onWrite = [this](const std::string&) { fakes.serial.Answer("\r\n#", 5); };
     }
     const std::vector<std::string>& Lines() const { return fakes.serial.writes; }

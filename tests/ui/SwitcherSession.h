@@ -25,7 +25,7 @@ class SwitcherSession : public ::testing::Test {
 protected:
     void TearDown() override {
         if (form) {
-            form->Link().SerialLinkActive = false;
+            form->Core().Link().SerialLinkActive = false;
             if (services.Serial.IsOpen()) services.Serial.Close();
             services.Tcp.Close();
         }
@@ -44,10 +44,10 @@ protected:
         services.Timer1.SetInterval(1500);
         form = std::make_unique<ui::TMatrixForm>(bundle, &prompts);
         form->SetConnectOnFirstShow(false);
-        form->Link().Limits.TickMs = 20;
-        form->Link().Limits.StreamTimeoutMs = 700;
-        form->Link().Limits.QueryPauseMs = 10;
-        form->Ethernet().SetRemotePort(sim->TcpPort());
+        form->Core().Link().Limits.TickMs = 20;
+        form->Core().Link().Limits.StreamTimeoutMs = 700;
+        form->Core().Link().Limits.QueryPauseMs = 10;
+        form->Core().Ethernet().SetRemotePort(sim->TcpPort());
         form->show();
         QCoreApplication::processEvents();
     }

@@ -82,12 +82,12 @@ TEST_F(RoutingPageTest, AnInputClickWithNoOutputSelectedDoesNothing) {
 
 TEST_F(RoutingPageTest, RefreshForAnEightByEightSwitcherDisablesRowsNineToSixteen) {
     ConnectSerial();
-    SwitcherState& m = form->Model();
+    SwitcherState& m = form->Core().Model();
     m.Info.ModelCode = 10;
     m.SetSizeFromModelCode();
     m.Routes[1] = {4, 1};
     m.Reclockers[1] = 1;
-    form->Outputs().RefreshRouting();
+    form->Core().Outputs().RefreshRouting();
 
     EXPECT_EQ(form->windowTitle(), "Tavrel Kessway, LLC :- VX Control HD SDI (8 x 8)");
     for (int n = 1; n <= 16; ++n) {
@@ -111,21 +111,21 @@ TEST_F(RoutingPageTest, ReclockerClickSendsOnlyOnceTheModelIsLoaded) {
     ConnectSerial();
     Click("ReclockerCheckBox3");  // still suppressed since the first showing
     EXPECT_TRUE(Lines().empty());
-    EXPECT_EQ(form->Model().Reclockers[2], 0);
+    EXPECT_EQ(form->Core().Model().Reclockers[2], 0);
 
-    form->Model().EventsSuppressed = 0;
+    form->Core().Model().EventsSuppressed = 0;
     Click("ReclockerCheckBox3");  // unchecked by the first click, checked now
-    EXPECT_EQ(form->Model().Reclockers[2], 1);
+    EXPECT_EQ(form->Core().Model().Reclockers[2], 1);
     Click("ReclockerCheckBox3");
-    EXPECT_EQ(form->Model().Reclockers[2], 0);
+    EXPECT_EQ(form->Core().Model().Reclockers[2], 0);
     EXPECT_EQ(Lines(), (std::vector<std::string>{"RCLOCK 3 1\r", "RCLOCK 3 0\r"}));
 }
 
 TEST_F(RoutingPageTest, StrayInputInTheModelColoursNoButton) {
-    SwitcherState& m = form->Model();
+    SwitcherState& m = form->Core().Model();
     m.Routes[0] = {200, 1};
     m.PrevInputs[0] = 200;
-    form->Outputs().RefreshRouting();
+    form->Core().Outputs().RefreshRouting();
     Click("OutputButton1");
     for (int n = 1; n <= 16; ++n) EXPECT_EQ(ColourOf(QString("InputButton%1").arg(n)), "buttonface") << n;
     EXPECT_EQ(TextOf("VideoLabel1"), "--");
@@ -148,7 +148,7 @@ TEST_F(RoutingPageTest, ClearAllRoutingWithdrawsPendingRoutesThenClears) {
 }
 
 TEST_F(RoutingPageTest, GroupRuleEnablesOnlyTheGroupsInputs) {
-    SwitcherState& m = form->Model();
+    SwitcherState& m = form->Core().Model();
     // Output 3 in group 2 (index 1), which holds inputs 1 and 4.
     m.Groups.OutputGroups[2] = 1;
     m.Groups.OutputCounts[1] = 1;

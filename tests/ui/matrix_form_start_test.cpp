@@ -105,7 +105,7 @@ TEST_F(StartStateTest, NameBoxesStartWithNumbersAndFillTheLabelSlots) {
         int count;
         const NameSlot* store;
     };
-    const LabelStore& labels = form->Model().Labels();
+    const LabelStore& labels = form->Core().Model().Labels();
     const Family families[] = {{"InputLabelEdit", 16, labels.InputLabels},
                                {"OutputLabelEdit", 16, labels.OutputLabels},
                                {"GroupLabelEdit", 8, labels.GroupLabels},
@@ -224,9 +224,9 @@ TEST_F(StartStateTest, MenuItemsWithTheirStartStates) {
 }
 
 TEST_F(StartStateTest, FirstShowingSuppressesEventsAndFreesTheGuard) {
-    EXPECT_EQ(form->Model().EventsSuppressed, 1);
-    EXPECT_EQ(form->Model().HandlerBusy, 0);
-    EXPECT_EQ(form->Model().SelectedOutput, NO_INPUT);
+    EXPECT_EQ(form->Core().Model().EventsSuppressed, 1);
+    EXPECT_EQ(form->Core().Model().HandlerBusy, 0);
+    EXPECT_EQ(form->Core().Model().SelectedOutput, NO_INPUT);
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
 }
 

@@ -44,7 +44,7 @@ TEST_F(WindowTest, ReturningToVideoSwitchingWithdrawsPendingRoutesWithOneCancel)
 
     pages->setCurrentIndex(0);
     EXPECT_EQ(Lines(), (std::vector<std::string>{"TAKE 0\r"}));
-    EXPECT_EQ(form->Model().SelectedOutput, NO_INPUT);
+    EXPECT_EQ(form->Core().Model().SelectedOutput, NO_INPUT);
     for (int n = 1; n <= 2; ++n) {
         EXPECT_EQ(TextOf(QString("VideoLabel%1").arg(n)), "--");
         EXPECT_EQ(ColourOf(QString("VideoLabel%1").arg(n)), "buttonface");
@@ -79,7 +79,7 @@ TEST_F(WindowTest, AnErrorInAHandlerIsShownAndTheWindowKeepsWorking) {
     Click("InputButton2");
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0], "port failed");
-    EXPECT_EQ(form->Model().HandlerBusy, 0);
+    EXPECT_EQ(form->Core().Model().HandlerBusy, 0);
     EXPECT_TRUE(Find("MainPageControl")->isEnabled());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 

@@ -38,16 +38,16 @@ protected:
 TEST_F(SessionTest, YesAtStartupFindsTheSwitcherOnTheMappedPortAndReadsIt) {
     Start({"--model", "10", "--firmware", "V2.15"});
     prompts.answers = {true};
-    form->Connection().FormShow();
+    form->Core().Connection().FormShow();
 
     EXPECT_TRUE(prompts.messages.empty()) << prompts.messages.front();
-    EXPECT_TRUE(form->Link().SerialLinkActive);
+    EXPECT_TRUE(form->Core().Link().SerialLinkActive);
     EXPECT_EQ(WireLines(), kReadOrder);
     EXPECT_EQ(form->windowTitle().toStdString(), "Tavrel Kessway, LLC :- VX Control HD SDI (8 x 8)");
     EXPECT_EQ(form->findChild<QLabel*>("ComNumberLabel")->text(), "1");
     EXPECT_EQ(form->findChild<QLabel*>("FirmwareVersionLabel")->text(), "V2.15");
     EXPECT_EQ(IpField()->text(), "127.0.0.1");
-    EXPECT_EQ(form->Model().EventsSuppressed, 0);
+    EXPECT_EQ(form->Core().Model().EventsSuppressed, 0);
     for (int n = 9; n <= 16; ++n) {
         EXPECT_FALSE(form->findChild<QWidget*>(QString("OutputButton%1").arg(n))->isEnabled()) << n;
         EXPECT_FALSE(form->findChild<QWidget*>(QString("InputButton%1").arg(n))->isEnabled()) << n;
@@ -61,8 +61,8 @@ TEST_F(SessionTest, YesAtStartupFindsTheSwitcherOnTheMappedPortAndReadsIt) {
 TEST_F(SessionTest, RoutingAfterConnectingReachesTheSwitcher) {
     Start();
     prompts.answers = {true};
-    form->Connection().FormShow();
-    ASSERT_TRUE(form->Link().SerialLinkActive);
+    form->Core().Connection().FormShow();
+    ASSERT_TRUE(form->Core().Link().SerialLinkActive);
     form->findChild<QPushButton*>("OutputButton3")->click();
     form->findChild<QPushButton*>("InputButton5")->click();
     form->findChild<QPushButton*>("TakeButton")->click();
@@ -75,27 +75,27 @@ TEST_F(SessionTest, RoutingAfterConnectingReachesTheSwitcher) {
 
 TEST_F(SessionTest, NoAtStartupWithoutIpSaveShowsTheTwoMessages) {
     Start();
-    form->Connection().FormShow();
+    form->Core().Connection().FormShow();
     EXPECT_EQ(prompts.messages, (std::vector<std::string>{ConnectLaterText, "Error! Unable to open IPSave.ini file."}));
     EXPECT_TRUE(Wire().empty());
-    EXPECT_EQ(form->Model().EventsSuppressed, 1);
+    EXPECT_EQ(form->Core().Model().EventsSuppressed, 1);
 }
 
 TEST_F(SessionTest, MissingGroupAnswerGivesOneMessageAndTheRestIsRead) {
     Start({"--no-marker", "GINFOVX"});
     prompts.answers = {true};
-    form->Connection().FormShow();
+    form->Core().Connection().FormShow();
     EXPECT_EQ(prompts.messages,
               (std::vector<std::string>{"VX Control unable to read Grouping Status. (NOTE: VX Control settings on "
                                         "Grouping will be invalid)"}));
     EXPECT_EQ(WireLines(), kReadOrder);
-    EXPECT_EQ(form->Model().EventsSuppressed, 0);
+    EXPECT_EQ(form->Core().Model().EventsSuppressed, 0);
 }
 
 TEST_F(SessionTest, UnansweredMatrixInformationEndsTheReadWithMinusOne) {
     Start({"--no-answer", "MINFOVX"});
     prompts.answers = {true};
-    form->Connection().FormShow();
+    form->Core().Connection().FormShow();
     EXPECT_EQ(WireLines(), (std::vector<std::string>{"MINFOVX"}));
     ASSERT_EQ(prompts.messages.size(), 2u);
     EXPECT_NE(prompts.messages[0].find("Timeout occured"), std::string::npos);
@@ -109,7 +109,7 @@ TEST_F(SessionTest, ReadingASilentSwitcherOverTcpEndsWithMinusOne) {
     IpField()->setText("127.0.0.1");
     Choose(1);  // connected but silent; No to trying serial keeps the connection
     ASSERT_TRUE(services.Tcp.IsActive());
-    ASSERT_EQ(form->Model().EthernetConnected, 1);
+    ASSERT_EQ(form->Core().Model().EthernetConnected, 1);
     prompts.messages.clear();
     form->findChild<QPushButton*>("UpdateStatus")->click();
     EXPECT_EQ(prompts.messages,
@@ -119,16 +119,16 @@ TEST_F(SessionTest, ReadingASilentSwitcherOverTcpEndsWithMinusOne) {
     ASSERT_FALSE(wire.empty());
     EXPECT_EQ(wire.back(), "MINFOVX") << "nothing after the matrix information query";
     EXPECT_EQ(form->StatusText(), "");
-    EXPECT_EQ(form->Model().EventsSuppressed, 1) << "a failed read does not release the window";
+    EXPECT_EQ(form->Core().Model().EventsSuppressed, 1) << "a failed read does not release the window";
 }
 
 TEST_F(SessionTest, OpenComWhileOnTcpUsesBothLinks) {
     Start();
     IpField()->setText("127.0.0.1");
     Choose(1);
-    ASSERT_EQ(form->Model().EthernetConnected, 1);
+    ASSERT_EQ(form->Core().Model().EthernetConnected, 1);
     Item("COM11")->trigger();
-    ASSERT_TRUE(form->Link().SerialLinkActive);
+    ASSERT_TRUE(form->Core().Link().SerialLinkActive);
     EXPECT_TRUE(Item("COM11")->isChecked());
     EXPECT_EQ(Selector()->ItemIndex(), 1) << "the selector keeps showing Ethernet";
     form->findChild<QPushButton*>("OutputButton2")->click();
@@ -147,7 +147,7 @@ TEST_F(SessionTest, EthernetWithAnEmptyFieldReturnsToRs232) {
     Choose(1);
     EXPECT_EQ(Selector()->ItemIndex(), 0);
     EXPECT_EQ(prompts.messages, (std::vector<std::string>{NoAddressText}));
-    EXPECT_FALSE(form->Connection().SuppressSerialClick());
+    EXPECT_FALSE(form->Core().Connection().SuppressSerialClick());
     EXPECT_TRUE(Wire().empty()) << "no serial search starts";
 }
 
@@ -156,7 +156,7 @@ TEST_F(SessionTest, EthernetConnectsAndReadsOverTcp) {
     IpField()->setText("127.000.000.001");
     Choose(1);
     EXPECT_TRUE(prompts.messages.empty());
-    EXPECT_EQ(form->Model().EthernetConnected, 1);
+    EXPECT_EQ(form->Core().Model().EthernetConnected, 1);
     EXPECT_EQ(Selector()->ItemIndex(), 1);
     auto wire = WireLines();
     EXPECT_EQ(wire, kReadOrder);
@@ -182,25 +182,25 @@ TEST_F(SessionTest, BackToRs232WithNoComPortAnsweringKeepsTcp) {
     Start();
     IpField()->setText("127.0.0.1");
     Choose(1);
-    ASSERT_EQ(form->Model().EthernetConnected, 1);
+    ASSERT_EQ(form->Core().Model().EthernetConnected, 1);
     services.Serial.SetPortPaths({{1, Path("nothing1")}, {2, Path("nothing2")}, {3, Path("nothing3")},
                                   {4, Path("nothing4")}});
     prompts.answers = {true};
     Choose(0);
     EXPECT_TRUE(Has(prompts.messages, SearchFailedText));
     EXPECT_TRUE(services.Tcp.IsActive());
-    EXPECT_EQ(form->Model().EthernetConnected, 1);
+    EXPECT_EQ(form->Core().Model().EthernetConnected, 1);
     EXPECT_EQ(Selector()->ItemIndex(), 1);
 }
 
 TEST_F(SessionTest, OpenComOfThePortAlreadyOpenFails) {
     Start();
     prompts.answers = {true};
-    form->Connection().FormShow();
-    ASSERT_TRUE(form->Link().SerialLinkActive);
+    form->Core().Connection().FormShow();
+    ASSERT_TRUE(form->Core().Link().SerialLinkActive);
     Item("COM11")->trigger();
     EXPECT_TRUE(Has(prompts.messages, ConnectPortFailedText));
-    EXPECT_FALSE(form->Link().SerialLinkActive);
+    EXPECT_FALSE(form->Core().Link().SerialLinkActive);
     EXPECT_EQ(form->findChild<QLabel*>("ComNumberLabel")->text(), "None");
     for (const char* item : {"COM11", "COM21", "COM31", "COM41"}) EXPECT_FALSE(Item(item)->isChecked()) << item;
 }
@@ -212,7 +212,7 @@ TEST_F(SessionTest, ChangeIpAddressRefusesWithoutALinkAndAboveTwoHundredFiftyFiv
     EXPECT_EQ(prompts.messages.back(), NeedConnectionText);
 
     Choose(1);
-    ASSERT_EQ(form->Model().EthernetConnected, 1);
+    ASSERT_EQ(form->Core().Model().EthernetConnected, 1);
     const auto before = Wire().size();
     IpField()->setText("127.0.0.300");
     form->findChild<QPushButton*>("IPAddressButton")->click();
@@ -224,14 +224,14 @@ TEST_F(SessionTest, ChangeIpAddressOverTcpSendsIpConfigAndReconnects) {
     Start();
     IpField()->setText("127.0.0.1");
     Choose(1);
-    ASSERT_EQ(form->Model().EthernetConnected, 1);
+    ASSERT_EQ(form->Core().Model().EthernetConnected, 1);
     form->findChild<QPushButton*>("IPAddressButton")->click();
     const auto wire = Wire();
     const auto at = std::find(wire.begin(), wire.end(), "IPCONFIG 127 0 0 1");
     ASSERT_NE(at, wire.end());
     EXPECT_TRUE(std::find(at, wire.end(), "") != wire.end()) << "the reconnect tests the switcher";
     EXPECT_TRUE(services.Tcp.IsActive());
-    EXPECT_EQ(form->Model().EthernetConnected, 1);
+    EXPECT_EQ(form->Core().Model().EthernetConnected, 1);
 }
 
 }  // namespace

@@ -1,0 +1,124 @@
+#pragma once
+// The whole panel without its widgets: the one SwitcherState and LinkState of the
+// process and every core object, built and wired here from the platform services and
+// the window's view ports. The operator's actions come in as the handler calls below;
+// everything the panel shows goes out through the views.
+#include <memory>
+
+#include "connection/ConnectionManager.h"
+#include "groups/Grouping.h"
+#include "link/CommandSender.h"
+#include "link/EthernetLink.h"
+#include "link/Exchanges.h"
+#include "link/LinkContext.h"
+#include "link/LinkState.h"
+#include "link/SerialLink.h"
+#include "link/StatusQuery.h"
+#include "model/SwitcherState.h"
+#include "panel/PanelServices.h"
+#include "presets/PresetRecall.h"
+#include "routing/Crosspoint.h"
+#include "routing/OutputDisplay.h"
+#include "status/ReadSequence.h"
+#include "status/StatusReader.h"
+
+namespace vx {
+
+inline constexpr const char* ExitQuestion = "Are you sure you want to exit this application?";
+inline constexpr const char* ExitCaption = "Tavrel Kessway - VX Control :Confirm Exit";
+
+class PanelCore {
+public:
+    PanelCore(PanelServices services, PanelViews views);
+    ~PanelCore();
+    PanelCore(const PanelCore&) = delete;
+    PanelCore& operator=(const PanelCore&) = delete;
+
+    // The model as the window's construction leaves it: 16 x 16, nothing selected,
+    // the groups initialised, the handler guard open.
+    void FormCreate();
+    // The first showing: EventsSuppressed stays set until the first successful load.
+    void FormShow();
+    // The start-up question and whatever connection it leads to.
+    void StartupConnection();
+    // True when the operator confirmed exit; an open TCP connection is closed then.
+    bool FormCloseQuery();
+
+    // "Video Switching" page.
+    void OutputButtonClick(int o);
+    void InputButtonClick(int k);
+    void ReclockerCheckBoxClick(int o);
+    void TakeButtonClick();
+    void CancelTakeButtonClick();
+    void ClearAllRoutingButtonClick();
+    // The page control moved to the "Video Switching" page: pending routes are withdrawn.
+    void VideoPageEntered();
+
+    // "Grouping" page.
+    void GroupingRadioGroupClick();
+    void GroupInputButtonClick(int i);
+    void GroupOutputButtonClick(int o);
+    void GroupingRemoveButtonClick();
+    void GroupingRemoveAllButtonClick();
+
+    // Preset box.
+    void PresetRecallConfirmButtonClick();
+    void PresetRecallCancelButtonClick();
+
+    // Menus and the Setup page's connection controls.
+    void ReadfromVextaros1Click();  // also the UpdateStatus button
+    void SearchAllClick();          // "Connect to Vextaro SDI"
+    void COMClick(int n);           // Open COM n, n = 1..4
+    void DisconnectSerialCommunication1Click();
+    void SerialModeRadioGroupClick();
+    void IPAddressButtonClick();
+    // The advanced settings' rates.
+    void N192001Click() { serialLink_.N192001Click(); }
+    void N384001Click() { serialLink_.N384001Click(); }
+    void N576001Click() { serialLink_.N576001Click(); }
+    void Timer1Timer();
+
+    SwitcherState& Model() { return model_; }
+    LinkState& Link() { return link_; }
+    LinkContext& Context() { return ctx_; }
+    Prompter& Prompts() { return ctx_.Prompts; }
+    CommandSender& Sender() { return sender_; }
+    OutputDisplay& Outputs() { return outputs_; }
+    Crosspoint& Routing() { return crosspoint_; }
+    Grouping& Groups() { return grouping_; }
+    PresetRecall& Presets() { return presets_; }
+    SerialLink& Serial() { return serialLink_; }
+    EthernetLink& Ethernet() { return ethernetLink_; }
+    StatusReader& Reader() { return reader_; }
+    ReadSequence& Reading() { return readSequence_; }
+    ConnectionManager& Connection() { return connection_; }
+
+private:
+    // The preview hooks of the routing page and the read end in the presets.
+    struct PresetHooks : PresetRecallHooks {
+        PanelCore& core;
+        explicit PresetHooks(PanelCore& c) : core(c) {}
+        void ConfirmPresetRecall() override { core.presets_.ConfirmPresetRecall(); }
+        void CancelPresetRecall() override { core.presets_.CancelPresetRecall(); }
+    };
+    PanelServices services_;
+    PanelViews views_;
+    SwitcherState model_;
+    LinkState link_;
+    LinkContext ctx_;
+    Exchanges exchanges_;
+    CommandSender sender_;
+    PresetHooks presetHooks_{*this};
+    OutputDisplay outputs_;
+    Crosspoint crosspoint_;
+    Grouping grouping_;
+    SerialLink serialLink_;
+    EthernetLink ethernetLink_;
+    LinkStatusQuery statusQuery_;
+    StatusReader reader_;
+    ReadSequence readSequence_;
+    PresetRecall presets_;
+    ConnectionManager connection_;
+};
+
+}  // namespace vx

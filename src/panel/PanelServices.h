@@ -1,0 +1,46 @@
+#pragma once
+// What the panel core is built from: the platform services and the window's view ports.
+// The application hands in the Qt adapters and the main window's views; a test or a
+// command-line tool hands in fakes or views of its own.
+#include "connection/ConnectionView.h"
+#include "groups/GroupingView.h"
+#include "link/IpAddressView.h"
+#include "link/LinkServices.h"
+#include "link/Ports.h"
+#include "link/SerialLinkView.h"
+#include "presets/PresetBoxView.h"
+#include "routing/RoutingView.h"
+#include "status/LabelEnableView.h"
+#include "status/ProgressView.h"
+#include "status/SetupPageView.h"
+
+namespace vx {
+
+struct PanelServices {
+    SerialPortService& Serial;
+    TcpClientService& Tcp;
+    Clock& Time;
+    EventPump& Events;
+    Watchdog& Timer1;
+    Prompter& Prompts;
+
+    static PanelServices From(const LinkServices& link, Prompter& prompts) {
+        return {link.Serial, link.Tcp, link.Time, link.Events, link.Timer1, prompts};
+    }
+};
+
+// One port per page or concern of the window.
+struct PanelViews {
+    LinkView& Window;            // status line, page control lock, hourglass
+    SerialLinkView& ComLabel;    // the COM number on the About page
+    IpAddressView& IpField;      // the IP address field of the Setup page
+    RoutingView& Routing;        // the "Video Switching" page, title and take light
+    GroupingView& Grouping;      // the "Grouping" page
+    PresetBoxView& PresetBox;    // the box "Preset Save/Recall"
+    ProgressView& Progress;      // the progress window
+    LabelEnableView& LabelEnables;
+    SetupPageView& Setup;
+    ConnectionView& Connection;  // serial menu items, Open COM marks, link selector
+};
+
+}  // namespace vx

@@ -1,0 +1,129 @@
+// The whole panel without Qt: the panel core on fake services, driven as an operator
+// would drive the window.
+#include <gtest/gtest.h>
+
+#include "PanelRig.h"
+#include "connection/ConnectionTexts.h"
+#include "model/Colour.h"
+
+namespace vx {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class PanelCoreTest : public testing::Test {
+protected:
+    // Start-up question answered Yes with a switcher on COM2: found, read, ready.
+    void ConnectAtStartup() {
+        rig.SwitcherOnCom(2);
+        rig.prompts.answers = {true};
+        rig.core.FormShow();
+        rig.core.StartupConnection();
+    }
+
+    test::PanelRig rig;
+    SwitcherState& m = rig.core.Model();
+};
+
+TEST_F(PanelCoreTest, StartupYesReadsTheSwitcherThenRouteAndTakeReachIt) {
+    ConnectAtStartup();
+    ASSERT_TRUE(rig.core.Link().SerialLinkActive);
+    EXPECT_EQ(rig.comLabel.comNumber, "2");
+    EXPECT_EQ(m.EventsSuppressed, 0) << "the first read lets check-box events through";
+    EXPECT_EQ(m.HandlerBusy, 0);
+    EXPECT_EQ(m.OutputCount, 16);
+    EXPECT_TRUE(rig.prompts.messages.empty());
+    EXPECT_EQ(rig.routing.labelText[2], "2") << "every output shows input 2 as read";
+
+    rig.fakes.serial.writes.clear();
+    rig.core.OutputButtonClick(2);
+    rig.core.InputButtonClick(4);
+    EXPECT_EQ(rig.routing.labelColour[2], Colour::Red);
+    rig.core.TakeButtonClick();
+
+    EXPECT_EQ(rig.SerialCommands(), (Lines{"RTEMP 3 5\r", "TAKE 1\r"}));
+    EXPECT_EQ(m.Routes[2].Input, 4);
+    EXPECT_EQ(m.Routes[2].Committed, 1);
+    EXPECT_EQ(m.PrevInputs[2], 4);
+    EXPECT_EQ(rig.routing.labelText[2], "5");
+    EXPECT_EQ(rig.routing.labelColour[2], Colour::Lime);
+}
+
+TEST_F(PanelCoreTest, StartupNoLeavesThePanelUnconnectedAndQuiet) {
+    rig.core.FormShow();
+    rig.core.StartupConnection();
+    EXPECT_EQ(rig.prompts.messages.front(), ConnectLaterText);
+    EXPECT_TRUE(rig.fakes.serial.writes.empty());
+    rig.core.OutputButtonClick(0);
+    rig.core.InputButtonClick(3);
+    rig.core.TakeButtonClick();
+    EXPECT_TRUE(rig.fakes.serial.writes.empty()) << "without a link every line is dropped";
+    EXPECT_EQ(m.Routes[0].Input, 3) << "the model changes stand";
+}
+
+// A preview waiting for its confirm: preset 5 shows output 1 from input 6, pending.
+class PanelPreviewTest : public PanelCoreTest {
+protected:
+    void SetUp() override {
+        ConnectAtStartup();
+        for (int o = 0; o < 16; ++o) {
+            m.SavedCommitted[o] = 1;
+            m.PrevInputs[o] = m.Routes[o].Input;
+            m.SavedReclockers[o] = m.Reclockers[o];
+            m.Routes[o].Committed = 0;
+        }
+        before = m.Routes[0].Input;
+        m.Routes[0].Input = 5;
+        m.SelectedPreset = 4;
+        m.PreviewActive = 1;
+        rig.presetBox.pageVisible = true;
+        rig.presetBox.save = false;
+        rig.presetBox.recallCancel = rig.presetBox.confirm = true;
+        rig.fakes.serial.writes.clear();
+    }
+    void ExpectBoxIdle() const {
+        EXPECT_FALSE(rig.presetBox.pageVisible);
+        EXPECT_TRUE(rig.presetBox.save);
+        EXPECT_FALSE(rig.presetBox.recallCancel);
+        EXPECT_FALSE(rig.presetBox.confirm);
+        EXPECT_EQ(m.PreviewActive, 0);
+    }
+    byte before = 0;
+};
+
+TEST_F(PanelPreviewTest, TakeOnTheRoutingPageConfirmsThePreview) {
+    rig.core.TakeButtonClick();
+    EXPECT_EQ(rig.SerialCommands(), (Lines{"RPRST 5 1\r"}));
+    ExpectBoxIdle();
+    EXPECT_EQ(m.Routes[0].Input, 5);
+    for (int o = 0; o < 16; ++o) EXPECT_EQ(m.Routes[o].Committed, 1) << "output " << o + 1;
+    EXPECT_EQ(m.PrevInputs[0], 5);
+}
+
+TEST_F(PanelPreviewTest, CancelOnTheRoutingPageRestoresAndSendsNothing) {
+    rig.core.CancelTakeButtonClick();
+    EXPECT_TRUE(rig.SerialCommands().empty());
+    ExpectBoxIdle();
+    EXPECT_EQ(m.Routes[0].Input, before);
+    EXPECT_EQ(m.Routes[0].Committed, 1);
+    EXPECT_EQ(rig.routing.labelText[0], std::to_string(before + 1));
+}
+
+TEST_F(PanelPreviewTest, ReadFromTheSwitcherCancelsThePreviewFirst) {
+    rig.core.ReadfromVextaros1Click();
+    ExpectBoxIdle();
+    const Lines sent = rig.SerialCommands();
+    ASSERT_FALSE(sent.empty());
+    EXPECT_EQ(sent.front(), "MINFOVX\r") << "nothing withdrawn on the switcher: the preview never reached it";
+    for (int o = 0; o < 16; ++o) EXPECT_EQ(m.Routes[o].Committed, 1);
+}
+
+TEST_F(PanelPreviewTest, ClearAllRoutingCancelsThePreviewThenClears) {
+    rig.core.ClearAllRoutingButtonClick();
+    EXPECT_EQ(rig.SerialCommands(), (Lines{"CLEAR\r"}));
+    ExpectBoxIdle();
+    EXPECT_EQ(m.Routes[0].Input, NO_INPUT);
+}
+
+}  // namespace
+}  // namespace vx

@@ -1,0 +1,86 @@
+#pragma once
+// The whole panel core over fakes: the services a window would get, views that record
+// what the window would show, and an event delivery that plays the serial port's
+// notifications and the watchdog the way the event loop does.
+#include <string>
+#include <vector>
+
+#include "ConnectionRig.h"
+#include "FakeLinkServices.h"
+#include "FakeSwitcher.h"
+#include "RecordingGroupingView.h"
+#include "RecordingPresetBoxView.h"
+#include "RecordingRoutingView.h"
+#include "TransportRig.h"
+#include "panel/PanelCore.h"
+
+namespace vx::test {
+
+struct PanelRig {
+    FakeLinkServices fakes;
+    ScriptedPrompter prompts;
+    RecordingLinkView window;
+    RecordingSerialLinkView comLabel;
+    FakeIpAddressField ipField;
+    RecordingRoutingView routing;
+    RecordingGroupingView grouping;
+    RecordingPresetBoxView presetBox;
+    QuietProgress progress;
+    QuietPages pages;
+    RecordingConnectionView connection;
+    PanelCore core{PanelServices::From(fakes.bundle, prompts),
+                   PanelViews{window, comLabel, ipField, routing, grouping, presetBox, progress, pages, pages,
+                              connection}};
+
+    // Runs at every event delivery, after the port and the watchdog: an operator's click
+    // arriving while the panel waits, say.
+    std::function<void()> duringEvents;
+    int watchdogMs = 9000;
+
+    PanelRig() {
+        core.FormCreate();
+        fakes.events.onEvents = [this] { DeliverEvents(); };
+        fakes.timer1.SetHandler([this] { core.Timer1Timer(); });
+    }
+
+    // A switcher on COM n that answers every line as the fake switcher does.
+    void SwitcherOnCom(int n) {
+        fakes.serial.availablePorts = {n};
+        fakes.serial.onWrite = [this](const std::string& line) {
+            fakes.serial.Answer(FakeSwitcherAnswer(line), 5);
+        };
+    }
+    // A switcher on TCP that answers the same way.
+    void SwitcherOnTcp() {
+        fakes.tcp.onSend = [this](const std::string& line) { fakes.tcp.Answer(FakeSwitcherAnswer(line), 5); };
+    }
+    // The serial lines written, without the bare returns of probes and prompt checks.
+    std::vector<std::string> SerialCommands() const {
+        std::vector<std::string> out;
+        for (const auto& w : fakes.serial.writes)
+            if (w != "\r") out.push_back(w);
+        return out;
+    }
+
+private:
+    void DeliverEvents() {
+        auto& clock = fakes.clock;
+        if (fakes.timer1.starts != startsSeen_) {  // armed again since the last look
+            startsSeen_ = fakes.timer1.starts;
+            watchdogStartedAt_ = clock.now;
+        }
+        std::size_t ready = 0;
+        for (const auto& b : fakes.serial.incoming.queue) {
+            if (b.first > clock.now) break;
+            ++ready;
+        }
+        if (ready > 0 && fakes.serial.open && fakes.serial.listener) fakes.serial.listener->DataAvailable(ready);
+        if (fakes.timer1.running && clock.now - watchdogStartedAt_ >= watchdogMs) fakes.timer1.Fire();
+        if (duringEvents) duringEvents();
+    }
+
+    int startsSeen_ = 0;
+    std::int64_t watchdogStartedAt_ = 0;
+};
+
+}  // namespace vx::test
