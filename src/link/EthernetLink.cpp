@@ -4,6 +4,7 @@
 #include <array>
 #include <cstring>
 
+#include "link/AnswerEndRule.h"
 #include "link/IpSaveFile.h"
 #include "link/IpText.h"
 #include "link/SerialLink.h"
@@ -56,7 +57,7 @@ ConnectOutcome EthernetLink::ConnectAndTest() {
     c_.Tcp.Open();
     l.ConnectAborted = false;
     {
-        WatchdogRun watchdog(c_.Timer1);
+        WatchdogRun watchdog(c_.Timer1, c_.Link);
         while (!c_.Tcp.IsActive() && l.EthernetConnecting && !l.ConnectAborted) c_.Events.WaitForEvents();
     }
     l.EthernetConnecting = false;
@@ -100,9 +101,11 @@ void EthernetLink::CollectAnswer() {
     c_.Tcp.Send(x_.CommandText());
     if (!c_.Tcp.WaitForData(timeout)) return;  // ReplyBuffer stays all zero
 
-    // The answer ends at the first prompt that follows at least ReplyMinLength other bytes;
-    // an earlier # is answer data. It is assembled only once its end has been seen.
+    // The answer ends at the first prompt that follows at least ReplyMinLength other bytes
+    // and lies past the payload; an earlier # is answer data. It is assembled only once its
+    // end has been seen.
     const auto prompt = static_cast<std::uint8_t>(l.PromptChar);
+    AnswerEndRule rule(l.ReplyPayloadLength);
     std::array<std::size_t, SocketChunkCount> counts{};
     std::size_t seen = 0;
     std::size_t total = 0;     // bytes read so far
@@ -114,11 +117,14 @@ void EthernetLink::CollectAnswer() {
         counts[static_cast<std::size_t>(k)] = n;
         if (n == 0) break;
         for (std::size_t i = 0; i < n; ++i) {
-            if (chunk[i] == prompt && seen >= static_cast<std::size_t>(std::max(0, l.ReplyMinLength))) {
-                if (answerEnd == 0) answerEnd = total + i + 1;
+            const std::size_t at = total + i;
+            if (chunk[i] == prompt && seen >= static_cast<std::size_t>(std::max(0, l.ReplyMinLength)) &&
+                !rule.InsidePayload(at)) {
+                if (answerEnd == 0) answerEnd = at + 1;
             } else {
                 ++seen;
             }
+            rule.See(at, chunk[i]);
         }
         total += n;
         ++k;
@@ -152,11 +158,15 @@ void EthernetLink::FailOversizeAnswer(bool drain) {
     c_.View.ShowStatus(ReplyTooLongText);
     if (!drain) return;  // the answer has ended already
     // Reads the rest of this answer away, so it cannot pass for the next one; bounded
-    // like the answer itself.
+    // like the answer itself, and by one stream limit in all, so a switcher that trickles
+    // bytes without a prompt cannot hold the window.
     const auto prompt = static_cast<std::uint8_t>(l.PromptChar);
+    const std::int64_t deadline = c_.Time.NowMs() + l.Limits.StreamTimeoutMs;
     std::array<std::uint8_t, SocketChunkSize> scratch{};
     for (int k = 0; k < SocketChunkCount; ++k) {
-        const std::size_t n = c_.Tcp.Read(scratch.data(), scratch.size(), l.Limits.StreamTimeoutMs);
+        const std::int64_t left = deadline - c_.Time.NowMs();
+        if (left <= 0) return;
+        const std::size_t n = c_.Tcp.Read(scratch.data(), scratch.size(), static_cast<int>(left));
         if (n == 0) return;
         if (std::find(scratch.begin(), scratch.begin() + static_cast<std::ptrdiff_t>(n), prompt) !=
             scratch.begin() + static_cast<std::ptrdiff_t>(n))

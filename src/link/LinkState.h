@@ -25,6 +25,11 @@ struct LinkState {
     bool SerialLinkActive = false;
     bool EthernetConnecting = false;
     bool ConnectAborted = false;
+    // Exchanges with the switcher under way (status reads, probes, connects, commands),
+    // counted so that an operator action arriving inside one can be told apart.
+    int ExchangeDepth = 0;
+    // Waits running under the watchdog Timer1; the innermost one does not disarm it.
+    int WatchdogDepth = 0;
     char PromptChar = '#';
     int SerialWaitTicks = NormalWaitTicks;
     std::array<char, CommandLineSize> CommandLine{};  // NUL-terminated
@@ -34,6 +39,10 @@ struct LinkState {
     // set it), so a parser never takes stale bytes of an earlier answer for payload.
     int ReplyLength = 0;
     int ReplyMinLength = 0;
+    // The payload length of the status query in flight (its issuer sets it beside
+    // ReplyMinLength); -1 when none is expected. The collectors let no prompt inside that
+    // payload end the answer.
+    int ReplyPayloadLength = -1;
     bool ReplyPending = false;
     bool ReplyFailed = false;
     std::array<std::uint8_t, SocketChunkSize * SocketChunkCount> SocketReadArea{};

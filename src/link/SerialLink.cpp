@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "link/AnswerEndRule.h"
+
 namespace vx {
 
 std::string PortBusyText(int n) {
@@ -20,7 +22,7 @@ void SerialLink::Attach() {
 
 template <class Done>
 void SerialLink::WaitWithWatchdog(Done done) {
-    WatchdogRun watchdog(c_.Timer1);
+    WatchdogRun watchdog(c_.Timer1, c_.Link);
     while (!done()) c_.Events.WaitForEvents();
 }
 
@@ -106,7 +108,7 @@ void SerialLink::SerialQuery() {
     l.ReplyLength = 0;
     l.ReplyPending = true;
     c_.Serial.FlushInput();
-    WatchdogRun watchdog(c_.Timer1);
+    WatchdogRun watchdog(c_.Timer1, c_.Link);
     x_.SerialWrite(x_.CommandText());
     while (l.ReplyPending && !l.ReplyFailed) c_.Events.WaitForEvents();
 }
@@ -119,16 +121,20 @@ void SerialLink::SerialReplyCollector(std::size_t count) {
     const std::size_t room = static_cast<std::size_t>(ReplyBufferSize - l.ReplyWritePos);
     const std::size_t got = c_.Serial.Read(buf.data() + l.ReplyWritePos, std::min(count, room));
     const int end = l.ReplyWritePos + static_cast<int>(got);
+    AnswerEndRule rule(l.ReplyPayloadLength);
+    // The marker may have come in an earlier piece.
+    for (int p = 0; p < std::min(l.ReplyWritePos, MarkerSearchLimit); ++p) rule.See(p, buf[p]);
     for (int p = l.ReplyWritePos; p < end; ++p) {
-        // The end is CR LF and the prompt after at least ReplyMinLength bytes: a # inside
-        // binary answer data comes earlier or without the CR LF before it.
+        // The end is CR LF and the prompt after at least ReplyMinLength bytes and after the
+        // payload: a # inside binary answer data comes earlier or without the CR LF before it.
         if (buf[p] == static_cast<std::uint8_t>(l.PromptChar) && p >= l.ReplyMinLength && p >= 2 &&
-            buf[p - 1] == 0x0A && buf[p - 2] == 0x0D) {
+            buf[p - 1] == 0x0A && buf[p - 2] == 0x0D && !rule.InsidePayload(static_cast<std::size_t>(p))) {
             l.ReplyLength = p + 1;
             l.ReplyWritePos = 0;
             l.ReplyPending = false;
             return;
         }
+        rule.See(static_cast<std::size_t>(p), buf[p]);
         ++l.ReplyWritePos;
     }
     if (l.ReplyWritePos >= ReplyBufferSize) FailOversizeAnswer(count - got);

@@ -29,6 +29,7 @@ bool StatusReader::ReadAnswer(const std::string& line, int minLength, std::span<
                               const char* keyword) {
     LinkState& link = c_.Link;
     link.ReplyMinLength = minLength;
+    link.ReplyPayloadLength = static_cast<int>(target.size());
     exchanges_.SetCommandLine(line);
     query_.RunStatusQuery();
     // The link has already said what went wrong (or had nothing to say).

@@ -54,9 +54,16 @@ TEST_P(StatusOverLinksTest, WorkedAnswerIsStoredAndALaterShortAnswerTakesNothing
     ASSERT_TRUE(reader.ReadPrevOutputStatus());
     EXPECT_EQ(std::vector<byte>(rig.model.PrevInputs, rig.model.PrevInputs + 8), worked);
 
+    // Its prompt lies where the marker's payload must be, so it does not end the answer:
+    // the serial read runs into the watchdog, the TCP read finds no end and no frame.
     EXPECT_FALSE(reader.ReadPrevOutputStatus());
-    EXPECT_FALSE(rig.link.ReplyFailed) << "the answer arrived; it is the frame that is short";
-    EXPECT_EQ(rig.view.status, "Error parsing OPINFOVX message....");
+    if (GetParam()) {
+        EXPECT_FALSE(rig.link.ReplyFailed);
+        EXPECT_EQ(rig.view.status, "Error parsing OPINFOVX message....");
+    } else {
+        EXPECT_TRUE(rig.link.ReplyFailed);
+        EXPECT_EQ(rig.prompts.messages, std::vector<std::string>{SerialTimeoutText});
+    }
     EXPECT_EQ(std::vector<byte>(rig.model.PrevInputs, rig.model.PrevInputs + 8), worked);
 }
 
