@@ -25,11 +25,6 @@ struct LinkState {
     bool SerialLinkActive = false;
     bool EthernetConnecting = false;
     bool ConnectAborted = false;
-    // Exchanges with the switcher under way (status reads, probes, connects, commands),
-    // counted so that an operator action arriving inside one can be told apart.
-    int ExchangeDepth = 0;
-    // Waits running under the watchdog Timer1; the innermost one does not disarm it.
-    int WatchdogDepth = 0;
     char PromptChar = '#';
     int SerialWaitTicks = NormalWaitTicks;
     std::array<char, CommandLineSize> CommandLine{};  // NUL-terminated
