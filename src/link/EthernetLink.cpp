@@ -57,7 +57,7 @@ ConnectOutcome EthernetLink::ConnectAndTest() {
     c_.Tcp.Open();
     l.ConnectAborted = false;
     {
-        WatchdogRun watchdog(c_.Timer1);
+        WatchdogRun watchdog(c_.Timer1, c_.Link);
         while (!c_.Tcp.IsActive() && l.EthernetConnecting && !l.ConnectAborted) c_.Events.WaitForEvents();
     }
     l.EthernetConnecting = false;

@@ -25,6 +25,11 @@ struct LinkState {
     bool SerialLinkActive = false;
     bool EthernetConnecting = false;
     bool ConnectAborted = false;
+    // Operator actions and exchanges under way (see ExchangeScope): one arriving while
+    // another is open came from the events processed inside a wait.
+    int ExchangeDepth = 0;
+    // Waits running under the watchdog Timer1; the innermost one does not disarm it.
+    int WatchdogDepth = 0;
     char PromptChar = '#';
     int SerialWaitTicks = NormalWaitTicks;
     std::array<char, CommandLineSize> CommandLine{};  // NUL-terminated

@@ -22,7 +22,7 @@ void SerialLink::Attach() {
 
 template <class Done>
 void SerialLink::WaitWithWatchdog(Done done) {
-    WatchdogRun watchdog(c_.Timer1);
+    WatchdogRun watchdog(c_.Timer1, c_.Link);
     while (!done()) c_.Events.WaitForEvents();
 }
 
@@ -108,7 +108,7 @@ void SerialLink::SerialQuery() {
     l.ReplyLength = 0;
     l.ReplyPending = true;
     c_.Serial.FlushInput();
-    WatchdogRun watchdog(c_.Timer1);
+    WatchdogRun watchdog(c_.Timer1, c_.Link);
     x_.SerialWrite(x_.CommandText());
     while (l.ReplyPending && !l.ReplyFailed) c_.Events.WaitForEvents();
 }

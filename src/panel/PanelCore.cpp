@@ -1,5 +1,7 @@
 #include "panel/PanelCore.h"
 
+#include "link/ExchangeScope.h"
+
 namespace vx {
 
 PanelCore::PanelCore(PanelServices services, PanelViews views)
@@ -30,6 +32,14 @@ PanelCore::PanelCore(PanelServices services, PanelViews views)
     ethernetLink_.Attach();
 }
 
+template <class F>
+bool PanelCore::Act(F&& action) {
+    if (ExchangeOpen()) return false;
+    ExchangeScope scope(link_);
+    action();
+    return true;
+}
+
 PanelCore::~PanelCore() {
     // The services outlive the panel: nothing they report may reach its links any more.
     services_.Serial.SetListener(nullptr);
@@ -46,7 +56,7 @@ void PanelCore::FormCreate() {
 
 void PanelCore::FormShow() { model_.EventsSuppressed = 1; }
 
-void PanelCore::StartupConnection() { connection_.FormShow(); }
+void PanelCore::StartupConnection() { Act([&] { connection_.FormShow(); }); }
 
 bool PanelCore::FormCloseQuery() {
     if (!ctx_.Prompts.AskYesNo(ExitQuestion, ExitCaption)) return false;
@@ -54,29 +64,40 @@ bool PanelCore::FormCloseQuery() {
     return true;
 }
 
-void PanelCore::OutputButtonClick(int o) { crosspoint_.OutputButtonClick(o); }
-void PanelCore::InputButtonClick(int k) { crosspoint_.InputButtonClick(k); }
-void PanelCore::ReclockerCheckBoxClick(int o) { outputs_.ReclockerCheckBoxClick(o); }
-void PanelCore::TakeButtonClick() { crosspoint_.TakeButtonClick(); }
-void PanelCore::CancelTakeButtonClick() { crosspoint_.CancelTakeButtonClick(); }
-void PanelCore::ClearAllRoutingButtonClick() { crosspoint_.ClearAllRoutingButtonClick(); }
-void PanelCore::VideoPageEntered() { crosspoint_.CancelPending(); }
+void PanelCore::OutputButtonClick(int o) { Act([&] { crosspoint_.OutputButtonClick(o); }); }
+void PanelCore::InputButtonClick(int k) { Act([&] { crosspoint_.InputButtonClick(k); }); }
+void PanelCore::ReclockerCheckBoxClick(int o) { Act([&] { outputs_.ReclockerCheckBoxClick(o); }); }
+void PanelCore::TakeButtonClick() { Act([&] { crosspoint_.TakeButtonClick(); }); }
+void PanelCore::CancelTakeButtonClick() { Act([&] { crosspoint_.CancelTakeButtonClick(); }); }
+void PanelCore::ClearAllRoutingButtonClick() { Act([&] { crosspoint_.ClearAllRoutingButtonClick(); }); }
+void PanelCore::VideoPageEntered() { Act([&] { crosspoint_.CancelPending(); }); }
 
-void PanelCore::GroupingRadioGroupClick() { grouping_.GroupingRadioGroupClick(); }
-void PanelCore::GroupInputButtonClick(int i) { grouping_.GroupInputButtonClick(i); }
-void PanelCore::GroupOutputButtonClick(int o) { grouping_.GroupOutputButtonClick(o); }
-void PanelCore::GroupingRemoveButtonClick() { grouping_.GroupingRemoveButtonClick(); }
-void PanelCore::GroupingRemoveAllButtonClick() { grouping_.GroupingRemoveAllButtonClick(); }
+void PanelCore::GroupingRadioGroupClick() { Act([&] { grouping_.GroupingRadioGroupClick(); }); }
+void PanelCore::GroupInputButtonClick(int i) { Act([&] { grouping_.GroupInputButtonClick(i); }); }
+void PanelCore::GroupOutputButtonClick(int o) { Act([&] { grouping_.GroupOutputButtonClick(o); }); }
+void PanelCore::GroupingRemoveButtonClick() { Act([&] { grouping_.GroupingRemoveButtonClick(); }); }
+void PanelCore::GroupingRemoveAllButtonClick() { Act([&] { grouping_.GroupingRemoveAllButtonClick(); }); }
 
-void PanelCore::PresetRecallConfirmButtonClick() { presets_.ConfirmPresetRecall(); }
-void PanelCore::PresetRecallCancelButtonClick() { presets_.CancelPresetRecall(); }
+void PanelCore::PresetRecallConfirmButtonClick() { Act([&] { presets_.ConfirmPresetRecall(); }); }
+void PanelCore::PresetRecallCancelButtonClick() { Act([&] { presets_.CancelPresetRecall(); }); }
 
-void PanelCore::ReadfromVextaros1Click() { readSequence_.ReadfromVextaros1Click(); }
-void PanelCore::SearchAllClick() { connection_.SearchAllClick(); }
-void PanelCore::COMClick(int n) { connection_.COMClick(n); }
-void PanelCore::DisconnectSerialCommunication1Click() { connection_.DisconnectSerialCommunication1Click(); }
-void PanelCore::SerialModeRadioGroupClick() { connection_.SerialModeRadioGroupClick(); }
-void PanelCore::IPAddressButtonClick() { connection_.IPAddressButtonClick(); }
+void PanelCore::ReadfromVextaros1Click() { Act([&] { readSequence_.ReadfromVextaros1Click(); }); }
+void PanelCore::SearchAllClick() { Act([&] { connection_.SearchAllClick(); }); }
+void PanelCore::COMClick(int n) { Act([&] { connection_.COMClick(n); }); }
+void PanelCore::DisconnectSerialCommunication1Click() { Act([&] { connection_.DisconnectSerialCommunication1Click(); }); }
+void PanelCore::SerialModeRadioGroupClick() {
+    if (!Act([&] { connection_.SerialModeRadioGroupClick(); })) ShowLinkInUse();
+}
+void PanelCore::IPAddressButtonClick() { Act([&] { connection_.IPAddressButtonClick(); }); }
+void PanelCore::N192001Click() { Act([&] { serialLink_.N192001Click(); }); }
+void PanelCore::N384001Click() { Act([&] { serialLink_.N384001Click(); }); }
+void PanelCore::N576001Click() { Act([&] { serialLink_.N576001Click(); }); }
+
+void PanelCore::ShowLinkInUse() {
+    views_.Connection.SetSelectorEntry(model_.EthernetConnected ? LinkChoice::Ethernet : LinkChoice::Serial);
+}
+
+// The watchdog must fire inside the waits it bounds.
 void PanelCore::Timer1Timer() { serialLink_.Timer1Timer(); }
 
 }  // namespace vx

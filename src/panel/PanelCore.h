@@ -3,6 +3,11 @@
 // process and every core object, built and wired here from the platform services and
 // the window's view ports. The operator's actions come in as the handler calls below;
 // everything the panel shows goes out through the views.
+//
+// A wait for the switcher processes events, so an action can arrive in the middle of
+// another. Such an action is ignored, as a guarded handler is while the panel is busy:
+// it would send on a link, close or change a link, or release the handler guard under
+// the wait. Only the watchdog, the page change's look and Exit run inside a wait.
 #include <memory>
 
 #include "connection/ConnectionManager.h"
@@ -73,10 +78,13 @@ public:
     void SerialModeRadioGroupClick();
     void IPAddressButtonClick();
     // The advanced settings' rates.
-    void N192001Click() { serialLink_.N192001Click(); }
-    void N384001Click() { serialLink_.N384001Click(); }
-    void N576001Click() { serialLink_.N576001Click(); }
+    void N192001Click();
+    void N384001Click();
+    void N576001Click();
     void Timer1Timer();
+
+    // True while an action or an exchange with the switcher is under way.
+    bool ExchangeOpen() const { return link_.ExchangeDepth > 0; }
 
     SwitcherState& Model() { return model_; }
     LinkState& Link() { return link_; }
@@ -94,6 +102,12 @@ public:
     ConnectionManager& Connection() { return connection_; }
 
 private:
+    // Runs an operator action unless another is under way; false when it was ignored.
+    template <class F>
+    bool Act(F&& action);
+    // An ignored selector click leaves the selector showing the link really in use.
+    void ShowLinkInUse();
+
     // The preview hooks of the routing page and the read end in the presets.
     struct PresetHooks : PresetRecallHooks {
         PanelCore& core;
