@@ -7,6 +7,7 @@
 
 #include "Interpreter.h"
 #include "LineWords.h"
+#include "TcpServer.h"
 
 namespace vxsim {
 
@@ -177,8 +178,10 @@ Plays a video crosspoint switcher: one switcher state shared by a TCP server and
 serial end (a pseudo-terminal), answering every command and status query.
 
 Links (without any, a TCP server on a free loopback port is started):
-  --tcp ADDR:PORT        listen for TCP clients (several at once); PORT alone means
-                         127.0.0.1:PORT; port 0 picks a free port. Prints "tcp ADDR:PORT".
+  --tcp ADDR:PORT        listen for TCP clients, up to )" +
+           std::to_string(MaxTcpClients) + R"( at once (one more is told
+                         so in one line and closed); PORT alone means 127.0.0.1:PORT;
+                         port 0 picks a free port. Prints "tcp ADDR:PORT".
   --serial PATH          open a pseudo-terminal and make PATH a symlink to it, to be
                          opened as a COM port. Prints "serial PATH -> /dev/pts/N".
   --baud N               pace serial output like a real line at N baud (10 bits a byte).
