@@ -48,7 +48,7 @@ void ConnectionManager::SearchAllClick() {
     progress_.SetInfoText(CheckingComText);
     progress_.Show();
     serial_.SetSerialLinkActive(true);
-    x_.SerialSendWaitPrompt(line::BareReturn);
+    x_.SerialSendWaitPromptReported(line::BareReturn);
     progress_.Hide();
     SerialConnected();
 }
@@ -152,13 +152,15 @@ void ConnectionManager::SerialSelected() {
 }
 
 bool ConnectionManager::ConnectPort(int n) {
+    // Every connection attempt sets the flow control again.
+    c_.Serial.SetHardwareFlowControl(true, true);
     if (serial_.ConnectSerial(n) == -1) {
         c_.Prompts.ShowMessage(ConnectPortFailedText);
         SerialGivenUp();
         return false;
     }
     serial_.SetSerialLinkActive(true);
-    x_.SerialSendWaitPrompt(line::BareReturn);
+    x_.SerialSendWaitPromptReported(line::BareReturn);
     SerialConnected();
     return true;
 }

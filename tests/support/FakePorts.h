@@ -55,6 +55,7 @@ public:
     int selected = 1;
     bool open = false;
     bool failOpen = false;
+    bool failReads = false;  // the blocking read raises the port's error
     bool notifyOnOpen = true;
     int baud = 57600;
     bool flowRts = false, flowCts = false;
