@@ -76,6 +76,12 @@ void ConnectionManager::DisconnectSerialCommunication1Click() {
     view_.SetDisconnectEnabled(false);
 }
 
+void ConnectionManager::SerialPortLost() {
+    view_.SetReadEnabled(c_.Model.EthernetConnected != 0);
+    view_.SetSearchEnabled(true);
+    view_.SetDisconnectEnabled(false);
+}
+
 void ConnectionManager::SetSelector(LinkChoice entry) {
     if (view_.SelectorEntry() == entry) return;
     view_.SetSelectorEntry(entry);

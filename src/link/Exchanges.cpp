@@ -71,6 +71,7 @@ bool Exchanges::WaitForString(std::string_view text, int ticks) {
     const std::int64_t lastTick = c_.Time.NowMs() / tickMs + ticks;
     std::string window;
     for (;;) {
+        if (!c_.Serial.IsOpen()) return false;  // the port went away during the wait
         const std::int64_t now = c_.Time.NowMs();
         if (now / tickMs > lastTick) return false;
         const auto remaining = static_cast<int>((lastTick + 1) * tickMs - now);

@@ -30,6 +30,7 @@ PanelCore::PanelCore(PanelServices services, PanelViews views)
     link_.EthernetConnecting = false;
     serialLink_.Attach();
     ethernetLink_.Attach();
+    serialLink_.SetPortLostHandler([this] { connection_.SerialPortLost(); });
 }
 
 template <class F>

@@ -47,6 +47,11 @@ public:
     std::size_t Read(std::uint8_t* dst, std::size_t max) override;
     void SetLineMonitoring(bool on) override { monitoring = on; }
 
+    // The port goes away as a pulled adapter does: closed, with the lost notification.
+    void Lose() {
+        open = false;
+        if (listener) listener->PortLost();
+    }
     // Queues an answer that arrives delayMs from now.
     void Answer(const std::string& bytes, int delayMs = 0) { incoming.Add(clock_.now + delayMs, bytes); }
 
