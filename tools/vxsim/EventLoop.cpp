@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <string>
 #include <cerrno>
 #include <vector>
 
@@ -47,10 +49,34 @@ EventLoop::EventLoop(const SimOptions& options, TcpServer* server, PtyEnd* pty, 
     if (pty_) links_.emplace_back(pty_->Fd(), LinkKind::Serial, options_.Baud);
 }
 
-void EventLoop::Run(volatile std::sig_atomic_t* stop, const sigset_t* waitMask) {
+void EventLoop::ToggleSerialEnd() {
+    if (!pty_) return;
+    if (pty_->IsOpen()) {
+        links_.remove_if([](const Link& l) { return l.Kind == LinkKind::Serial; });
+        pty_->Close();
+        std::printf("serial hung up\n");
+    } else {
+        std::string error;
+        const std::string path = *options_.SerialPath;
+        if (!pty_->Open(path, error)) {
+            std::fprintf(stderr, "vxsim: %s\n", error.c_str());
+            return;
+        }
+        links_.emplace_back(pty_->Fd(), LinkKind::Serial, options_.Baud);
+        std::printf("serial %s -> %s\n", pty_->LinkPath().c_str(), pty_->SlavePath().c_str());
+    }
+    std::fflush(stdout);
+}
+
+void EventLoop::Run(volatile std::sig_atomic_t* stop, const sigset_t* waitMask,
+                    volatile std::sig_atomic_t* hangUp) {
     std::vector<pollfd> fds;
     std::vector<Link*> polled;
     while (!*stop) {
+        if (hangUp && *hangUp) {
+            *hangUp = 0;
+            ToggleSerialEnd();
+        }
         Micros now = NowMicros();
         ServeWaitingLines(now);
         WriteDueAnswers(now);

@@ -213,6 +213,9 @@ Fault switches:
 
 Lines end with CR, CR LF or LF. A command is answered "OK" or "ERR ..." followed by
 CR LF '#'; an empty line by '#' alone. Try: nc -C 127.0.0.1 PORT, then MINFOVX.
+SIGUSR1 hangs the serial end up, as a pulled USB adapter does (the pseudo-terminal is
+closed and PATH removed); the next SIGUSR1 plugs it back in (a new pseudo-terminal at
+PATH, printed again as "serial PATH -> /dev/pts/N").
 Exit status: 0 after SIGTERM or SIGINT, 1 when a link cannot be opened, 2 for bad options.
 )";
 }
