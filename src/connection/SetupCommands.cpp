@@ -71,8 +71,9 @@ void SetupCommands::SystemSaveButtonClick() {
 
 void SetupCommands::SystemRecallButtonClick() {
     Frame([this] {
-        sender_.SendSystemRecall();
+        // One hourglass over the command and the read, not one for each.
         HourglassScope hourglass(c_.View);
+        sender_.SendSystemRecall();
         // A failed read has said why; the page then shows what the model held before.
         reader_.ReadMatrixInfo();
         // Setting the boxes from the model is no operator click: no lockout or source echo.

@@ -177,7 +177,7 @@ TEST_P(SetupCommandsOverLinkTest, SystemRecallShowsTheSwitchersInformationWithou
     EXPECT_EQ(rig().routing.calls, routingCalls) << "the routing pages wait for their next refresh";
     EXPECT_EQ(rig().routing.title, title);
     EXPECT_TRUE(rig().prompts.messages.empty());
-    EXPECT_FALSE(rig().window.hourglass);
+    EXPECT_EQ(rig().window.hourglassHistory, (std::vector<bool>{true, false})) << "one hourglass for it all";
     EXPECT_EQ(M().HandlerBusy, 0);
     EXPECT_EQ(M().EventsSuppressed, 0);
 }
