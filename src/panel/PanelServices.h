@@ -42,7 +42,8 @@ struct PanelViews {
     LabelEnableView& LabelEnables;
     SetupPageView& Setup;
     ConnectionView& Connection;  // serial menu items, Open COM marks, link selector
-    SetupCommandView& SetupCommands;  // the Setup page's check boxes, the menus closed in a reset
+    // The Setup page's check boxes; the "File" and "Serial Port" menus, closed in a reset.
+    SetupCommandView& SetupCommands;
 };
 
 }  // namespace vx

@@ -31,8 +31,8 @@ struct PanelRig {
     RecordingConnectionView connection;
     FakeSetupPage setupPage;
     PanelCore core{PanelServices::From(fakes.bundle, prompts),
-                   PanelViews{window, comLabel, ipField, routing, grouping, presetBox, progress, pages, setupPage,
-                              connection, setupPage}};
+                   PanelViews{window, comLabel, ipField, routing, grouping, presetBox, progress, pages,
+                              setupPage, connection, setupPage}};
 
     // Runs at every event delivery, after the port and the watchdog: an operator's click
     // arriving while the panel waits, say.
