@@ -22,7 +22,8 @@ PanelCore::PanelCore(PanelServices services, PanelViews views)
                     RefreshTargets{outputs_, views.LabelEnables, grouping_, views.Setup}),
       presets_(model_, sender_, crosspoint_, views.PresetBox, [this] { readSequence_.RefreshFromModel(); }),
       connection_(ctx_, exchanges_, sender_, serialLink_, ethernetLink_, readSequence_, views.Progress,
-                  views.IpField, views.Connection) {
+                  views.IpField, views.Connection),
+      setup_(ctx_, sender_, reader_, readSequence_, views.Progress, views.SetupCommands) {
     // Nothing the operator does may run while the window is being built.
     model_.HandlerBusy = 1;
     model_.SerialPortOpen = 0;
@@ -93,6 +94,13 @@ void PanelCore::IPAddressButtonClick() { Act([&] { connection_.IPAddressButtonCl
 void PanelCore::N192001Click() { Act([&] { serialLink_.N192001Click(); }); }
 void PanelCore::N384001Click() { Act([&] { serialLink_.N384001Click(); }); }
 void PanelCore::N576001Click() { Act([&] { serialLink_.N576001Click(); }); }
+
+void PanelCore::FrontPanelLockCheckBoxClick() { Act([&] { setup_.FrontPanelLockCheckBoxClick(); }); }
+void PanelCore::VIStateCheckBoxClick() { Act([&] { setup_.VIStateCheckBoxClick(); }); }
+void PanelCore::ResetButtonClick() { Act([&] { setup_.ResetButtonClick(); }); }
+void PanelCore::FactoryResetButtonClick() { Act([&] { setup_.FactoryResetButtonClick(); }); }
+void PanelCore::SystemSaveButtonClick() { Act([&] { setup_.SystemSaveButtonClick(); }); }
+void PanelCore::SystemRecallButtonClick() { Act([&] { setup_.SystemRecallButtonClick(); }); }
 
 void PanelCore::ShowLinkInUse() {
     views_.Connection.SetSelectorEntry(model_.EthernetConnected ? LinkChoice::Ethernet : LinkChoice::Serial);

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "connection/ConnectionManager.h"
+#include "connection/SetupCommands.h"
 #include "groups/Grouping.h"
 #include "link/CommandSender.h"
 #include "link/EthernetLink.h"
@@ -83,6 +84,14 @@ public:
     void N576001Click();
     void Timer1Timer();
 
+    // The Setup page's switcher-wide commands.
+    void FrontPanelLockCheckBoxClick();
+    void VIStateCheckBoxClick();
+    void ResetButtonClick();
+    void FactoryResetButtonClick();
+    void SystemSaveButtonClick();
+    void SystemRecallButtonClick();
+
     // True while an action or an exchange with the switcher is under way.
     bool ExchangeOpen() const { return link_.ExchangeDepth > 0; }
 
@@ -100,6 +109,7 @@ public:
     StatusReader& Reader() { return reader_; }
     ReadSequence& Reading() { return readSequence_; }
     ConnectionManager& Connection() { return connection_; }
+    SetupCommands& Setup() { return setup_; }
 
 private:
     // Runs an operator action unless another is under way; false when it was ignored.
@@ -133,6 +143,7 @@ private:
     ReadSequence readSequence_;
     PresetRecall presets_;
     ConnectionManager connection_;
+    SetupCommands setup_;
 };
 
 }  // namespace vx

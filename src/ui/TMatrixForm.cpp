@@ -23,6 +23,7 @@
 #include "ui/QtPrompter.h"
 #include "ui/RoutingPageView.h"
 #include "ui/SequencingPage.h"
+#include "ui/SetupCommandsView.h"
 #include "ui/SetupPage.h"
 #include "ui/TInfoForm.h"
 #include "ui/TerminalView.h"
@@ -53,7 +54,7 @@ TMatrixForm::TMatrixForm(LinkServices& services, Prompter* prompter, QWidget* pa
     core_ = std::make_unique<PanelCore>(
         PanelServices::From(services_, prompts_),
         PanelViews{*this, *this, *this, *routingView_, *groupingView_, *presetBoxView_, *infoView_,
-                   *labelEnableView_, *setupView_, *connectionView_});
+                   *labelEnableView_, *setupView_, *connectionView_, *setupCommandsView_});
     // The model was created 16 x 16 with every route empty; the names come from the boxes.
     GatherLabelsFromNameBoxes();
     core_->FormCreate();
@@ -66,6 +67,7 @@ TMatrixForm::TMatrixForm(LinkServices& services, Prompter* prompter, QWidget* pa
     WirePresetBox();
     WireMenu();
     WireConnection();
+    WireSetupPage();
     connect(pages_, &QTabWidget::currentChanged, this,
             [this](int index) { handlers_.Run([this, index] { MainPageControlChange(index); }); });
 }
@@ -85,6 +87,7 @@ void TMatrixForm::BuildViews() {
     setupView_ = std::make_unique<SetupPageStatusView>(*setup_, *aboutPage_);
     labelEnableView_ = std::make_unique<LabelingEnableView>(*labeling_);
     connectionView_ = std::make_unique<ConnectionMenuView>(*menu_, *setup_);
+    setupCommandsView_ = std::make_unique<SetupCommandsView>(*setup_, *menu_);
 }
 
 void TMatrixForm::BuildWindow() {

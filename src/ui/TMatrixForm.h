@@ -32,6 +32,7 @@ class QtPrompter;
 class RoutingPageView;
 class SequencingPage;
 class SetupPage;
+class SetupCommandsView;
 class StatusLight;
 class TInfoForm;
 class TerminalView;
@@ -88,6 +89,7 @@ private:
     void WirePresetBox();
     void WireMenu();
     void WireConnection();
+    void WireSetupPage();
     void CentreOnScreen();
 
     void MainPageControlChange(int index);
@@ -120,6 +122,7 @@ private:
     std::unique_ptr<SetupPageStatusView> setupView_;
     std::unique_ptr<LabelingEnableView> labelEnableView_;
     std::unique_ptr<ConnectionMenuView> connectionView_;
+    std::unique_ptr<SetupCommandsView> setupCommandsView_;
 
     std::unique_ptr<PanelCore> core_;
 

@@ -7,6 +7,7 @@
 
 #include "ConnectionRig.h"
 #include "FakeLinkServices.h"
+#include "FakeSetupPage.h"
 #include "FakeSwitcher.h"
 #include "RecordingGroupingView.h"
 #include "RecordingPresetBoxView.h"
@@ -28,9 +29,10 @@ struct PanelRig {
     QuietProgress progress;
     QuietPages pages;
     RecordingConnectionView connection;
+    FakeSetupPage setupPage;
     PanelCore core{PanelServices::From(fakes.bundle, prompts),
-                   PanelViews{window, comLabel, ipField, routing, grouping, presetBox, progress, pages, pages,
-                              connection}};
+                   PanelViews{window, comLabel, ipField, routing, grouping, presetBox, progress, pages,
+                              setupPage, connection, setupPage}};
 
     // Runs at every event delivery, after the port and the watchdog: an operator's click
     // arriving while the panel waits, say.

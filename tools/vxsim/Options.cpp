@@ -204,6 +204,8 @@ Fault switches:
                          answer instead of the echo of the query line.
   --no-marker KEYWORD    answer that status query without a marker (repeatable).
   --no-answer KEYWORD    do not answer that command or query at all (repeatable).
+                         A reset that never answers: --no-answer RESETVX with a long
+                         --reset-delay-ms (lines sent meanwhile wait for the reset).
   --hash-in-payload      put '#' and CR LF '#' inside status answers: in the skipped
                          byte and in the uninterpreted bytes of MINFOVX and the group tables.
   --drop-after N         close a TCP connection once its Nth line has been answered.
