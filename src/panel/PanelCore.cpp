@@ -13,6 +13,7 @@ PanelCore::PanelCore(PanelServices services, PanelViews views)
       sender_(ctx_, exchanges_),
       outputs_(model_, sender_, views.Routing),
       crosspoint_(model_, sender_, views.Routing, outputs_, presetHooks_),
+      keyRouting_(model_, crosspoint_, views.Window),
       grouping_(model_, sender_, views.Grouping),
       serialLink_(ctx_, exchanges_, views.ComLabel),
       ethernetLink_(ctx_, exchanges_, views.IpField),
@@ -72,6 +73,11 @@ void PanelCore::ReclockerCheckBoxClick(int o) { Act([&] { outputs_.ReclockerChec
 void PanelCore::TakeButtonClick() { Act([&] { crosspoint_.TakeButtonClick(); }); }
 void PanelCore::CancelTakeButtonClick() { Act([&] { crosspoint_.CancelTakeButtonClick(); }); }
 void PanelCore::ClearAllRoutingButtonClick() { Act([&] { crosspoint_.ClearAllRoutingButtonClick(); }); }
+bool PanelCore::VideoPageKey(KeyStroke k) {
+    bool used = false;
+    Act([&] { used = keyRouting_.Key(k); });
+    return used;
+}
 void PanelCore::VideoPageEntered() { Act([&] { crosspoint_.CancelPending(); }); }
 
 void PanelCore::GroupingRadioGroupClick() { Act([&] { grouping_.GroupingRadioGroupClick(); }); }

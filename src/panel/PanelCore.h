@@ -24,6 +24,7 @@
 #include "panel/PanelServices.h"
 #include "presets/PresetRecall.h"
 #include "routing/Crosspoint.h"
+#include "routing/KeyRouting.h"
 #include "routing/OutputDisplay.h"
 #include "status/ReadSequence.h"
 #include "status/StatusReader.h"
@@ -59,6 +60,9 @@ public:
     void ClearAllRoutingButtonClick();
     // The page control moved to the "Video Switching" page: pending routes are withdrawn.
     void VideoPageEntered();
+    // A key typed on the "Video Switching" page outside any text field; true when it
+    // belonged to the keyboard routing and was used.
+    bool VideoPageKey(KeyStroke k);
 
     // "Grouping" page.
     void GroupingRadioGroupClick();
@@ -135,6 +139,7 @@ private:
     PresetHooks presetHooks_{*this};
     OutputDisplay outputs_;
     Crosspoint crosspoint_;
+    KeyRouting keyRouting_;
     Grouping grouping_;
     SerialLink serialLink_;
     EthernetLink ethernetLink_;

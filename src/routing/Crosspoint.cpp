@@ -41,23 +41,20 @@ void Crosspoint::SelectOutput(int o) {
     ApplyInputGroupRule(o);
 }
 
-void Crosspoint::ApplyInputGroupRule(int o) {
-    const GroupTables& t = m_.Groups;
+bool InputAllowedByGroups(const SwitcherState& m, int o, int k) {
+    if (!IsIndex(k, MaxInputs)) return false;
+    const GroupTables& t = m.Groups;
     // A stray output index or a stray group byte means "in no group".
     const int g = IsIndex(o, MaxOutputs) ? t.OutputGroups[o] : NO_INPUT;
-    const bool groupWithInputs = IsIndex(g, GroupCount) && t.InputCounts[g] != 0;
+    if (IsIndex(g, GroupCount) && t.InputCounts[g] != 0) return t.InputMembers[g][k] == g;
+    for (int j = 0; j < GroupCount; ++j)
+        if (t.InputCounts[j] != 0 && t.InputMembers[j][k] == j) return false;
+    return true;
+}
+
+void Crosspoint::ApplyInputGroupRule(int o) {
     const int inputs = LiveCount(m_.InputCount, MaxInputs);
-    for (int k = 0; k < inputs; ++k) {
-        bool enabled;
-        if (groupWithInputs) {
-            enabled = t.InputMembers[g][k] == g;
-        } else {
-            enabled = true;
-            for (int j = 0; j < GroupCount; ++j)
-                if (t.InputCounts[j] != 0 && t.InputMembers[j][k] == j) enabled = false;
-        }
-        view_.SetInputButtonEnabled(k, enabled);
-    }
+    for (int k = 0; k < inputs; ++k) view_.SetInputButtonEnabled(k, InputAllowedByGroups(m_, o, k));
 }
 
 void Crosspoint::ColourInputsForOutput(int o) {

@@ -10,6 +10,10 @@
 
 namespace vx {
 
+// The group rule: an output of a group with inputs takes only that group's inputs; any
+// other output takes every input that belongs to no group with inputs.
+bool InputAllowedByGroups(const SwitcherState& model, int o, int k);
+
 class Crosspoint {
 public:
     Crosspoint(SwitcherState& model, CommandSender& sender, RoutingView& view, OutputDisplay& display,

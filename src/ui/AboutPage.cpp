@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "routing/KeyRouting.h"
 #include "ui/StatusLight.h"
 #include "ui/TerminalView.h"
 #include "ui/Widgets.h"
@@ -72,10 +73,14 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
     lights->addWidget(comCaption, 2, 0, 1, 2, Qt::AlignRight);
     lights->addWidget(ComNumberLabel, 2, 2, 1, 3);
 
+    QLabel* keys = NewLabel(this, "KeyRoutingLabel", KeyRoutingSummary);
+    keys->setWordWrap(true);
+
     auto* top = new QHBoxLayout;
     auto* texts = new QVBoxLayout;
     texts->addWidget(product);
     texts->addLayout(versions);
+    texts->addWidget(keys);
     top->addLayout(texts);
     top->addStretch(1);
     top->addWidget(NewLogo(this));

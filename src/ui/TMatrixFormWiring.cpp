@@ -2,9 +2,12 @@
 // run through the handler runner so an error is shown and the panel goes on.
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QPushButton>
+#include <QTabWidget>
 
 #include "ui/GroupingPage.h"
+#include "ui/KeyRoutingFilter.h"
 #include "ui/MainMenu.h"
 #include "ui/PresetBox.h"
 #include "ui/RadioGroup.h"
@@ -34,6 +37,16 @@ void TMatrixForm::WireRoutingPage() {
     handlers_.Bind(video_->ClearAllRoutingButton, &QPushButton::clicked, this,
                    [&core] { core.ClearAllRoutingButtonClick(); });
     handlers_.Bind(video_->UpdateStatus, &QPushButton::clicked, this, [&core] { core.ReadfromVextaros1Click(); });
+
+    // Routing from the keyboard while the page is shown.
+    auto* keys = new KeyRoutingFilter(
+        *this, [this] { return pages_->currentWidget() == video_; },
+        [this, &core](KeyStroke k) {
+            bool used = false;
+            handlers_.Run([&] { used = core.VideoPageKey(k); });
+            return used;
+        });
+    QCoreApplication::instance()->installEventFilter(keys);
 }
 
 void TMatrixForm::WireGroupingPage() {

@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "routing/KeyRouting.h"
 #include "ui/Look.h"
 #include "ui/StatusLight.h"
 #include "ui/Widgets.h"
@@ -122,6 +123,8 @@ QWidget* VideoSwitchingPage::BuildTakeColumn() {
     TakeLight = new StatusLight("ApdStatusLight1", "Take light", takeBox);
     TakeButton = NewButton(takeBox, "TakeButton", "Take");
     CancelTakeButton = NewButton(takeBox, "CancelTakeButton", "Cancel");
+    TakeButton->setToolTip(QString("Take every pending route (Ctrl+Enter).\n") + KeyRoutingSummary);
+    CancelTakeButton->setToolTip(QString("Withdraw every pending route (Escape).\n") + KeyRoutingSummary);
     TakeButton->setMinimumWidth(110);
     CancelTakeButton->setMinimumWidth(110);
     takeLayout->addWidget(TakeLight, 0, 0, Qt::AlignCenter);

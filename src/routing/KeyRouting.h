@@ -1,0 +1,62 @@
+#pragma once
+// Routing from the keyboard on the "Video Switching" page, as a router's hardware panel
+// works: destination, source, take.
+//
+//     o 1 2 Enter     selects output 12 (the same as a click on its button)
+//     i 3 Enter       picks input 3 for it (input 0 withdraws the route: a disconnect)
+//     Ctrl+Enter      Take
+//     Escape          clears a half-typed number; with none, Cancel
+//     Backspace       takes back the last digit
+//
+// Each step runs the handler the matching click runs, so the group rule, the guards and
+// the lines sent are the same. What is being typed, and why a number is refused, shows on
+// the status line; a refusal makes no sound and opens no box.
+#include <string>
+
+#include "link/Ports.h"
+#include "model/SwitcherState.h"
+#include "routing/Crosspoint.h"
+
+namespace vx {
+
+enum class RoutingKey { Output, Input, Digit, Enter, Take, Escape, Backspace };
+
+struct KeyStroke {
+    RoutingKey Key;
+    int Digit = 0;  // 0..9, for RoutingKey::Digit
+};
+
+class KeyRouting {
+public:
+    KeyRouting(SwitcherState& model, Crosspoint& crosspoint, LinkView& status)
+        : m_(model), crosspoint_(crosspoint), status_(status) {}
+
+    // True when the key belongs to the scheme and was used; other keys are left to the
+    // widget that has the focus.
+    bool Key(KeyStroke k);
+
+    // The prompt for what is being typed, as shown on the status line.
+    std::string Prompt() const;
+
+private:
+    enum class Mode { None, Output, Input };
+    void Start(Mode mode);
+    bool Enter();
+    void Show(const std::string& text) { status_.ShowStatus(text); }
+    void Reset();
+
+    SwitcherState& m_;
+    Crosspoint& crosspoint_;
+    LinkView& status_;
+    Mode mode_ = Mode::None;
+    std::string digits_;
+};
+
+inline constexpr int MaxTypedDigits = 2;
+
+// The scheme in one line, for the tooltips and the About page.
+inline constexpr const char* KeyRoutingSummary =
+    "Keyboard routing on the Video Switching page: o, output number, Enter selects an output; "
+    "i, input number, Enter routes an input to it; Ctrl+Enter takes; Escape cancels.";
+
+}  // namespace vx
