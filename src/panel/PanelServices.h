@@ -9,6 +9,7 @@
 #include "link/Ports.h"
 #include "link/SerialLinkView.h"
 #include "presets/PresetBoxView.h"
+#include "presets/SequencingView.h"
 #include "routing/RoutingView.h"
 #include "status/LabelEnableView.h"
 #include "status/ProgressView.h"
@@ -23,9 +24,10 @@ struct PanelServices {
     EventPump& Events;
     Watchdog& Timer1;
     Prompter& Prompts;
+    OneShotTimer& PresetSeqTimer;
 
     static PanelServices From(const LinkServices& link, Prompter& prompts) {
-        return {link.Serial, link.Tcp, link.Time, link.Events, link.Timer1, prompts};
+        return {link.Serial, link.Tcp, link.Time, link.Events, link.Timer1, prompts, link.PresetSeqTimer};
     }
 };
 
@@ -41,6 +43,7 @@ struct PanelViews {
     LabelEnableView& LabelEnables;
     SetupPageView& Setup;
     ConnectionView& Connection;  // serial menu items, Open COM marks, link selector
+    SequencingView& Sequencing;  // the "Sequencing" page
 };
 
 }  // namespace vx

@@ -23,6 +23,7 @@
 #include "ui/QtPrompter.h"
 #include "ui/RoutingPageView.h"
 #include "ui/SequencingPage.h"
+#include "ui/SequencingPageView.h"
 #include "ui/SetupPage.h"
 #include "ui/TInfoForm.h"
 #include "ui/TerminalView.h"
@@ -53,17 +54,17 @@ TMatrixForm::TMatrixForm(LinkServices& services, Prompter* prompter, QWidget* pa
     core_ = std::make_unique<PanelCore>(
         PanelServices::From(services_, prompts_),
         PanelViews{*this, *this, *this, *routingView_, *groupingView_, *presetBoxView_, *infoView_,
-                   *labelEnableView_, *setupView_, *connectionView_});
+                   *labelEnableView_, *setupView_, *connectionView_, *sequencingView_});
     // The model was created 16 x 16 with every route empty; the names come from the boxes.
     GatherLabelsFromNameBoxes();
     core_->FormCreate();
-    presetBox_->PresetsPageControl->setVisible(false);
     // The watchdog fires from the event loop: an error in its handler is shown like any other.
     services_.Timer1.SetHandler([this] { handlers_.Run([this] { core_->Timer1Timer(); }); });
 
     WireRoutingPage();
     WireGroupingPage();
     WirePresetBox();
+    WireSequencingPage();
     WireMenu();
     WireConnection();
     connect(pages_, &QTabWidget::currentChanged, this,
@@ -85,6 +86,7 @@ void TMatrixForm::BuildViews() {
     setupView_ = std::make_unique<SetupPageStatusView>(*setup_, *aboutPage_);
     labelEnableView_ = std::make_unique<LabelingEnableView>(*labeling_);
     connectionView_ = std::make_unique<ConnectionMenuView>(*menu_, *setup_);
+    sequencingView_ = std::make_unique<SequencingPageView>(*sequencing_);
 }
 
 void TMatrixForm::BuildWindow() {

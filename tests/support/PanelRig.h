@@ -11,6 +11,7 @@
 #include "RecordingGroupingView.h"
 #include "RecordingPresetBoxView.h"
 #include "RecordingRoutingView.h"
+#include "RecordingSequencingView.h"
 #include "TransportRig.h"
 #include "panel/PanelCore.h"
 
@@ -28,9 +29,10 @@ struct PanelRig {
     QuietProgress progress;
     QuietPages pages;
     RecordingConnectionView connection;
+    RecordingSequencingView sequencing;
     PanelCore core{PanelServices::From(fakes.bundle, prompts),
                    PanelViews{window, comLabel, ipField, routing, grouping, presetBox, progress, pages, pages,
-                              connection}};
+                              connection, sequencing}};
 
     // Runs at every event delivery, after the port and the watchdog: an operator's click
     // arriving while the panel waits, say.
@@ -41,6 +43,7 @@ struct PanelRig {
         core.FormCreate();
         fakes.events.onEvents = [this] { DeliverEvents(); };
         fakes.timer1.SetHandler([this] { core.Timer1Timer(); });
+        fakes.seqTimer.SetHandler([this] { core.PresetSeqTimerTimer(); });
     }
 
     // A switcher on COM n that answers every line as the fake switcher does.
