@@ -127,6 +127,32 @@ TEST_F(PresetSessionTest, ADirectRecallChangesTheSwitchersRoutes) {
     EXPECT_EQ(form->findChild<QLabel*>("VideoLabel1")->text(), "4");
 }
 
+TEST_F(PresetSessionTest, APreviewOverTcpReachesTheSwitcherOnlyWhenConfirmed) {
+    Start();
+    ConnectTcp();
+    Route(2, 7);
+    StorePreset(2);
+    Route(2, 1);
+    const std::size_t before = WireLines().size();
+
+    Click("PresetsRecallButton");
+    Click("PresetButton2");
+    EXPECT_EQ(form->findChild<QLabel*>("VideoLabel2")->text(), "7");
+    Click("PresetRecallCancelButton");
+    EXPECT_EQ(form->findChild<QLabel*>("VideoLabel2")->text(), "1");
+    EXPECT_EQ(WireLines().size(), before) << "a preview and its cancel send nothing";
+
+    Click("PresetsRecallButton");
+    Click("PresetButton2");
+    Click("PresetRecallConfirmButton");
+    EXPECT_EQ(WireAfter(before), (std::vector<std::string>{"RPRST 2 1"}));
+    SwitcherState& m = form->Core().Model();
+    m.Routes[1].Input = 9;
+    Click("UpdateStatus");
+    EXPECT_TRUE(prompts.messages.empty()) << prompts.messages.front();
+    EXPECT_EQ(m.Routes[1].Input, 6) << "the switcher has the preset's route";
+}
+
 TEST_F(PresetSessionTest, ASequenceOfTwoPresetsRunsOverTcpOnItsTimer) {
     Start();
     ConnectTcp();
