@@ -96,6 +96,16 @@ struct Watchdog {
     virtual void Stop() = 0;
 };
 
+// A timer that fires once (the preset sequencer's PresetSeqTimer): Start arms it to fire
+// after ms milliseconds, replacing an earlier start; Stop disarms it. It fires while
+// events are processed, also inside a wait, by calling the installed handler.
+struct OneShotTimer {
+    virtual ~OneShotTimer() = default;
+    virtual void SetHandler(std::function<void()> handler) = 0;
+    virtual void Start(int ms) = 0;
+    virtual void Stop() = 0;
+};
+
 // Modal boxes the operator acknowledges.
 struct Prompter {
     virtual ~Prompter() = default;

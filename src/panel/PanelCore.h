@@ -22,7 +22,8 @@
 #include "link/StatusQuery.h"
 #include "model/SwitcherState.h"
 #include "panel/PanelServices.h"
-#include "presets/PresetRecall.h"
+#include "presets/Presets.h"
+#include "presets/Sequencer.h"
 #include "routing/Crosspoint.h"
 #include "routing/OutputDisplay.h"
 #include "status/ReadSequence.h"
@@ -68,8 +69,22 @@ public:
     void GroupingRemoveAllButtonClick();
 
     // Preset box.
+    void PresetsSaveButtonClick();
+    void PresetSaveCancelButtonClick();
+    void PresetsRecallButtonClick();
+    void PresetButtonClick(int p);  // p = 0..7
     void PresetRecallConfirmButtonClick();
     void PresetRecallCancelButtonClick();
+
+    // "Sequencing" page; rows k = 0..7.
+    void PresetSeqEnableCheckBoxClick(int k);
+    void PresetSeqEditExit(int k);
+    void PresetDelayEditExit(int k);
+    void PresetSeqStartButtonClick();
+    void PresetSeqStopButtonClick();
+    // The sequencer's timer. A tick never runs inside an exchange with the switcher nor
+    // under an open preset preview: it waits until they are over.
+    void PresetSeqTimerTimer();
 
     // Menus and the Setup page's connection controls.
     void ReadfromVextaros1Click();  // also the UpdateStatus button
@@ -103,7 +118,8 @@ public:
     OutputDisplay& Outputs() { return outputs_; }
     Crosspoint& Routing() { return crosspoint_; }
     Grouping& Groups() { return grouping_; }
-    PresetRecall& Presets() { return presets_; }
+    vx::Presets& Presets() { return presets_; }
+    Sequencer& Sequencing() { return sequencer_; }
     SerialLink& Serial() { return serialLink_; }
     EthernetLink& Ethernet() { return ethernetLink_; }
     StatusReader& Reader() { return reader_; }
@@ -117,6 +133,9 @@ private:
     bool Act(F&& action);
     // An ignored selector click leaves the selector showing the link really in use.
     void ShowLinkInUse();
+    // A sequencer tick kept back by an exchange or a preview runs once both are over.
+    bool TickMayRun() const { return !ExchangeOpen() && model_.PreviewActive == 0; }
+    void RunDeferredTick();
 
     // The preview hooks of the routing page and the read end in the presets.
     struct PresetHooks : PresetRecallHooks {
@@ -141,7 +160,8 @@ private:
     LinkStatusQuery statusQuery_;
     StatusReader reader_;
     ReadSequence readSequence_;
-    PresetRecall presets_;
+    vx::Presets presets_;
+    Sequencer sequencer_;
     ConnectionManager connection_;
     SetupCommands setup_;
 };

@@ -10,6 +10,7 @@
 #include "link/Ports.h"
 #include "link/SerialLinkView.h"
 #include "presets/PresetBoxView.h"
+#include "presets/SequencingView.h"
 #include "routing/RoutingView.h"
 #include "status/LabelEnableView.h"
 #include "status/ProgressView.h"
@@ -24,9 +25,10 @@ struct PanelServices {
     EventPump& Events;
     Watchdog& Timer1;
     Prompter& Prompts;
+    OneShotTimer& PresetSeqTimer;
 
     static PanelServices From(const LinkServices& link, Prompter& prompts) {
-        return {link.Serial, link.Tcp, link.Time, link.Events, link.Timer1, prompts};
+        return {link.Serial, link.Tcp, link.Time, link.Events, link.Timer1, prompts, link.PresetSeqTimer};
     }
 };
 
@@ -44,6 +46,7 @@ struct PanelViews {
     ConnectionView& Connection;  // serial menu items, Open COM marks, link selector
     // The Setup page's check boxes; the "File" and "Serial Port" menus, closed in a reset.
     SetupCommandView& SetupCommands;
+    SequencingView& Sequencing;  // the "Sequencing" page
 };
 
 }  // namespace vx

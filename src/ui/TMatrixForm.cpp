@@ -24,6 +24,7 @@
 #include "ui/RoutingPageView.h"
 #include "ui/SequencingPage.h"
 #include "ui/SetupCommandsView.h"
+#include "ui/SequencingPageView.h"
 #include "ui/SetupPage.h"
 #include "ui/TInfoForm.h"
 #include "ui/TerminalView.h"
@@ -54,17 +55,17 @@ TMatrixForm::TMatrixForm(LinkServices& services, Prompter* prompter, QWidget* pa
     core_ = std::make_unique<PanelCore>(
         PanelServices::From(services_, prompts_),
         PanelViews{*this, *this, *this, *routingView_, *groupingView_, *presetBoxView_, *infoView_,
-                   *labelEnableView_, *setupView_, *connectionView_, *setupCommandsView_});
+                   *labelEnableView_, *setupView_, *connectionView_, *setupCommandsView_, *sequencingView_});
     // The model was created 16 x 16 with every route empty; the names come from the boxes.
     GatherLabelsFromNameBoxes();
     core_->FormCreate();
-    presetBox_->PresetsPageControl->setVisible(false);
     // The watchdog fires from the event loop: an error in its handler is shown like any other.
     services_.Timer1.SetHandler([this] { handlers_.Run([this] { core_->Timer1Timer(); }); });
 
     WireRoutingPage();
     WireGroupingPage();
     WirePresetBox();
+    WireSequencingPage();
     WireMenu();
     WireConnection();
     WireSetupPage();
@@ -88,6 +89,7 @@ void TMatrixForm::BuildViews() {
     labelEnableView_ = std::make_unique<LabelingEnableView>(*labeling_);
     connectionView_ = std::make_unique<ConnectionMenuView>(*menu_, *setup_);
     setupCommandsView_ = std::make_unique<SetupCommandsView>(*setup_, *menu_);
+    sequencingView_ = std::make_unique<SequencingPageView>(*sequencing_);
 }
 
 void TMatrixForm::BuildWindow() {

@@ -31,6 +31,7 @@ class PresetBoxWidgetsView;
 class QtPrompter;
 class RoutingPageView;
 class SequencingPage;
+class SequencingPageView;
 class SetupPage;
 class SetupCommandsView;
 class StatusLight;
@@ -86,7 +87,9 @@ private:
     void GatherLabelsFromNameBoxes();
     void WireRoutingPage();
     void WireGroupingPage();
+    // The preset box and the "Sequencing" page, in TMatrixFormPresets.cpp.
     void WirePresetBox();
+    void WireSequencingPage();
     void WireMenu();
     void WireConnection();
     void WireSetupPage();
@@ -123,6 +126,7 @@ private:
     std::unique_ptr<LabelingEnableView> labelEnableView_;
     std::unique_ptr<ConnectionMenuView> connectionView_;
     std::unique_ptr<SetupCommandsView> setupCommandsView_;
+    std::unique_ptr<SequencingPageView> sequencingView_;
 
     std::unique_ptr<PanelCore> core_;
 

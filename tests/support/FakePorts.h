@@ -135,6 +135,28 @@ public:
     int starts = 0;
 };
 
+// A one-shot timer that fires only when the test says so, and only while armed.
+class FakeOneShotTimer : public OneShotTimer {
+public:
+    void SetHandler(std::function<void()> h) override { handler = std::move(h); }
+    void Start(int ms) override {
+        running = true;
+        intervalMs = ms;
+        starts.push_back(ms);
+    }
+    void Stop() override { running = false; }
+    // Disarmed as it fires, like a single-shot timer.
+    void Fire() {
+        if (!running || !handler) return;
+        running = false;
+        handler();
+    }
+    std::function<void()> handler;
+    bool running = false;
+    int intervalMs = 0;
+    std::vector<int> starts;  // the interval of every Start, in order
+};
+
 class ScriptedPrompter : public Prompter {
 public:
     void ShowMessage(const std::string& text) override { messages.push_back(text); }

@@ -12,6 +12,7 @@
 #include "RecordingGroupingView.h"
 #include "RecordingPresetBoxView.h"
 #include "RecordingRoutingView.h"
+#include "RecordingSequencingView.h"
 #include "TransportRig.h"
 #include "panel/PanelCore.h"
 
@@ -30,9 +31,10 @@ struct PanelRig {
     QuietPages pages;
     RecordingConnectionView connection;
     FakeSetupPage setupPage;
+    RecordingSequencingView sequencing;
     PanelCore core{PanelServices::From(fakes.bundle, prompts),
                    PanelViews{window, comLabel, ipField, routing, grouping, presetBox, progress, pages,
-                              setupPage, connection, setupPage}};
+                              setupPage, connection, setupPage, sequencing}};
 
     // Runs at every event delivery, after the port and the watchdog: an operator's click
     // arriving while the panel waits, say.
@@ -43,6 +45,7 @@ struct PanelRig {
         core.FormCreate();
         fakes.events.onEvents = [this] { DeliverEvents(); };
         fakes.timer1.SetHandler([this] { core.Timer1Timer(); });
+        fakes.seqTimer.SetHandler([this] { core.PresetSeqTimerTimer(); });
     }
 
     // A switcher on COM n that answers every line as the fake switcher does.
