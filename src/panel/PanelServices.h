@@ -4,6 +4,9 @@
 // command-line tool hands in fakes or views of its own.
 #include "connection/ConnectionView.h"
 #include "groups/GroupingView.h"
+#include "labels/ConfigFileStore.h"
+#include "labels/NameBoxView.h"
+#include "labels/NameCaptionView.h"
 #include "link/IpAddressView.h"
 #include "link/LinkServices.h"
 #include "link/Ports.h"
@@ -23,9 +26,10 @@ struct PanelServices {
     EventPump& Events;
     Watchdog& Timer1;
     Prompter& Prompts;
+    ConfigFileStore& Files;
 
-    static PanelServices From(const LinkServices& link, Prompter& prompts) {
-        return {link.Serial, link.Tcp, link.Time, link.Events, link.Timer1, prompts};
+    static PanelServices From(const LinkServices& link, Prompter& prompts, ConfigFileStore& files) {
+        return {link.Serial, link.Tcp, link.Time, link.Events, link.Timer1, prompts, files};
     }
 };
 
@@ -41,6 +45,8 @@ struct PanelViews {
     LabelEnableView& LabelEnables;
     SetupPageView& Setup;
     ConnectionView& Connection;  // serial menu items, Open COM marks, link selector
+    NameBoxView& NameBoxes;      // the name boxes of the "Labeling" page
+    NameCaptionView& Names;      // wherever the names show
 };
 
 }  // namespace vx

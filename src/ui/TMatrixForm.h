@@ -15,6 +15,10 @@
 class QLabel;
 class QTabWidget;
 
+namespace vx::platform {
+class QtConfigFileStore;
+}
+
 namespace vx::ui {
 
 class AboutDialog;
@@ -26,6 +30,9 @@ class GroupingPage;
 class GroupingPageView;
 class LabelingPage;
 class MainMenu;
+class NameBoxEvents;
+class NameBoxesView;
+class NameCaptionsView;
 class PresetBox;
 class PresetBoxWidgetsView;
 class QtPrompter;
@@ -82,12 +89,13 @@ protected:
 private:
     void BuildWindow();
     void BuildViews();
-    void GatherLabelsFromNameBoxes();
     void WireRoutingPage();
     void WireGroupingPage();
     void WirePresetBox();
     void WireMenu();
     void WireConnection();
+    void WireLabels();
+    void WireConfigFile();
     void CentreOnScreen();
 
     void MainPageControlChange(int index);
@@ -120,6 +128,10 @@ private:
     std::unique_ptr<SetupPageStatusView> setupView_;
     std::unique_ptr<LabelingEnableView> labelEnableView_;
     std::unique_ptr<ConnectionMenuView> connectionView_;
+    std::unique_ptr<NameBoxesView> nameBoxesView_;
+    std::unique_ptr<NameCaptionsView> nameCaptionsView_;
+    std::unique_ptr<platform::QtConfigFileStore> files_;
+    NameBoxEvents* nameBoxEvents_ = nullptr;
 
     std::unique_ptr<PanelCore> core_;
 

@@ -6,9 +6,11 @@
 #include <vector>
 
 #include "ConnectionRig.h"
+#include "FakeConfigFileStore.h"
 #include "FakeLinkServices.h"
 #include "FakeSwitcher.h"
 #include "RecordingGroupingView.h"
+#include "RecordingLabelViews.h"
 #include "RecordingPresetBoxView.h"
 #include "RecordingRoutingView.h"
 #include "TransportRig.h"
@@ -28,9 +30,12 @@ struct PanelRig {
     QuietProgress progress;
     QuietPages pages;
     RecordingConnectionView connection;
-    PanelCore core{PanelServices::From(fakes.bundle, prompts),
+    FakeConfigFileStore files;
+    RecordingNameBoxes nameBoxes;
+    RecordingNameCaptions names;
+    PanelCore core{PanelServices::From(fakes.bundle, prompts, files),
                    PanelViews{window, comLabel, ipField, routing, grouping, presetBox, progress, pages, pages,
-                              connection}};
+                              connection, nameBoxes, names}};
 
     // Runs at every event delivery, after the port and the watchdog: an operator's click
     // arriving while the panel waits, say.
