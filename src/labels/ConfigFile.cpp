@@ -43,7 +43,7 @@ void ConfigFile::SaveConfigurationtoFile1Click() {
     labels_.GatherLabels();
     StoreGroupsInImage();
     StoreRoutesInImage();
-    if (const char* error = WriteImage(*path)) {
+    if (const char* error = WriteConfigFile(*path)) {
         busy.Release();
         prompts_.ShowMessage(error);
     }
@@ -53,7 +53,7 @@ void ConfigFile::OpenConfigurationFile1Click() {
     const auto path = prompts_.ChooseFileToOpen(OpenConfigTitle);
     if (!path) return;
     FileHourglass busy(window_);
-    if (const char* error = ReadImage(*path)) {
+    if (const char* error = ReadConfigFile(*path)) {
         busy.Release();
         prompts_.ShowMessage(error);
         return;
@@ -68,24 +68,12 @@ void ConfigFile::OpenConfigurationFile1Click() {
     prompts_.ShowMessage(ConfigLoadedText);
 }
 
-bool ConfigFile::WriteConfigFile(const std::string& path) {
-    const char* error = WriteImage(path);
-    if (error) prompts_.ShowMessage(error);
-    return error == nullptr;
-}
-
-bool ConfigFile::ReadConfigFile(const std::string& path) {
-    const char* error = ReadImage(path);
-    if (error) prompts_.ShowMessage(error);
-    return error == nullptr;
-}
-
-const char* ConfigFile::WriteImage(const std::string& path) {
+const char* ConfigFile::WriteConfigFile(const std::string& path) {
     const bool written = store_.Replace(path, reinterpret_cast<const byte*>(&m_.Config), sizeof m_.Config);
     return written ? nullptr : ConfigCreateError;
 }
 
-const char* ConfigFile::ReadImage(const std::string& path) {
+const char* ConfigFile::ReadConfigFile(const std::string& path) {
     const ConfigFileStore::ReadResult file = store_.Read(path, sizeof m_.Config);
     if (!file.Opened) return ConfigOpenError;
     // The size the file system reports and the count actually read must both be 520: a

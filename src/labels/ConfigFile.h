@@ -32,12 +32,6 @@ public:
     void SaveConfigurationtoFile1Click();
     void OpenConfigurationFile1Click();
 
-    // Config to the file; false after the message when it could not be written whole.
-    bool WriteConfigFile(const std::string& path);
-    // The file into Config; false after the message (Config then unchanged) unless the
-    // file is exactly 520 bytes and all of them were read.
-    bool ReadConfigFile(const std::string& path);
-
     void StoreRoutesInImage();  // all 16 entries of Routes into bytes 1 to 32
     void StoreGroupsInImage();  // Groups into bytes 33 to 202
     // The reverse copies, each followed by its redraw; nothing is sent.
@@ -45,9 +39,12 @@ public:
     void RestoreGroupsFromImage();
 
 private:
-    // The message to show, or nullptr when the file was written or read whole.
-    const char* WriteImage(const std::string& path);
-    const char* ReadImage(const std::string& path);
+    // Config to the file: nullptr when it was written whole, else the message to show
+    // (once the hourglass is gone).
+    const char* WriteConfigFile(const std::string& path);
+    // The file into Config: nullptr when it is exactly 520 bytes and all of them were
+    // read, else the message to show; Config is then unchanged.
+    const char* ReadConfigFile(const std::string& path);
 
     SwitcherState& m_;
     ConfigFileStore& store_;
