@@ -85,6 +85,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SwitcherIdentity identity;
     const int codes[] = {10, 11, 12, 20, 0, 255};
     identity.ModelCode = in.PickValueInArray(codes);
+    // The switcher's identity of any bytes: they travel in the matrix information.
+    const auto ip = in.ConsumeIntegral<std::uint32_t>();
+    for (int i = 0; i < 4; ++i) identity.IpAddress[i] = static_cast<vx::byte>(ip >> (8 * i));
+    const auto firmware = in.ConsumeIntegral<std::uint64_t>();
+    identity.Firmware.clear();
+    for (int i = in.ConsumeIntegralInRange<int>(0, 6); i > 0; --i)
+        identity.Firmware += static_cast<char>(firmware >> (8 * i));
     FrameOptions frame;
     if (in.ConsumeBool()) {
         frame.LeadIn = in.ConsumeIntegralInRange<int>(-1, MaxLeadIn);

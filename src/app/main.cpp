@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <exception>
 #include <map>
+#include <memory>
 
 #include "platform/QtServices.h"
 #include "platform/SerialPortPaths.h"
@@ -47,13 +48,27 @@ void StopShowingSerialPort(vx::platform::QtSerialPortService& serial) {
     serial.SetTrafficHandler({});
 }
 
+// True when the command line asks only for the help or the version text, which must
+// print on a machine without a display.
+bool AsksForTextOnly(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray a(argv[i]);
+        if (a == "-h" || a == "--help" || a == "--help-all" || a == "-v" || a == "--version" || a == "-?")
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Tavrel Kessway Vextaro");
-    QApplication::setApplicationVersion(vx::ui::GuiVersion);
-    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    // Help and version need no window system: a plain application prints them and ends.
+    std::unique_ptr<QCoreApplication> app = AsksForTextOnly(argc, argv)
+                                                ? std::make_unique<QCoreApplication>(argc, argv)
+                                                : std::make_unique<QApplication>(argc, argv);
+    QCoreApplication::setApplicationName("Tavrel Kessway Vextaro");
+    QCoreApplication::setApplicationVersion(vx::ui::GuiVersion);
+    if (qobject_cast<QApplication*>(app.get())) QApplication::setStyle(QStyleFactory::create("Fusion"));
 
     QCommandLineParser parser;
     parser.setApplicationDescription("Control panel of the Vextaro video crosspoint switcher.");
@@ -75,7 +90,8 @@ int main(int argc, char** argv) {
     const QCommandLineOption tcpPortOption(
         "tcp-port", "TCP port of the switcher (default 23); another port reaches the simulator.", "N", "23");
     parser.addOption(tcpPortOption);
-    parser.process(app);
+    parser.process(*app);
+    if (!qobject_cast<QApplication*>(app.get())) return 0;  // the text has been printed
 
     bool portOk = false;
     const int tcpPort = parser.value(tcpPortOption).toInt(&portOk);

@@ -48,7 +48,7 @@ void ConnectionManager::SearchAllClick() {
     progress_.SetInfoText(CheckingComText);
     progress_.Show();
     serial_.SetSerialLinkActive(true);
-    x_.SerialSendWaitPrompt(line::BareReturn);
+    x_.SerialSendWaitPromptReported(line::BareReturn);
     progress_.Hide();
     SerialConnected();
 }
@@ -72,6 +72,12 @@ void ConnectionManager::DisconnectSerialCommunication1Click() {
     c_.Serial.Close();
     serial_.SetSerialLinkActive(false);
     view_.SetReadEnabled(false);
+    view_.SetSearchEnabled(true);
+    view_.SetDisconnectEnabled(false);
+}
+
+void ConnectionManager::SerialPortLost() {
+    view_.SetReadEnabled(c_.Model.EthernetConnected != 0);
     view_.SetSearchEnabled(true);
     view_.SetDisconnectEnabled(false);
 }
@@ -152,13 +158,15 @@ void ConnectionManager::SerialSelected() {
 }
 
 bool ConnectionManager::ConnectPort(int n) {
+    // Every connection attempt sets the flow control again.
+    c_.Serial.SetHardwareFlowControl(true, true);
     if (serial_.ConnectSerial(n) == -1) {
         c_.Prompts.ShowMessage(ConnectPortFailedText);
         SerialGivenUp();
         return false;
     }
     serial_.SetSerialLinkActive(true);
-    x_.SerialSendWaitPrompt(line::BareReturn);
+    x_.SerialSendWaitPromptReported(line::BareReturn);
     SerialConnected();
     return true;
 }

@@ -24,6 +24,9 @@ public:
     bool ConnectPort(int n);
     void COMClick(int n);  // COM11Click ... COM41Click with n = 1..4
     void IPAddressButtonClick();
+    // The serial port went away: the menus as after a serial disconnect; a TCP link in
+    // use stays in use.
+    void SerialPortLost();
 
     bool SuppressEthernetClick() const { return suppressEthernetClick_; }
     bool SuppressSerialClick() const { return suppressSerialClick_; }

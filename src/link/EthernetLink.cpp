@@ -36,8 +36,9 @@ ConnectOutcome EthernetLink::ConnectEthernet() {
     }
     if (field_.IpText().empty()) return ConnectOutcome::NoAddress;
     if (!NormalizeIpText()) {
-        // Nothing is sent to an address that is not one.
-        c_.View.ShowStatus(NotAnIpAddressText(field_.IpText()));
+        // Nothing is sent to an address that is not one; the operator is told in a box,
+        // which the serial fall-back that follows cannot wipe as it would the status line.
+        c_.Prompts.ShowMessage(NotAnIpAddressText(field_.IpText()));
         return ConnectOutcome::NotConnected;
     }
     HourglassScope hourglass(c_.View);
@@ -176,9 +177,9 @@ void EthernetLink::FailOversizeAnswer(bool drain) {
 
 bool EthernetLink::NormalizeIpText() {
     const std::string text = field_.IpText();
+    SaveIpText(text.c_str(), text.size() + 1);  // as typed, with its NUL, as for any address
     const auto segments = ParseIpText(text);
     if (!segments) return false;
-    SaveIpText(text.c_str(), text.size() + 1);  // as typed, with its NUL
     field_.SetIpText(FormatIpText(*segments));
     return true;
 }

@@ -40,7 +40,7 @@ public:
     ConnectOutcome ConnectEthernet();
     void SocketQuery();
     // Saves the field's text as typed and rewrites it as a.b.c.d. A text that is not four
-    // numbers separated by dots changes neither the file nor the field: false.
+    // numbers separated by dots is saved but leaves the field as it is: false.
     bool NormalizeIpText();
     void LoadIpText();
     void SaveIpText(const char* text, std::size_t length);

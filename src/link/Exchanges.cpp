@@ -17,10 +17,22 @@ std::string Exchanges::CommandText() const { return std::string(c_.Link.CommandL
 void Exchanges::SerialCommand() {
     HourglassScope hourglass(c_.View);
     const std::string command = CommandText();
-    // The command goes out once; two bare carriage returns coax a lost prompt.
-    if (SerialSendWaitPrompt(command)) return;
-    if (SerialSendWaitPrompt(line::BareReturn)) return;
-    SerialSendWaitPrompt(line::BareReturn);
+    // The command goes out once; two bare carriage returns coax a lost prompt. A port
+    // that fails is reported once and not tried again.
+    bool failed = false;
+    if (SerialSendWaitPromptReported(command, &failed) || failed) return;
+    if (SerialSendWaitPromptReported(line::BareReturn, &failed) || failed) return;
+    SerialSendWaitPromptReported(line::BareReturn);
+}
+
+bool Exchanges::SerialSendWaitPromptReported(std::string_view text, bool* failed) {
+    try {
+        return SerialSendWaitPrompt(text);
+    } catch (const LinkError& e) {
+        if (failed) *failed = true;
+        c_.Prompts.ShowMessage(e.what());
+        return false;
+    }
 }
 
 bool Exchanges::SerialSendWaitPrompt(std::string_view text) {
@@ -59,6 +71,7 @@ bool Exchanges::WaitForString(std::string_view text, int ticks) {
     const std::int64_t lastTick = c_.Time.NowMs() / tickMs + ticks;
     std::string window;
     for (;;) {
+        if (!c_.Serial.IsOpen()) return false;  // the port went away during the wait
         const std::int64_t now = c_.Time.NowMs();
         if (now / tickMs > lastTick) return false;
         const auto remaining = static_cast<int>((lastTick + 1) * tickMs - now);

@@ -20,6 +20,10 @@ public:
 
     void SerialCommand();
     bool SerialSendWaitPrompt(std::string_view line);
+    // SerialSendWaitPrompt, with a failure of the port shown to the operator instead of
+    // raised: the caller goes on as after an unanswered line, so its model changes stand.
+    // Failed tells whether the port failed.
+    bool SerialSendWaitPromptReported(std::string_view line, bool* failed = nullptr);
     void SerialWrite(std::string_view line);
     void SocketCommand();
     bool SocketSendWait(std::string_view line);

@@ -1,10 +1,12 @@
 #include "link/IpText.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace vx {
 
 namespace {
+constexpr int MaxSegmentValue = 99999;
 bool IsSpace(char ch) { return std::isspace(static_cast<unsigned char>(ch)) != 0; }
 bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
 }  // namespace
@@ -22,8 +24,10 @@ std::optional<IpSegments> ParseIpText(std::string_view text) {
         int value = 0;
         int digits = 0;
         while (pos < text.size() && IsDigit(text[pos])) {
-            if (++digits > 3) return std::nullopt;
-            value = value * 10 + (text[pos] - '0');
+            ++digits;
+            // Any number of digits reads as its value ("0010" is 10); past the range of
+            // an address segment it stops growing, so it can never overflow.
+            value = std::min(value * 10 + (text[pos] - '0'), MaxSegmentValue);
             ++pos;
         }
         if (digits == 0) return std::nullopt;

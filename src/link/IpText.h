@@ -9,10 +9,10 @@ namespace vx {
 
 using IpSegments = std::array<int, 4>;
 
-// Four numbers of one to three digits separated by three dots, with white space allowed
-// only around the whole text; anything else (empty segments, letters, signs, missing or
-// extra dots) gives nothing. Leading zeros are fine: 192.168.001.010 is 192, 168, 1, 10.
-// The segments are not range-checked here.
+// Four decimal numbers separated by three dots, with white space allowed only around the
+// whole text; anything else (empty segments, letters, signs, missing or extra dots) gives
+// nothing. Leading zeros are fine: 192.168.001.010 is 192, 168, 1, 10, and 10.0.0.0010 is
+// 10.0.0.10. The segments are not range-checked here (a value past 99999 reads as 99999).
 std::optional<IpSegments> ParseIpText(std::string_view text);
 
 // "a.b.c.d" in plain decimal.

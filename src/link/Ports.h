@@ -23,6 +23,9 @@ struct SerialPortListener {
     virtual void PortOpened() = 0;
     virtual void PortClosed() = 0;
     virtual void DataAvailable(std::size_t count) = 0;
+    // The port went away while open (a USB adapter pulled, the far end hung up). The
+    // service has closed it already; no PortClosed follows.
+    virtual void PortLost() = 0;
 };
 
 struct SerialPortService {

@@ -15,6 +15,26 @@ std::string PortNotRespondingText(int n) {
     return "Note: COM Port #" + std::to_string(n) + " is not responding.";
 }
 
+std::string PortLostText(int n) {
+    return "Error! The connection to COM" + std::to_string(n) +
+           " was lost: the serial adapter was removed or the port was closed at the other end.\n\n"
+           "To connect again when it is back, choose 'Serial Port->Connect to Vextaro SDI' or the "
+           "port under 'Serial Port->Open COM'.";
+}
+
+void SerialLink::PortLost() {
+    auto& l = c_.Link;
+    ApdComPort1PortClose();
+    if (l.ReplyPending) {  // the query waiting on this port ends now, as failed
+        l.ReplyPending = false;
+        l.ReplyFailed = true;
+    }
+    SetSerialLinkActive(false);
+    view_.SetComNumberText(NoComNumberText);
+    if (onLost_) onLost_();
+    c_.Prompts.ShowMessage(PortLostText(c_.Serial.PortNumber()));
+}
+
 void SerialLink::Attach() {
     c_.Serial.SetListener(this);
     c_.Timer1.SetHandler([this] { Timer1Timer(); });

@@ -2,6 +2,7 @@
 // The RS-232 transport: probing COM1..COM4 for a switcher, the status query with its
 // reply collector, the watchdog Timer1 and the serial menu items.
 #include <cstddef>
+#include <functional>
 #include <string>
 
 #include "link/Exchanges.h"
@@ -29,6 +30,7 @@ inline constexpr const char* SerialTimeoutText =
 inline constexpr const char* ReplyTooLongText = "Error! The answer from Vextaro does not fit the reply buffer.";
 
 std::string PortBusyText(int n);        // the open failed
+std::string PortLostText(int n);        // the port went away while open
 std::string PortNotRespondingText(int n);  // the port failed during the test
 
 class SerialLink : public SerialPortListener {
@@ -56,6 +58,11 @@ public:
     void PortOpened() override { ApdComPort1PortOpen(); }
     void PortClosed() override { ApdComPort1PortClose(); }
     void DataAvailable(std::size_t count) override { ApdComPort1TriggerAvail(count); }
+    // A lost port is closed as a closed port is, the serial link given up, a waiting query
+    // failed at once, and the operator told once.
+    void PortLost() override;
+    // Connection management puts the menus right after a loss.
+    void SetPortLostHandler(std::function<void()> handler) { onLost_ = std::move(handler); }
 
 private:
     // Keeps the window alive until done() holds or the watchdog fires.
@@ -67,6 +74,7 @@ private:
     LinkContext& c_;
     Exchanges& x_;
     SerialLinkView& view_;
+    std::function<void()> onLost_;
 };
 
 }  // namespace vx

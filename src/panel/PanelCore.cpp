@@ -23,6 +23,7 @@ PanelCore::PanelCore(PanelServices services, PanelViews views)
       presets_(model_, sender_, crosspoint_, views.PresetBox, [this] { readSequence_.RefreshFromModel(); }),
       connection_(ctx_, exchanges_, sender_, serialLink_, ethernetLink_, readSequence_, views.Progress,
                   views.IpField, views.Connection),
+      setup_(ctx_, sender_, reader_, readSequence_, views.Progress, views.SetupCommands),
       labels_(model_, views.NameBoxes, views.Names),
       configFile_(model_, services.Files, services.Prompts, views.Window, labels_,
                   ConfigRedraw{outputs_, crosspoint_, grouping_, views.Grouping}) {
@@ -33,6 +34,7 @@ PanelCore::PanelCore(PanelServices services, PanelViews views)
     link_.EthernetConnecting = false;
     serialLink_.Attach();
     ethernetLink_.Attach();
+    serialLink_.SetPortLostHandler([this] { connection_.SerialPortLost(); });
 }
 
 template <class F>
@@ -111,6 +113,13 @@ void PanelCore::IPAddressButtonClick() { Act([&] { connection_.IPAddressButtonCl
 void PanelCore::N192001Click() { Act([&] { serialLink_.N192001Click(); }); }
 void PanelCore::N384001Click() { Act([&] { serialLink_.N384001Click(); }); }
 void PanelCore::N576001Click() { Act([&] { serialLink_.N576001Click(); }); }
+
+void PanelCore::FrontPanelLockCheckBoxClick() { Act([&] { setup_.FrontPanelLockCheckBoxClick(); }); }
+void PanelCore::VIStateCheckBoxClick() { Act([&] { setup_.VIStateCheckBoxClick(); }); }
+void PanelCore::ResetButtonClick() { Act([&] { setup_.ResetButtonClick(); }); }
+void PanelCore::FactoryResetButtonClick() { Act([&] { setup_.FactoryResetButtonClick(); }); }
+void PanelCore::SystemSaveButtonClick() { Act([&] { setup_.SystemSaveButtonClick(); }); }
+void PanelCore::SystemRecallButtonClick() { Act([&] { setup_.SystemRecallButtonClick(); }); }
 
 void PanelCore::ShowLinkInUse() {
     views_.Connection.SetSelectorEntry(model_.EthernetConnected ? LinkChoice::Ethernet : LinkChoice::Serial);

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "connection/ConnectionManager.h"
+#include "connection/SetupCommands.h"
 #include "groups/Grouping.h"
 #include "labels/ConfigFile.h"
 #include "labels/Labeling.h"
@@ -99,6 +100,14 @@ public:
     void N576001Click();
     void Timer1Timer();
 
+    // The Setup page's switcher-wide commands.
+    void FrontPanelLockCheckBoxClick();
+    void VIStateCheckBoxClick();
+    void ResetButtonClick();
+    void FactoryResetButtonClick();
+    void SystemSaveButtonClick();
+    void SystemRecallButtonClick();
+
     // True while an action or an exchange with the switcher is under way.
     bool ExchangeOpen() const { return link_.ExchangeDepth > 0; }
 
@@ -116,6 +125,7 @@ public:
     StatusReader& Reader() { return reader_; }
     ReadSequence& Reading() { return readSequence_; }
     ConnectionManager& Connection() { return connection_; }
+    SetupCommands& Setup() { return setup_; }
     Labeling& Names() { return labels_; }
     ConfigFile& Configuration() { return configFile_; }
 
@@ -151,6 +161,7 @@ private:
     ReadSequence readSequence_;
     PresetRecall presets_;
     ConnectionManager connection_;
+    SetupCommands setup_;
     Labeling labels_;
     ConfigFile configFile_;
 };

@@ -3,6 +3,7 @@
 // The application hands in the Qt adapters and the main window's views; a test or a
 // command-line tool hands in fakes or views of its own.
 #include "connection/ConnectionView.h"
+#include "connection/SetupCommandView.h"
 #include "groups/GroupingView.h"
 #include "labels/ConfigFileStore.h"
 #include "labels/NameBoxView.h"
@@ -45,6 +46,8 @@ struct PanelViews {
     LabelEnableView& LabelEnables;
     SetupPageView& Setup;
     ConnectionView& Connection;  // serial menu items, Open COM marks, link selector
+    // The Setup page's check boxes; the "File" and "Serial Port" menus, closed in a reset.
+    SetupCommandView& SetupCommands;
     NameBoxView& NameBoxes;      // the name boxes of the "Labeling" page
     NameCaptionView& Names;      // wherever the names show
 };

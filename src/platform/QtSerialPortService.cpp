@@ -22,6 +22,11 @@ void Configure(QSerialPort& port, int baud, bool flowControl) {
 
 QtSerialPortService::QtSerialPortService() {
     QObject::connect(&port_, &QSerialPort::readyRead, &port_, [this] { OnReadyRead(); });
+    // A resource error is the device going away (an adapter pulled, a hang-up). Inside a
+    // blocking read the read itself deals with it, once the wait has returned.
+    QObject::connect(&port_, &QSerialPort::errorOccurred, &port_, [this](QSerialPort::SerialPortError error) {
+        if (error == QSerialPort::ResourceError && !inBlockingRead_) Lose();
+    });
     pollTimer_.setInterval(DefaultPollMs);
     QObject::connect(&pollTimer_, &QTimer::timeout, &pollTimer_, [this] { PollLines(); });
 }
@@ -120,6 +125,10 @@ int QtSerialPortService::ReadByte(int timeoutMs) {
         inBlockingRead_ = false;
         if (!ready) {
             const auto error = port_.error();
+            if (error == QSerialPort::ResourceError) {
+                Lose();
+                return -1;
+            }
             if (error != QSerialPort::NoError && error != QSerialPort::TimeoutError) {
                 const std::string text = port_.errorString().toStdString();
                 port_.clearError();
@@ -143,6 +152,14 @@ std::size_t QtSerialPortService::Read(std::uint8_t* dst, std::size_t max) {
     readSincePoll_ = true;
     ShowTraffic(false, QByteArray(reinterpret_cast<const char*>(dst), static_cast<qsizetype>(n)));
     return static_cast<std::size_t>(n);
+}
+
+void QtSerialPortService::Lose() {
+    if (!port_.isOpen()) return;
+    // Closed at once, so that no read notifier is left firing on a dead device.
+    port_.close();
+    port_.clearError();
+    if (listener_) listener_->PortLost();
 }
 
 void QtSerialPortService::OnReadyRead() {

@@ -47,6 +47,8 @@ public:
 private:
     QString DevicePath(int n) const;
     void OnReadyRead();
+    // The device went away: closed, and the listener told.
+    void Lose();
     void PollLines();
     void ShowTraffic(bool outgoing, const QByteArray& bytes);
     void ReportLights(const SerialLineLights& lights);

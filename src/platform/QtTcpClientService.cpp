@@ -32,6 +32,7 @@ SocketErrorKind SocketErrorKindOf(QAbstractSocket::SocketError error) {
 
 QtTcpClientService::QtTcpClientService() {
     QObject::connect(&socket_, &QTcpSocket::connected, &socket_, [this] {
+        connecting_ = false;
         if (listener_) listener_->Connected();
     });
     QObject::connect(&socket_, &QTcpSocket::disconnected, &socket_, [this] {
@@ -58,10 +59,14 @@ void QtTcpClientService::Open() {
     socket_.abort();
     // The answer is read as it comes; no coalescing delay for the short command lines.
     socket_.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    connecting_ = true;
     socket_.connectToHost(address_, port_);
 }
 
-void QtTcpClientService::Close() { socket_.abort(); }
+void QtTcpClientService::Close() {
+    connecting_ = false;
+    socket_.abort();
+}
 
 void QtTcpClientService::Send(std::string_view text) {
     if (!IsActive()) return;
@@ -84,9 +89,14 @@ std::size_t QtTcpClientService::Read(std::uint8_t* dst, std::size_t max, int tim
 
 void QtTcpClientService::OnError(QAbstractSocket::SocketError error) {
     // The stream waits have their own time-outs; running out of one is not a fault of the
-    // connection.
-    if (error == QAbstractSocket::SocketTimeoutError || !listener_) return;
-    listener_->Error(SocketErrorKindOf(error));
+    // connection. The socket's own connect time-out is: the connect has failed.
+    const bool connectTimedOut = error == QAbstractSocket::SocketTimeoutError && connecting_;
+    if (error != QAbstractSocket::SocketTimeoutError || connectTimedOut) connecting_ = false;
+    if (!listener_) return;
+    if (connectTimedOut)
+        listener_->Error(SocketErrorKind::Connect);
+    else if (error != QAbstractSocket::SocketTimeoutError)
+        listener_->Error(SocketErrorKindOf(error));
 }
 
 }  // namespace vx::platform

@@ -33,6 +33,7 @@ private:
     TcpClientListener* listener_ = nullptr;
     QString address_;
     quint16 port_ = 23;
+    bool connecting_ = false;  // from Open until connected, closed or failed
 };
 
 }  // namespace vx::platform

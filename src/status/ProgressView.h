@@ -11,6 +11,9 @@ struct ProgressView {
     virtual void SetProgressText(const std::string& text) = 0;  // InfoProgressLabel
     virtual void Show() = 0;
     virtual void Hide() = 0;
+    // Paints the window now, for a caller about to block the thread. A view that paints
+    // as it is set has nothing to do.
+    virtual void Repaint() {}
 };
 
 }  // namespace vx

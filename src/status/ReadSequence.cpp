@@ -69,6 +69,8 @@ void ReadSequence::ReadfromVextaros1Click() {
     c_.View.ShowStatus(QueryingText);
     HourglassScope hourglass(c_.View);
     crosspoint_.CancelPending();
+    // A withdrawn route's exchange empties the status line; the text stays for the read.
+    c_.View.ShowStatus(QueryingText);
     const int result = ReadAllStatus();
     if (result > 0) {
         // The first successful read is what lets check-box events through at all; the

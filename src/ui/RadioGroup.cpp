@@ -16,7 +16,11 @@ RadioGroup::RadioGroup(const QString& objectName, const QString& title, QWidget*
     else
         layout_ = new QHBoxLayout(this);
     layout_->setSpacing(2);
-    connect(group_, &QButtonGroup::idClicked, this, &RadioGroup::ItemClicked);
+    connect(group_, &QButtonGroup::idClicked, this, [this](int id) {
+        if (id == selected_) return;
+        selected_ = id;
+        emit ItemClicked(id);
+    });
 }
 
 void RadioGroup::SetItems(const QStringList& captions) {
@@ -58,6 +62,7 @@ void RadioGroup::SetItemIndex(int index) {
     group_->setExclusive(false);
     for (int i = 0; i < Count(); ++i) buttons_[static_cast<std::size_t>(i)]->setChecked(i == index);
     group_->setExclusive(true);
+    selected_ = ItemIndex();
 }
 
 int RadioGroup::ItemIndex() const {

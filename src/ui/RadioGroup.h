@@ -1,6 +1,7 @@
 #pragma once
 // A titled box of radio buttons whose items can be replaced while the panel runs.
-// Only the operator's click raises ItemClicked; selecting an item from code is silent.
+// Only the operator's click raises ItemClicked, and only when it selects another item
+// (a click or Space on the item already selected is no change); selecting from code is silent.
 #include <QGroupBox>
 #include <QStringList>
 #include <vector>
@@ -35,6 +36,7 @@ private:
     QButtonGroup* group_;
     QBoxLayout* layout_;
     std::vector<QRadioButton*> buttons_;
+    int selected_ = -1;  // the item selected before the click being handled
 };
 
 }  // namespace vx::ui

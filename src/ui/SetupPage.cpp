@@ -25,7 +25,8 @@ SetupPage::SetupPage(QWidget* parent) : QWidget(parent) {
     SerialModeRadioGroup->SetItemIndex(0);
     EthernetConfigGroupBox = NewGroupBox(GroupBox24, "EthernetConfigGroupBox", "Ethernet Configuration");
     QLabel* ipCaption = NewLabel(EthernetConfigGroupBox, "IPAddressLabel", "IP Address");
-    IPAddrEdit = NewEdit(EthernetConfigGroupBox, "IPAddrEdit", "", IpTextLength, "IP Address");
+    // The field has no length limit of its own (QLineEdit's largest); IPSave.ini bounds what it keeps.
+    IPAddrEdit = NewEdit(EthernetConfigGroupBox, "IPAddrEdit", "", 32767, "IP Address");
     IPAddrEdit->setMinimumWidth(150);
     ipCaption->setBuddy(IPAddrEdit);
     auto* ethernet = new QGridLayout(EthernetConfigGroupBox);

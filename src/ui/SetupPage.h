@@ -31,7 +31,4 @@ public:
     QCheckBox* VIStateCheckBox = nullptr;
 };
 
-// Room for the longest address text, "255.255.255.255".
-inline constexpr int IpTextLength = 15;
-
 }  // namespace vx::ui

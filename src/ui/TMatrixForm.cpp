@@ -25,6 +25,7 @@
 #include "ui/QtPrompter.h"
 #include "ui/RoutingPageView.h"
 #include "ui/SequencingPage.h"
+#include "ui/SetupCommandsView.h"
 #include "ui/SetupPage.h"
 #include "ui/TInfoForm.h"
 #include "ui/TerminalView.h"
@@ -55,7 +56,8 @@ TMatrixForm::TMatrixForm(LinkServices& services, Prompter* prompter, QWidget* pa
     core_ = std::make_unique<PanelCore>(
         PanelServices::From(services_, prompts_, *files_),
         PanelViews{*this, *this, *this, *routingView_, *groupingView_, *presetBoxView_, *infoView_,
-                   *labelEnableView_, *setupView_, *connectionView_, *nameBoxesView_, *nameCaptionsView_});
+                   *labelEnableView_, *setupView_, *connectionView_, *setupCommandsView_, *nameBoxesView_,
+                   *nameCaptionsView_});
     // The model was created 16 x 16 with every route empty; the names come from the boxes.
     core_->FormCreate();
     presetBox_->PresetsPageControl->setVisible(false);
@@ -67,6 +69,7 @@ TMatrixForm::TMatrixForm(LinkServices& services, Prompter* prompter, QWidget* pa
     WirePresetBox();
     WireMenu();
     WireConnection();
+    WireSetupPage();
     WireLabels();
     WireConfigFile();
     connect(pages_, &QTabWidget::currentChanged, this,
@@ -91,6 +94,7 @@ void TMatrixForm::BuildViews() {
     setupView_ = std::make_unique<SetupPageStatusView>(*setup_, *aboutPage_);
     labelEnableView_ = std::make_unique<LabelingEnableView>(*labeling_);
     connectionView_ = std::make_unique<ConnectionMenuView>(*menu_, *setup_);
+    setupCommandsView_ = std::make_unique<SetupCommandsView>(*setup_, *menu_);
     nameBoxesView_ = std::make_unique<NameBoxesView>(*labeling_);
     nameCaptionsView_ = std::make_unique<NameCaptionsView>(*video_, *groupingPage_, *presetBox_);
     files_ = std::make_unique<platform::QtConfigFileStore>();

@@ -39,6 +39,7 @@ class QtPrompter;
 class RoutingPageView;
 class SequencingPage;
 class SetupPage;
+class SetupCommandsView;
 class StatusLight;
 class TInfoForm;
 class TerminalView;
@@ -94,6 +95,7 @@ private:
     void WirePresetBox();
     void WireMenu();
     void WireConnection();
+    void WireSetupPage();
     void WireLabels();
     void WireConfigFile();
     void CentreOnScreen();
@@ -128,6 +130,7 @@ private:
     std::unique_ptr<SetupPageStatusView> setupView_;
     std::unique_ptr<LabelingEnableView> labelEnableView_;
     std::unique_ptr<ConnectionMenuView> connectionView_;
+    std::unique_ptr<SetupCommandsView> setupCommandsView_;
     std::unique_ptr<NameBoxesView> nameBoxesView_;
     std::unique_ptr<NameCaptionsView> nameCaptionsView_;
     std::unique_ptr<platform::QtConfigFileStore> files_;

@@ -29,6 +29,7 @@ void InfoFormView::Show() {
     form_.raise();
 }
 void InfoFormView::Hide() { form_.hide(); }
+void InfoFormView::Repaint() { form_.repaint(); }
 
 void SetupPageStatusView::SetFrontPanelLockChecked(bool on) {
     const QSignalBlocker quiet(setup_.FrontPanelLockCheckBox);

@@ -28,6 +28,7 @@ public:
     void SetProgressText(const std::string& text) override;
     void Show() override;
     void Hide() override;
+    void Repaint() override;
 
 private:
     TInfoForm& form_;

@@ -145,5 +145,39 @@ TEST_F(ConnectionManagerTest, ChangeIpAddressCases) {
     EXPECT_TRUE(rig.tcp.active);
 }
 
+TEST_F(ConnectionManagerTest, OpenComSetsTheFlowControlAgainBeforeProbing) {
+    rig.SwitcherOnCom(2);
+    rig.serial.SetHardwareFlowControl(false, false);
+    bool flowOnAtProbe = false;
+    rig.serial.onWrite = [&](const std::string& line) {
+        flowOnAtProbe = rig.serial.flowRts && rig.serial.flowCts;
+        rig.serial.Answer(test::FakeSwitcherAnswer(line), 5);
+    };
+    rig.manager.COMClick(2);
+    EXPECT_TRUE(flowOnAtProbe);
+    EXPECT_TRUE(rig.link.SerialLinkActive);
+}
+
+// A port that fails inside the prompt wait after the search: told once, the progress
+// window gone, menus and flags as for the serial link that is open.
+TEST_F(ConnectionManagerTest, APortFailingInThePromptWaitIsReportedOnceAndLeavesNothingHalfDone) {
+    rig.SwitcherOnCom(1);
+    int prompts = 0;
+    rig.serial.onWrite = [&](const std::string& line) {
+        if (line == "\r" && ++prompts == 2) rig.serial.failReads = true;  // the probe passed
+        rig.serial.Answer(test::FakeSwitcherAnswer(line), 5);
+    };
+    rig.prompts.answers = {true};
+    rig.manager.FormShow();
+    EXPECT_EQ(std::count(rig.prompts.messages.begin(), rig.prompts.messages.end(), "the port failed"), 1);
+    EXPECT_FALSE(rig.progress.shown);
+    EXPECT_TRUE(rig.link.SerialLinkActive);
+    EXPECT_FALSE(rig.view.searchEnabled);
+    EXPECT_TRUE(rig.view.disconnectEnabled);
+    EXPECT_TRUE(rig.view.readEnabled);
+    EXPECT_EQ(rig.model.HandlerBusy, 0);
+    EXPECT_EQ(rig.model.EventsSuppressed, 0) << "the read went on and succeeded";
+}
+
 }  // namespace
 }  // namespace vx

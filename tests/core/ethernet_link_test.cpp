@@ -141,21 +141,28 @@ TEST_F(ConnectEthernetTest, AnOpenConnectionIsClosedFirst) {
     EXPECT_EQ(rig.tcp.address, "10.1.1.1");
 }
 
-TEST_F(ConnectEthernetTest, ATextThatIsNoAddressSendsNothingAndChangesNothing) {
-    ASSERT_TRUE(WriteIpSaveFile(IpSaveFileName, "10.0.0.1", 9));
+TEST_F(ConnectEthernetTest, ATextThatIsNoAddressIsSavedRefusedInABoxAndSendsNothing) {
     for (const std::string bad : {"192.168..10", "192.168.1", "192.168.1.10.5", "abc", "192.168.1.x",
-                                  "192 168 1 10", "1921.168.1.1", "-1.2.3.4", ".1.2.3", "1.2.3."}) {
+                                  "192 168 1 10", "-1.2.3.4", ".1.2.3", "1.2.3."}) {
         SCOPED_TRACE(bad);
         TransportRig r;
         r.ipField.text = bad;
         EXPECT_EQ(r.ethernetLink.ConnectEthernet(), ConnectOutcome::NotConnected);
-        EXPECT_EQ(r.view.status, NotAnIpAddressText(bad));
+        EXPECT_EQ(r.prompts.messages, (std::vector<std::string>{NotAnIpAddressText(bad)}));
         EXPECT_EQ(r.ipField.text, bad);
         EXPECT_TRUE(r.tcp.address.empty());
         EXPECT_FALSE(r.tcp.active);
         EXPECT_TRUE(r.tcp.sent.empty());
-        EXPECT_EQ(ReadIpSaveFile(IpSaveFileName), "10.0.0.1") << "the last good address is kept";
+        EXPECT_EQ(ReadIpSaveFile(IpSaveFileName), bad.substr(0, bad.find(' '))) << "saved as typed";
     }
+}
+
+TEST_F(ConnectEthernetTest, ASegmentOfMoreThanThreeDigitsIsNormalised) {
+    rig.ipField.text = "10.0.0.0010";
+    rig.tcp.onSend = [&](const std::string&) { rig.tcp.Answer("\r\n#", 5); };
+    EXPECT_EQ(rig.ethernetLink.ConnectEthernet(), ConnectOutcome::Answered);
+    EXPECT_EQ(rig.tcp.address, "10.0.0.10");
+    EXPECT_EQ(ReadIpSaveFile(IpSaveFileName), "10.0.0.0010");
 }
 
 // ---- SocketQuery -------------------------------------------------------------------------

@@ -23,6 +23,9 @@ TEST(ParseIpTextTest, FourNumbersSeparatedByDots) {
         {"0.0.0.0", {0, 0, 0, 0}},
         {" 10.0.0.7 ", {10, 0, 0, 7}},
         {"1.2.3.300", {1, 2, 3, 300}},  // well formed; the range is the switcher's check
+        {"10.0.0.0010", {10, 0, 0, 10}},  // any number of digits reads as its value
+        {"1000.1.1.1", {1000, 1, 1, 1}},
+        {"99999999999.1.1.1", {99999, 1, 1, 1}},  // past any segment's range it stops growing
     };
     for (const auto& [text, segments] : good) {
         SCOPED_TRACE(text);
@@ -30,8 +33,7 @@ TEST(ParseIpTextTest, FourNumbersSeparatedByDots) {
         EXPECT_EQ(*ParseIpText(text), segments);
     }
     for (const char* bad : {"", "...", "192.168..10", "192.168.1", "192.168.1.10.5", "192.168.1.10.", "abc",
-                            "a.b.c.d", "192.168.1.1x", "1 .2.3.4", "+1.2.3.4", "-1.2.3.4", "1234.1.1.1",
-                            "99999999999.1.1.1", "1,2,3,4"}) {
+                            "a.b.c.d", "192.168.1.1x", "1 .2.3.4", "+1.2.3.4", "-1.2.3.4", "1,2,3,4"}) {
         SCOPED_TRACE(bad);
         EXPECT_FALSE(ParseIpText(bad).has_value());
     }
@@ -41,9 +43,12 @@ TEST(CheckIpAddressTest, RefusesWithAMessageTheOperatorCanActOn) {
     EXPECT_EQ(CheckIpAddress("192.168.1.50").segments, (IpSegments{192, 168, 1, 50}));
     EXPECT_TRUE(CheckIpAddress("192.168.1.50").message.empty());
 
-    const auto tooLarge = CheckIpAddress("192.168.1.300");
-    EXPECT_FALSE(tooLarge.segments);
-    EXPECT_EQ(tooLarge.message, "IP Address segments cannot be > 255");
+    for (const char* tooLarge : {"192.168.1.300", "1000.1.1.1"}) {
+        SCOPED_TRACE(tooLarge);
+        const auto check = CheckIpAddress(tooLarge);
+        EXPECT_FALSE(check.segments);
+        EXPECT_EQ(check.message, "IP Address segments cannot be > 255");
+    }
 
     const auto garbage = CheckIpAddress("192.168.1");
     EXPECT_FALSE(garbage.segments);

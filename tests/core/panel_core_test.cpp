@@ -61,6 +61,38 @@ TEST_F(PanelCoreTest, StartupNoLeavesThePanelUnconnectedAndQuiet) {
     EXPECT_EQ(m.Routes[0].Input, 3) << "the model changes stand";
 }
 
+TEST_F(PanelCoreTest, APortFailingDuringTakeIsReportedOnceAndTheTakeStandsInTheModel) {
+    ConnectAtStartup();
+    rig.core.OutputButtonClick(0);
+    rig.core.InputButtonClick(6);
+    rig.fakes.serial.failReads = true;
+    rig.core.TakeButtonClick();
+    EXPECT_EQ(rig.prompts.messages, (Lines{"the port failed"}));
+    EXPECT_EQ(m.Routes[0].Committed, 1);
+    EXPECT_EQ(m.PrevInputs[0], 6);
+    EXPECT_EQ(rig.routing.labelColour[0], Colour::Lime);
+
+    rig.prompts.messages.clear();
+    rig.core.ClearAllRoutingButtonClick();
+    EXPECT_EQ(rig.prompts.messages, (Lines{"the port failed"}));
+    EXPECT_EQ(m.Routes[0].Input, NO_INPUT) << "the clear stands in the model";
+}
+
+TEST_F(PanelCoreTest, TheQueryingTextStaysForTheWholeReadAfterAPendingRouteIsWithdrawn) {
+    ConnectAtStartup();
+    rig.core.OutputButtonClick(0);
+    rig.core.InputButtonClick(6);
+    std::vector<std::string> statusAtQueries;
+    rig.fakes.serial.onWrite = [&](const std::string& line) {
+        if (line.find("INFOVX") != std::string::npos) statusAtQueries.push_back(rig.window.status);
+        rig.fakes.serial.Answer(test::FakeSwitcherAnswer(line), 5);
+    };
+    rig.core.ReadfromVextaros1Click();
+    ASSERT_FALSE(statusAtQueries.empty());
+    for (const auto& status : statusAtQueries) EXPECT_EQ(status, QueryingText);
+    EXPECT_EQ(rig.window.status, "") << "emptied when the read is done";
+}
+
 // A preview waiting for its confirm: preset 5 shows output 1 from input 6, pending.
 class PanelPreviewTest : public PanelCoreTest {
 protected:

@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+#include <signal.h>
+
 namespace vx::test {
 
 SimProcess::SimProcess(const QStringList& args) {
@@ -26,6 +28,17 @@ SimProcess::SimProcess(const QStringList& args) {
     }
     const auto match = QRegularExpression(QStringLiteral("tcp [0-9.]+:(\\d+)")).match(output_);
     if (match.hasMatch()) tcpPort_ = match.captured(1).toInt();
+}
+
+bool SimProcess::Signal(int sig, const QString& confirmation) {
+    const qsizetype seen = output_.size();
+    if (::kill(static_cast<pid_t>(process_.processId()), sig) != 0) return false;
+    for (int tries = 0; tries < 25; ++tries) {
+        process_.waitForReadyRead(200);
+        output_ += QString::fromLocal8Bit(process_.readAllStandardOutput());
+        if (output_.indexOf(confirmation, seen) >= 0 && output_.endsWith('\n')) return true;
+    }
+    return false;
 }
 
 SimProcess::~SimProcess() {

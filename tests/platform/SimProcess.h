@@ -17,6 +17,9 @@ public:
     bool Started() const { return started_; }
     int TcpPort() const { return tcpPort_; }
     QString Output() const { return output_; }
+    // Sends a signal (SIGUSR1 hangs the serial end up or plugs it back in) and waits,
+    // bounded, until the simulator prints a line holding confirmation.
+    bool Signal(int sig, const QString& confirmation);
 
 private:
     QProcess process_;

@@ -31,6 +31,7 @@ void FakeSerialPort::FlushInput() {
 }
 
 int FakeSerialPort::ReadByte(int timeoutMs) {
+    if (failReads) throw LinkError("the port failed");
     if (incoming.ReadyBy(clock_.now + timeoutMs)) {
         clock_.now = std::max(clock_.now, incoming.queue.front().first);
         const int b = incoming.queue.front().second;

@@ -48,6 +48,11 @@ public:
     std::size_t Read(std::uint8_t* dst, std::size_t max) override;
     void SetLineMonitoring(bool on) override { monitoring = on; }
 
+    // The port goes away as a pulled adapter does: closed, with the lost notification.
+    void Lose() {
+        open = false;
+        if (listener) listener->PortLost();
+    }
     // Queues an answer that arrives delayMs from now.
     void Answer(const std::string& bytes, int delayMs = 0) { incoming.Add(clock_.now + delayMs, bytes); }
 
@@ -56,6 +61,7 @@ public:
     int selected = 1;
     bool open = false;
     bool failOpen = false;
+    bool failReads = false;  // the blocking read raises the port's error
     bool notifyOnOpen = true;
     int baud = 57600;
     bool flowRts = false, flowCts = false;

@@ -8,6 +8,7 @@
 #include "ConnectionRig.h"
 #include "FakeConfigFileStore.h"
 #include "FakeLinkServices.h"
+#include "FakeSetupPage.h"
 #include "FakeSwitcher.h"
 #include "RecordingGroupingView.h"
 #include "RecordingLabelViews.h"
@@ -30,12 +31,13 @@ struct PanelRig {
     QuietProgress progress;
     QuietPages pages;
     RecordingConnectionView connection;
+    FakeSetupPage setupPage;
     FakeConfigFileStore files;
     RecordingNameBoxes nameBoxes;
     RecordingNameCaptions names;
     PanelCore core{PanelServices::From(fakes.bundle, prompts, files),
-                   PanelViews{window, comLabel, ipField, routing, grouping, presetBox, progress, pages, pages,
-                              connection, nameBoxes, names}};
+                   PanelViews{window, comLabel, ipField, routing, grouping, presetBox, progress, pages,
+                              setupPage, connection, setupPage, nameBoxes, names}};
 
     // Runs at every event delivery, after the port and the watchdog: an operator's click
     // arriving while the panel waits, say.

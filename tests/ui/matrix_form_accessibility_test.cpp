@@ -90,7 +90,7 @@ TEST_F(AccessibilityTest, NamesOfTheControls) {
     };
     for (const Case& c : cases) {
         QWidget* w = Find(c.object);
-        if (!w) continue;
+        ASSERT_NE(w, nullptr) << "a widget of the window is missing";
         const QString name =
             w->accessibleName().isEmpty() ? w->property("text").toString() : w->accessibleName();
         EXPECT_EQ(name, QString(c.name)) << c.object;

@@ -68,7 +68,7 @@ TEST_F(StartStateTest, TextsOfTheWindow) {
     };
     for (const Case& c : cases) {
         QWidget* w = Find(c.name);
-        if (!w) continue;
+        ASSERT_NE(w, nullptr) << "a widget of the window is missing";
         const QVariant text = w->property("text");
         EXPECT_EQ(text.toString(), QString(c.text)) << c.name;
     }

@@ -24,6 +24,10 @@ TEST(RadioGroupTest, SelectingFromCodeIsSilentAndAClickReportsItsIndex) {
     EXPECT_EQ(group.ItemIndex(), 1);
     EXPECT_EQ(clicks, (std::vector<int>{1}));
 
+    // The item already selected, clicked again: no change, nothing reported.
+    group.Item(1)->click();
+    EXPECT_EQ(clicks, (std::vector<int>{1}));
+
     // Replaced with fewer items: nothing selected, names follow the captions.
     group.SetItems({"x", "y"});
     EXPECT_EQ(group.Count(), 2);

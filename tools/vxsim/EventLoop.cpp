@@ -1,9 +1,12 @@
 #include "EventLoop.h"
 
 #include <poll.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <string>
 #include <cerrno>
 #include <vector>
 
@@ -11,9 +14,28 @@ namespace vxsim {
 
 namespace {
 
-constexpr std::size_t MaxClients = 64;
-constexpr std::size_t MaxWaitingLines = 1000;
+constexpr std::size_t ReadSize = 4096;
+// A link is read only while the lines of one more read fit among its waiting lines, so
+// no line is ever dropped.
+constexpr std::size_t MaxWaitingLines = 5000;
 constexpr Micros IdleWakeUp = 1'000'000;
+// Lines are answered only while less than this is queued on the link: a client that
+// sends without reading makes the simulator stop taking its lines, not hoard answers.
+constexpr std::size_t MaxQueuedOutput = 1 << 20;
+
+bool AnswersFit(const Link& link) {
+    return link.Out.QueuedBytes() < MaxQueuedOutput;
+}
+
+// ppoll returns at once while a descriptor is ready, without delivering a pending
+// signal. Opening the wait mask for a moment lets a stop request in whatever the links do.
+void LetPendingSignalsIn(const sigset_t* waitMask) {
+    sigset_t pending;
+    if (::sigpending(&pending) != 0 || ::sigisemptyset(&pending)) return;
+    sigset_t kept;
+    ::sigprocmask(SIG_SETMASK, waitMask, &kept);
+    ::sigprocmask(SIG_SETMASK, &kept, nullptr);
+}
 
 }  // namespace
 
@@ -27,10 +49,34 @@ EventLoop::EventLoop(const SimOptions& options, TcpServer* server, PtyEnd* pty, 
     if (pty_) links_.emplace_back(pty_->Fd(), LinkKind::Serial, options_.Baud);
 }
 
-void EventLoop::Run(volatile std::sig_atomic_t* stop, const sigset_t* waitMask) {
+void EventLoop::ToggleSerialEnd() {
+    if (!pty_) return;
+    if (pty_->IsOpen()) {
+        links_.remove_if([](const Link& l) { return l.Kind == LinkKind::Serial; });
+        pty_->Close();
+        std::printf("serial hung up\n");
+    } else {
+        std::string error;
+        const std::string path = *options_.SerialPath;
+        if (!pty_->Open(path, error)) {
+            std::fprintf(stderr, "vxsim: %s\n", error.c_str());
+            return;
+        }
+        links_.emplace_back(pty_->Fd(), LinkKind::Serial, options_.Baud);
+        std::printf("serial %s -> %s\n", pty_->LinkPath().c_str(), pty_->SlavePath().c_str());
+    }
+    std::fflush(stdout);
+}
+
+void EventLoop::Run(volatile std::sig_atomic_t* stop, const sigset_t* waitMask,
+                    volatile std::sig_atomic_t* hangUp) {
     std::vector<pollfd> fds;
     std::vector<Link*> polled;
     while (!*stop) {
+        if (hangUp && *hangUp) {
+            *hangUp = 0;
+            ToggleSerialEnd();
+        }
         Micros now = NowMicros();
         ServeWaitingLines(now);
         WriteDueAnswers(now);
@@ -40,7 +86,9 @@ void EventLoop::Run(volatile std::sig_atomic_t* stop, const sigset_t* waitMask) 
         polled.clear();
         if (server_) fds.push_back({server_->Fd(), POLLIN, 0});
         for (Link& link : links_) {
-            short events = link.Closing ? 0 : POLLIN;
+            const bool takesInput =
+                !link.Closing && AnswersFit(link) && link.Waiting.size() + ReadSize <= MaxWaitingLines;
+            short events = takesInput ? POLLIN : 0;
             if (link.Out.WaitsForRoom()) events |= POLLOUT;
             fds.push_back({link.Fd, events, 0});
             polled.push_back(&link);
@@ -50,12 +98,14 @@ void EventLoop::Run(volatile std::sig_atomic_t* stop, const sigset_t* waitMask) 
                                static_cast<long>(wait % 1'000'000) * 1000};
         const int ready = ::ppoll(fds.data(), fds.size(), &timeout, waitMask);
         if (ready < 0) continue;  // EINTR: a signal; the loop condition decides
+        LetPendingSignalsIn(waitMask);
 
         now = NowMicros();
         std::size_t i = 0;
         if (server_ && (fds[i++].revents & POLLIN)) AcceptClients();
         for (Link* link : polled) {
             const short revents = fds[i++].revents;
+            if (revents & POLLOUT) link->Out.RoomAgain();
             if (revents & (POLLIN | POLLHUP | POLLERR)) Receive(*link, now);
         }
     }
@@ -64,7 +114,7 @@ void EventLoop::Run(volatile std::sig_atomic_t* stop, const sigset_t* waitMask) 
 void EventLoop::ServeWaitingLines(Micros now) {
     // A resetting switcher hears lines but takes them up only when it is back.
     for (Link& link : links_) {
-        while (now >= busyUntil_ && !link.Closing && !link.Waiting.empty()) {
+        while (now >= busyUntil_ && !link.Closing && !link.Waiting.empty() && AnswersFit(link)) {
             ReceivedLine line = std::move(link.Waiting.front());
             link.Waiting.pop_front();
             responder_.Serve(link, line, now, busyUntil_);
@@ -96,7 +146,7 @@ void EventLoop::DropDeadLinks() {
 }
 
 void EventLoop::Receive(Link& link, Micros now) {
-    char buffer[4096];
+    char buffer[ReadSize];
     const ssize_t n = ::read(link.Fd, buffer, sizeof buffer);
     if (n < 0 && (errno == EAGAIN || errno == EINTR)) return;
     if (n <= 0) {
@@ -116,8 +166,8 @@ void EventLoop::AcceptClients() {
     for (int fd = server_->Accept(); fd >= 0; fd = server_->Accept()) {
         const auto clients = std::count_if(links_.begin(), links_.end(),
                                            [](const Link& l) { return l.Kind == LinkKind::Tcp; });
-        if (static_cast<std::size_t>(clients) >= MaxClients) {
-            ::close(fd);
+        if (static_cast<std::size_t>(clients) >= MaxTcpClients) {
+            TcpServer::Refuse(fd);
             continue;
         }
         links_.emplace_back(fd, LinkKind::Tcp, 0);
@@ -128,7 +178,9 @@ Micros EventLoop::NextWakeUp(Micros now) const {
     Micros next = now + IdleWakeUp;
     for (const Link& link : links_) {
         if (auto when = link.Out.NextWriteTime()) next = std::min(next, *when);
-        if (!link.Waiting.empty() && !link.Closing) next = std::min(next, std::max(now, busyUntil_));
+        // Lines held back by unread answers wait for the link to drain instead.
+        if (!link.Waiting.empty() && !link.Closing && AnswersFit(link))
+            next = std::min(next, std::max(now, busyUntil_));
     }
     return next;
 }

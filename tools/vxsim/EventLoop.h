@@ -22,7 +22,10 @@ public:
 
     // Runs until *stop becomes non-zero. Signals are delivered only inside the wait,
     // with waitMask in force, so a stop request is never missed.
-    void Run(volatile std::sig_atomic_t* stop, const sigset_t* waitMask);
+    // Each time *hangUp becomes non-zero the serial end is hung up or, when it is down,
+    // plugged back in, and *hangUp is cleared.
+    void Run(volatile std::sig_atomic_t* stop, const sigset_t* waitMask,
+             volatile std::sig_atomic_t* hangUp = nullptr);
 
 private:
     void ServeWaitingLines(Micros now);
@@ -30,6 +33,7 @@ private:
     void DropDeadLinks();
     void Receive(Link& link, Micros now);
     void AcceptClients();
+    void ToggleSerialEnd();
     Micros NextWakeUp(Micros now) const;
 
     const SimOptions& options_;

@@ -7,6 +7,7 @@
 
 #include "Interpreter.h"
 #include "LineWords.h"
+#include "TcpServer.h"
 
 namespace vxsim {
 
@@ -177,8 +178,10 @@ Plays a video crosspoint switcher: one switcher state shared by a TCP server and
 serial end (a pseudo-terminal), answering every command and status query.
 
 Links (without any, a TCP server on a free loopback port is started):
-  --tcp ADDR:PORT        listen for TCP clients (several at once); PORT alone means
-                         127.0.0.1:PORT; port 0 picks a free port. Prints "tcp ADDR:PORT".
+  --tcp ADDR:PORT        listen for TCP clients, up to )" +
+           std::to_string(MaxTcpClients) + R"( at once (one more is told
+                         so in one line and closed); PORT alone means 127.0.0.1:PORT;
+                         port 0 picks a free port. Prints "tcp ADDR:PORT".
   --serial PATH          open a pseudo-terminal and make PATH a symlink to it, to be
                          opened as a COM port. Prints "serial PATH -> /dev/pts/N".
   --baud N               pace serial output like a real line at N baud (10 bits a byte).
@@ -201,6 +204,8 @@ Fault switches:
                          answer instead of the echo of the query line.
   --no-marker KEYWORD    answer that status query without a marker (repeatable).
   --no-answer KEYWORD    do not answer that command or query at all (repeatable).
+                         A reset that never answers: --no-answer RESETVX with a long
+                         --reset-delay-ms (lines sent meanwhile wait for the reset).
   --hash-in-payload      put '#' and CR LF '#' inside status answers: in the skipped
                          byte and in the uninterpreted bytes of MINFOVX and the group tables.
   --drop-after N         close a TCP connection once its Nth line has been answered.
@@ -210,6 +215,9 @@ Fault switches:
 
 Lines end with CR, CR LF or LF. A command is answered "OK" or "ERR ..." followed by
 CR LF '#'; an empty line by '#' alone. Try: nc -C 127.0.0.1 PORT, then MINFOVX.
+SIGUSR1 hangs the serial end up, as a pulled USB adapter does (the pseudo-terminal is
+closed and PATH removed); the next SIGUSR1 plugs it back in (a new pseudo-terminal at
+PATH, printed again as "serial PATH -> /dev/pts/N").
 Exit status: 0 after SIGTERM or SIGINT, 1 when a link cannot be opened, 2 for bad options.
 )";
 }

@@ -19,6 +19,8 @@ public:
     std::optional<Micros> NextWriteTime() const;
     // The link took no more bytes at the last write: wait until it is writable.
     bool WaitsForRoom() const { return full_ && !pieces_.empty(); }
+    // The link can be written again (poll said so): what waits is due once more.
+    void RoomAgain() { full_ = false; }
     // Writes what is due. False when the link failed for good.
     bool WriteDue(int fd, Micros now);
 

@@ -21,10 +21,13 @@ bool IsRaw(const termios& t) {
 
 }  // namespace
 
-PtyEnd::~PtyEnd() {
+PtyEnd::~PtyEnd() { Close(); }
+
+void PtyEnd::Close() {
     RemoveLink();
     if (slave_ >= 0) ::close(slave_);
     if (master_ >= 0) ::close(master_);
+    slave_ = master_ = -1;
 }
 
 bool PtyEnd::Open(const std::string& linkPath, std::string& error) {

@@ -23,6 +23,9 @@ public:
     void KeepRaw();
     // Removes the symlink if it still points to our slave.
     void RemoveLink();
+    // Hangs up: the symlink removed, both ends closed. Open makes a new one.
+    void Close();
+    bool IsOpen() const { return master_ >= 0; }
 
 private:
     int master_ = -1;

@@ -11,6 +11,11 @@
 
 namespace vxsim {
 
+std::string TooManyClientsLine() {
+    return "ERR too many clients: this switcher serves " + std::to_string(MaxTcpClients) +
+           " TCP clients at once\r\n";
+}
+
 TcpServer::~TcpServer() {
     if (fd_ >= 0) ::close(fd_);
 }
@@ -45,6 +50,18 @@ int TcpServer::Accept() {
     const int on = 1;
     ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
     return fd;
+}
+
+void TcpServer::Refuse(int fd) {
+    const std::string line = TooManyClientsLine();
+    (void)::send(fd, line.data(), line.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
+    // Whatever the client has sent already is read away, so that the close does not
+    // reset the connection and take the line with it.
+    char sink[512];
+    for (int i = 0; i < 16 && ::recv(fd, sink, sizeof sink, MSG_DONTWAIT) > 0; ++i) {
+    }
+    ::shutdown(fd, SHUT_WR);
+    ::close(fd);
 }
 
 }  // namespace vxsim

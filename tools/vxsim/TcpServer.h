@@ -1,10 +1,15 @@
 #pragma once
 // The switcher's TCP port: a listening socket that hands out client connections.
+#include <cstddef>
 #include <string>
 
 #include "Options.h"
 
 namespace vxsim {
+
+// TCP clients served at once; one more is refused with TooManyClientsLine() and closed.
+inline constexpr std::size_t MaxTcpClients = 64;
+std::string TooManyClientsLine();
 
 class TcpServer {
 public:
@@ -19,6 +24,8 @@ public:
     int Port() const { return port_; }
     // A new non-blocking client socket, or -1 when none is waiting.
     int Accept();
+    // Tells a client beyond the limit so, in one line, and closes it.
+    static void Refuse(int fd);
 
 private:
     int fd_ = -1;

@@ -14,8 +14,14 @@ namespace {
 
 volatile std::sig_atomic_t stopRequested = 0;
 
+volatile std::sig_atomic_t hangUpRequested = 0;
+
 void RequestStop(int) {
     stopRequested = 1;
+}
+
+void RequestHangUp(int) {
+    hangUpRequested = 1;
 }
 
 int Fail(const std::string& message) {
@@ -42,11 +48,14 @@ int main(int argc, char** argv) {
     // the check and the wait; the symlink is removed on the way out.
     sigset_t stopSignals, waitMask;
     sigemptyset(&stopSignals);
-    for (int sig : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&stopSignals, sig);
+    for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGUSR1}) sigaddset(&stopSignals, sig);
     sigprocmask(SIG_BLOCK, &stopSignals, &waitMask);
     struct sigaction action {};
     action.sa_handler = RequestStop;
     for (int sig : {SIGINT, SIGTERM, SIGHUP}) sigaction(sig, &action, nullptr);
+    struct sigaction hangUp {};
+    hangUp.sa_handler = RequestHangUp;
+    sigaction(SIGUSR1, &hangUp, nullptr);
     std::signal(SIGPIPE, SIG_IGN);
 
     const Micros start = NowMicros();
@@ -68,6 +77,6 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
 
     EventLoop loop(options, options.Tcp ? &server : nullptr, options.SerialPath ? &pty : nullptr, transcript);
-    loop.Run(&stopRequested, &waitMask);
+    loop.Run(&stopRequested, &waitMask, &hangUpRequested);
     return 0;
 }

@@ -1,0 +1,64 @@
+// The whole panel when the switcher's serial port goes away and comes back: the simulator
+// hangs its pseudo-terminal up as a pulled USB adapter would, then plugs a new one in.
+#include <QElapsedTimer>
+#include <QLabel>
+#include <algorithm>
+#include <csignal>
+
+#include "SwitcherSession.h"
+#include "link/SerialLink.h"
+
+namespace vx::test {
+namespace {
+
+class SerialPortLostSession : public SwitcherSession {
+protected:
+    // Processes events until done() holds or about three seconds have passed.
+    template <class Done>
+    bool EventsUntil(Done done) {
+        QElapsedTimer t;
+        t.start();
+        while (!done() && t.elapsed() < 3000) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        return done();
+    }
+    int LostMessages() const {
+        return static_cast<int>(std::count(prompts.messages.begin(), prompts.messages.end(), PortLostText(1)));
+    }
+};
+
+TEST_F(SerialPortLostSession, AHangUpIsToldOnceAndOpenComReconnectsWhenThePortIsBack) {
+    Start();
+    prompts.answers = {true};
+    form->Core().StartupConnection();
+    ASSERT_TRUE(form->Core().Link().SerialLinkActive);
+    ASSERT_TRUE(prompts.messages.empty());
+
+    ASSERT_TRUE(sim->Signal(SIGUSR1, "serial hung up"));
+    ASSERT_TRUE(EventsUntil([this] { return form->Core().Model().SerialPortOpen == 0; }));
+    EventsUntil([] { return false; });  // a moment more: nothing else may come of it
+    EXPECT_EQ(LostMessages(), 1);
+    EXPECT_FALSE(form->Core().Link().SerialLinkActive);
+    EXPECT_FALSE(services.Serial.IsOpen()) << "nothing of the port is left to fire";
+    EXPECT_EQ(form->findChild<QLabel*>("ComNumberLabel")->text(), "None");
+
+    // A read started now fails at once instead of waiting for the watchdog.
+    prompts.messages.clear();
+    QElapsedTimer t;
+    t.start();
+    form->Core().ReadfromVextaros1Click();
+    EXPECT_LT(t.elapsed(), 1000);
+    ASSERT_EQ(prompts.messages.size(), 1u);
+
+    // Plugged back in: Open COM1 connects and reads again, no restart needed.
+    ASSERT_TRUE(sim->Signal(SIGUSR1, "serial "));
+    prompts.messages.clear();
+    const auto before = Wire().size();
+    form->Core().COMClick(1);
+    EXPECT_TRUE(prompts.messages.empty()) << prompts.messages.front();
+    EXPECT_TRUE(form->Core().Link().SerialLinkActive);
+    const auto wire = Wire();
+    EXPECT_NE(std::find(wire.begin() + static_cast<std::ptrdiff_t>(before), wire.end(), "MINFOVX"), wire.end());
+}
+
+}  // namespace
+}  // namespace vx::test
