@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -106,12 +107,17 @@ struct OneShotTimer {
     virtual void Stop() = 0;
 };
 
-// Modal boxes the operator acknowledges.
+// Modal boxes the operator acknowledges, and the file dialogs.
 struct Prompter {
     virtual ~Prompter() = default;
     virtual void ShowMessage(const std::string& text) = 0;
     virtual void ShowMessage(const std::string& text, const std::string& caption) = 0;
     virtual bool AskYesNo(const std::string& text, const std::string& caption) = 0;
+    // The platform's open and save dialogs, showing all files and adding no extension:
+    // the path chosen, or nothing when the operator cancels. A prompter without file
+    // dialogs (a tool without a window) cancels them.
+    virtual std::optional<std::string> ChooseFileToOpen(const std::string& /*title*/) { return std::nullopt; }
+    virtual std::optional<std::string> ChooseFileToSave(const std::string& /*title*/) { return std::nullopt; }
 };
 
 // The parts of the main window that the link layer drives.

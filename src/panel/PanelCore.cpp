@@ -24,7 +24,10 @@ PanelCore::PanelCore(PanelServices services, PanelViews views)
       sequencer_(presets_, views.Sequencing, services.Prompts, services.PresetSeqTimer),
       connection_(ctx_, exchanges_, sender_, serialLink_, ethernetLink_, readSequence_, views.Progress,
                   views.IpField, views.Connection),
-      setup_(ctx_, sender_, reader_, readSequence_, views.Progress, views.SetupCommands) {
+      setup_(ctx_, sender_, reader_, readSequence_, views.Progress, views.SetupCommands),
+      labels_(model_, views.NameBoxes, views.Names),
+      configFile_(model_, services.Files, services.Prompts, views.Window, labels_,
+                  ConfigRedraw{outputs_, crosspoint_, grouping_, views.Grouping}) {
     // Nothing the operator does may run while the window is being built.
     model_.HandlerBusy = 1;
     model_.SerialPortOpen = 0;
@@ -56,6 +59,8 @@ PanelCore::~PanelCore() {
 }
 
 void PanelCore::FormCreate() {
+    // The slots take the names the boxes start with (the model is 16 x 16 here).
+    labels_.GatherLabels();
     model_.SelectedOutput = NO_INPUT;
     model_.SelectedPreset = NO_INPUT;
     grouping_.InitGroups();
@@ -113,6 +118,20 @@ void PanelCore::PresetSeqTimerTimer() {
 void PanelCore::RunDeferredTick() {
     if (sequencer_.TickDeferred() && TickMayRun()) PresetSeqTimerTimer();
 }
+
+void PanelCore::NameBoxExit(NameBox box) { labels_.NameBoxExit(box); }
+bool PanelCore::NameBoxKeyPress(NameBox box, char32_t key) {
+    if (!Labeling::IsChainKey(key)) return false;
+    Act([&] { labels_.MoveToNextBox(box); });
+    return true;
+}
+void PanelCore::ResetInputLabelsButtonClick() { Act([&] { labels_.ResetInputLabelsButtonClick(); }); }
+void PanelCore::ResetOutputLabelsButtonClick() { Act([&] { labels_.ResetOutputLabelsButtonClick(); }); }
+void PanelCore::ResetGroupLabelsButtonClick() { Act([&] { labels_.ResetGroupLabelsButtonClick(); }); }
+void PanelCore::ResetPresetLabelsButtonClick() { Act([&] { labels_.ResetPresetLabelsButtonClick(); }); }
+
+void PanelCore::SaveConfigurationtoFile1Click() { Act([&] { configFile_.SaveConfigurationtoFile1Click(); }); }
+void PanelCore::OpenConfigurationFile1Click() { Act([&] { configFile_.OpenConfigurationFile1Click(); }); }
 
 void PanelCore::ReadfromVextaros1Click() { Act([&] { readSequence_.ReadfromVextaros1Click(); }); }
 void PanelCore::SearchAllClick() { Act([&] { connection_.SearchAllClick(); }); }

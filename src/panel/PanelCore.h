@@ -7,12 +7,14 @@
 // A wait for the switcher processes events, so an action can arrive in the middle of
 // another. Such an action is ignored, as a guarded handler is while the panel is busy:
 // it would send on a link, close or change a link, or release the handler guard under
-// the wait. Only the watchdog, the page change's look and Exit run inside a wait.
+// the wait. Only the watchdog, the page change's look, leaving a name box and Exit run inside a wait.
 #include <memory>
 
 #include "connection/ConnectionManager.h"
 #include "connection/SetupCommands.h"
 #include "groups/Grouping.h"
+#include "labels/ConfigFile.h"
+#include "labels/Labeling.h"
 #include "link/CommandSender.h"
 #include "link/EthernetLink.h"
 #include "link/Exchanges.h"
@@ -86,6 +88,20 @@ public:
     // under an open preset preview: it waits until they are over.
     void PresetSeqTimerTimer();
 
+    // "Labeling" page. Leaving a box only redraws names and writes slots, so it runs even
+    // in the middle of a wait (a box also loses the focus when a wait disables the pages).
+    void NameBoxExit(NameBox box);
+    // A character typed into a box: true when it was Enter, which moves to the next box.
+    bool NameBoxKeyPress(NameBox box, char32_t key);
+    void ResetInputLabelsButtonClick();
+    void ResetOutputLabelsButtonClick();
+    void ResetGroupLabelsButtonClick();
+    void ResetPresetLabelsButtonClick();
+
+    // Menu "File"; a file action that arrives while the panel waits is ignored.
+    void SaveConfigurationtoFile1Click();
+    void OpenConfigurationFile1Click();
+
     // Menus and the Setup page's connection controls.
     void ReadfromVextaros1Click();  // also the UpdateStatus button
     void SearchAllClick();          // "Connect to Vextaro SDI"
@@ -126,6 +142,8 @@ public:
     ReadSequence& Reading() { return readSequence_; }
     ConnectionManager& Connection() { return connection_; }
     SetupCommands& Setup() { return setup_; }
+    Labeling& Names() { return labels_; }
+    ConfigFile& Configuration() { return configFile_; }
 
 private:
     // Runs an operator action unless another is under way; false when it was ignored.
@@ -164,6 +182,8 @@ private:
     Sequencer sequencer_;
     ConnectionManager connection_;
     SetupCommands setup_;
+    Labeling labels_;
+    ConfigFile configFile_;
 };
 
 }  // namespace vx

@@ -5,6 +5,9 @@
 #include "connection/ConnectionView.h"
 #include "connection/SetupCommandView.h"
 #include "groups/GroupingView.h"
+#include "labels/ConfigFileStore.h"
+#include "labels/NameBoxView.h"
+#include "labels/NameCaptionView.h"
 #include "link/IpAddressView.h"
 #include "link/LinkServices.h"
 #include "link/Ports.h"
@@ -26,9 +29,10 @@ struct PanelServices {
     Watchdog& Timer1;
     Prompter& Prompts;
     OneShotTimer& PresetSeqTimer;
+    ConfigFileStore& Files;
 
-    static PanelServices From(const LinkServices& link, Prompter& prompts) {
-        return {link.Serial, link.Tcp, link.Time, link.Events, link.Timer1, prompts, link.PresetSeqTimer};
+    static PanelServices From(const LinkServices& link, Prompter& prompts, ConfigFileStore& files) {
+        return {link.Serial, link.Tcp, link.Time, link.Events, link.Timer1, prompts, link.PresetSeqTimer, files};
     }
 };
 
@@ -47,6 +51,8 @@ struct PanelViews {
     // The Setup page's check boxes; the "File" and "Serial Port" menus, closed in a reset.
     SetupCommandView& SetupCommands;
     SequencingView& Sequencing;  // the "Sequencing" page
+    NameBoxView& NameBoxes;      // the name boxes of the "Labeling" page
+    NameCaptionView& Names;      // wherever the names show
 };
 
 }  // namespace vx

@@ -15,6 +15,10 @@
 class QLabel;
 class QTabWidget;
 
+namespace vx::platform {
+class QtConfigFileStore;
+}
+
 namespace vx::ui {
 
 class AboutDialog;
@@ -26,6 +30,9 @@ class GroupingPage;
 class GroupingPageView;
 class LabelingPage;
 class MainMenu;
+class NameBoxEvents;
+class NameBoxesView;
+class NameCaptionsView;
 class PresetBox;
 class PresetBoxWidgetsView;
 class QtPrompter;
@@ -84,7 +91,6 @@ protected:
 private:
     void BuildWindow();
     void BuildViews();
-    void GatherLabelsFromNameBoxes();
     void WireRoutingPage();
     void WireGroupingPage();
     // The preset box and the "Sequencing" page, in TMatrixFormPresets.cpp.
@@ -93,6 +99,8 @@ private:
     void WireMenu();
     void WireConnection();
     void WireSetupPage();
+    void WireLabels();
+    void WireConfigFile();
     void CentreOnScreen();
 
     void MainPageControlChange(int index);
@@ -127,6 +135,10 @@ private:
     std::unique_ptr<ConnectionMenuView> connectionView_;
     std::unique_ptr<SetupCommandsView> setupCommandsView_;
     std::unique_ptr<SequencingPageView> sequencingView_;
+    std::unique_ptr<NameBoxesView> nameBoxesView_;
+    std::unique_ptr<NameCaptionsView> nameCaptionsView_;
+    std::unique_ptr<platform::QtConfigFileStore> files_;
+    NameBoxEvents* nameBoxEvents_ = nullptr;
 
     std::unique_ptr<PanelCore> core_;
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -165,10 +166,16 @@ public:
         captions.push_back(caption);
     }
     bool AskYesNo(const std::string& text, const std::string& caption) override;
+    std::optional<std::string> ChooseFileToOpen(const std::string& title) override;
+    std::optional<std::string> ChooseFileToSave(const std::string& title) override;
     std::vector<std::string> messages;
     std::vector<std::string> captions;
     std::vector<std::string> questions;
     std::deque<bool> answers;  // answers to AskYesNo in order; No when empty
+    // Paths the file dialogs return in order; the operator cancels when none is left.
+    std::deque<std::string> openPaths;
+    std::deque<std::string> savePaths;
+    std::vector<std::string> dialogTitles;
 };
 
 class RecordingLinkView : public LinkView {

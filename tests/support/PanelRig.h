@@ -6,10 +6,12 @@
 #include <vector>
 
 #include "ConnectionRig.h"
+#include "FakeConfigFileStore.h"
 #include "FakeLinkServices.h"
 #include "FakeSetupPage.h"
 #include "FakeSwitcher.h"
 #include "RecordingGroupingView.h"
+#include "RecordingLabelViews.h"
 #include "RecordingPresetBoxView.h"
 #include "RecordingRoutingView.h"
 #include "RecordingSequencingView.h"
@@ -32,9 +34,12 @@ struct PanelRig {
     RecordingConnectionView connection;
     FakeSetupPage setupPage;
     RecordingSequencingView sequencing;
-    PanelCore core{PanelServices::From(fakes.bundle, prompts),
+    FakeConfigFileStore files;
+    RecordingNameBoxes nameBoxes;
+    RecordingNameCaptions names;
+    PanelCore core{PanelServices::From(fakes.bundle, prompts, files),
                    PanelViews{window, comLabel, ipField, routing, grouping, presetBox, progress, pages,
-                              setupPage, connection, setupPage, sequencing}};
+                              setupPage, connection, setupPage, sequencing, nameBoxes, names}};
 
     // Runs at every event delivery, after the port and the watchdog: an operator's click
     // arriving while the panel waits, say.
