@@ -65,7 +65,9 @@ bool CtlSession::Connect() {
         // The device stands as COM1; the probe is the panel's own.
         core_.Context().Serial.SetHardwareFlowControl(true, true);
         if (core_.Serial().ConnectSerial(1) != 1) {
-            err_ << "vxctl: no switcher answered on " << r_.Device << PanelMessages(seen) << "\n";
+            err_ << "vxctl: no switcher answered on " << r_.Device
+                 << " (the device is missing or in use, or no prompt came within "
+                 << 2 * (vx::ProbeWaitTicks + 1) * core_.Link().Limits.TickMs << " ms)" << PanelMessages(seen) << "\n";
             return false;
         }
         core_.Serial().SetSerialLinkActive(true);
@@ -231,11 +233,16 @@ int CtlSession::Route() {
         if (r_.TakeAfterRoute) s.SendTake();
     });
     if (!sent) {
-        if (!expected.empty() && !r_.TakeAfterRoute)
-            err_ << "vxctl: the routes before it are pending on the switcher; 'vxctl cancel' withdraws them\n";
-        // A take that went unanswered may still have been carried out: the read tells.
         const bool takeSent = !exchange_.Carried().empty() &&
                               WithoutReturn(exchange_.Carried().back().Line) == WithoutReturn(vx::line::Take());
+        if (takeSent) {
+            std::string outputs;
+            for (const auto& e : expected) outputs += (outputs.empty() ? "" : ", ") + std::to_string(e.Output + 1);
+            err_ << "vxctl: the take of output" << (expected.size() > 1 ? "s " : " ") << outputs
+                 << " is not confirmed\n";
+        } else if (!expected.empty())
+            err_ << "vxctl: the routes before it are pending on the switcher; 'vxctl cancel' withdraws them\n";
+        // A take that went unanswered may still have been carried out: the read tells.
         if (r_.Verify && takeSent) Verify(expected);
         return Finish(1);
     }

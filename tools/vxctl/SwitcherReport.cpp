@@ -90,18 +90,17 @@ std::string TextReport(const vx::SwitcherState& m, const ReportNames& names) {
     out << "VI state:            " << OnOff(m.Info.VIState != 0) << "\n";
     out << "\nOutput  Input  State     Reclocker" << (names.Present ? "  Output name  Input name" : "") << "\n";
     for (int o = 0; o < Outputs(m); ++o) {
-        char row[64];
-        std::snprintf(row, sizeof row, names.Present ? "%6d  %5s  %-8s  %-9s" : "%6d  %5s  %-8s  %s", o + 1, InputText(m, o).c_str(),
+        char row[96];
+        std::snprintf(row, sizeof row, "%6d  %5s  %-8s  %-9s", o + 1, InputText(m, o).c_str(),
                       InForce(m.Routes[o]) ? "in force" : "pending", OnOff(ReclockerOn(m, o)).c_str());
-        out << row;
+        std::string text = row;
         if (names.Present) {
             const auto in = m.Routes[o].Input;
-            char more[40];
-            std::snprintf(more, sizeof more, "  %-11s  %s", Name(names.Labels.OutputLabels[o]).c_str(),
+            std::snprintf(row, sizeof row, "  %-11s  %s", Name(names.Labels.OutputLabels[o]).c_str(),
                           in < Inputs(m) ? Name(names.Labels.InputLabels[in]).c_str() : "");
-            out << more;
+            text += row;
         }
-        out << "\n";
+        out << text.substr(0, text.find_last_not_of(' ') + 1) << "\n";
     }
     out << "\nGroups:";
     const auto groups = GroupsOf(m);
