@@ -96,6 +96,26 @@ TEST_P(VxctlOverLink, ATakeTheSwitcherDoesNotAnswerFailsNamingTheOutput) {
     EXPECT_NE(r.Err.find("output 3"), std::string::npos) << r.Err;
 }
 
+TEST_P(VxctlOverLink, VerifyNamesEachOutputTheSwitcherAcknowledgedButDidNotRoute) {
+    // The switcher says OK to the route it refuses to carry out.
+    StartSim({"--ignore", "RTEMP"});
+    const CtlResult route = Ctl(GetParam(), {"route", "3", "5", "--take", "--verify"});
+    EXPECT_EQ(route.Exit, 1);
+    EXPECT_NE(route.Err.find("verification failed for output 3: asked input 5 in force, the switcher has no input"),
+              std::string::npos)
+        << route.Err;
+}
+
+TEST_P(VxctlOverLink, TakeVerifyNamesEveryPendingOutputThatWasNotTaken) {
+    StartSim({"--ignore", "TAKE"});
+    ASSERT_EQ(Ctl(GetParam(), {"route", "3", "5", "4", "6"}).Exit, 0);
+    const CtlResult r = Ctl(GetParam(), {"take", "--verify"});
+    EXPECT_EQ(r.Exit, 1);
+    EXPECT_NE(r.Err.find("output 3: asked input 5 in force, the switcher has input 5 pending"), std::string::npos)
+        << r.Err;
+    EXPECT_NE(r.Err.find("output 4: asked input 6 in force"), std::string::npos) << r.Err;
+}
+
 TEST_P(VxctlOverLink, AnErrorAnswerStopsTheCommandAndExitsOne) {
     StartSim();
     const CtlResult r = Ctl(GetParam(), {"preset", "recall", "4"});

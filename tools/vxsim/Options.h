@@ -29,6 +29,7 @@ struct SimOptions {
     int Chunk = 0;  // 0: answers in one piece
     int ChunkPauseMs = 20;
     std::set<std::string> NoAnswer;
+    std::set<std::string> Ignore;  // acknowledged, not carried out
     int DropAfter = 0;  // 0: never
     FrameOptions Frame;
 
