@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "VxctlRun.h"
+#include "model/NameSlots.h"
+#include "model/SwitcherState.h"
 
 namespace vx::test {
 namespace {
@@ -185,6 +187,33 @@ TEST_F(VxctlUsage, BadArgumentsExitTwoNamingTheArgumentAndSendNothing) {
         EXPECT_EQ(std::count(r.Err.begin(), r.Err.end(), '\n'), 1) << r.Err;
     }
     EXPECT_TRUE(Wire().empty()) << Joined(Wire());
+}
+
+TEST_F(VxctlUsage, ReadWithAConfigurationFileNamesTheOutputsAndInputs) {
+    StartSim({"--model", "10"});
+    ASSERT_EQ(Ctl(Via::Tcp, {"route", "1", "5", "--take"}).Exit, 0);
+    ConfigImage image{};
+    InitDefaultLabels(image.Labels);
+    WriteNameSlot(image.Labels.OutputLabels[0], "MON1");
+    WriteNameSlot(image.Labels.InputLabels[4], "CAM5");
+    {
+        std::ofstream file(dir.Path() / "show.cfg", std::ios::binary);
+        file.write(reinterpret_cast<const char*>(&image), sizeof image);
+    }
+    const CtlResult r = Ctl(Via::Tcp, {"read", "--config", Path("show.cfg")});
+    EXPECT_EQ(r.Exit, 0) << r.Err;
+    EXPECT_NE(r.Out.find("     1      5  in force  off        MON1         CAM5\n"), std::string::npos) << r.Out;
+
+    // A file of another size is not a configuration file: nothing is asked of the switcher.
+    const auto asked = Wire().size();
+    {
+        std::ofstream file(dir.Path() / "short.cfg", std::ios::binary);
+        file.write(reinterpret_cast<const char*>(&image), sizeof image - 1);
+    }
+    const CtlResult bad = Ctl(Via::Tcp, {"read", "--config", Path("short.cfg")});
+    EXPECT_EQ(bad.Exit, 2);
+    EXPECT_NE(bad.Err.find("short.cfg"), std::string::npos) << bad.Err;
+    EXPECT_EQ(Wire().size(), asked);
 }
 
 TEST_F(VxctlUsage, RawPrintsTheAnswerWithItsBytesEscaped) {
