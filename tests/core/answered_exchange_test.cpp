@@ -71,7 +71,8 @@ TEST_P(AnsweredExchangeOver, NoAnswerEndsAtThePanelsLimitWithoutRetries) {
     EXPECT_GE(rig.clock.now - start, limit);
     EXPECT_LT(rig.clock.now - start, limit + 200);
     const auto& lines = GetParam() == Over::Serial ? rig.serial.writes : rig.tcp.sends;
-    EXPECT_EQ(lines, std::vector<std::string>{"TAKE 1\r"}) << "the line goes once, with no bare returns after it";
+    EXPECT_EQ(lines, std::vector<std::string>{"TAKE 1\r"})
+        << "the line goes once, with no bare returns after it";
     EXPECT_EQ(rig.exchange.WaitLimitMs(true), ResetWaitTicks * 55);
 }
 
@@ -140,7 +141,8 @@ TEST(AnsweredExchange, AsTheSendersCarrierItTakesEveryCommandInPlaceOfThePanelsE
 }
 
 TEST(AnsweredExchange, EscapedBytesShowEveryByteOfTheAnswer) {
-    EXPECT_EQ(EscapeAnswerBytes(std::string("OK\r\n\x01\x00\xfc\\#\t", 10)), "OK\\r\\n\\x01\\x00\\xFC\\\\#\\t");
+    EXPECT_EQ(EscapeAnswerBytes(std::string("OK\r\n\x01\x00\xfc\\#\t", 10)),
+              "OK\\r\\n\\x01\\x00\\xFC\\\\#\\t");
 }
 
 }  // namespace

@@ -19,7 +19,9 @@ namespace vx::test {
 
 enum class Via { Tcp, Serial };
 
-inline const char* ViaName(Via v) { return v == Via::Tcp ? "Tcp" : "Serial"; }
+inline const char* ViaName(Via v) {
+    return v == Via::Tcp ? "Tcp" : "Serial";
+}
 
 struct CtlResult {
     int Exit = -1;
@@ -55,8 +57,9 @@ protected:
     QString Path(const char* name) const { return QString::fromStdString((dir.Path() / name).string()); }
 
     void StartSim(QStringList simArgs = {}) {
-        simArgs << "--tcp" << "127.0.0.1:0" << "--serial" << Path("com1") << "--transcript"
-                << Path("transcript.txt");
+        simArgs << "--tcp"
+                << "127.0.0.1:0"
+                << "--serial" << Path("com1") << "--transcript" << Path("transcript.txt");
         sim = std::make_unique<SimProcess>(simArgs);
         ASSERT_TRUE(sim->Started()) << sim->Output().toStdString();
     }

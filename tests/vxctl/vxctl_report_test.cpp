@@ -20,8 +20,8 @@ void SetUpSwitcher(vx::SwitcherState& m) {
     std::memcpy(m.Info.IPAddress, ip, 4);
     m.Info.FrontPanelLocked = 1;
     for (int o = 0; o < vx::MaxOutputs; ++o) m.Routes[o] = {vx::NO_INPUT, 1};
-    m.Routes[0] = {4, 1};  // output 1 <- input 5, in force
-    m.Routes[1] = {2, 0};  // output 2 <- input 3, pending
+    m.Routes[0] = {4, 1};             // output 1 <- input 5, in force
+    m.Routes[1] = {2, 0};             // output 2 <- input 3, pending
     m.Routes[2] = {vx::NO_INPUT, 0};  // output 3, pending disconnect
     m.Reclockers[1] = 1;
     vx::InitGroupTables(m.Groups);
@@ -75,13 +75,15 @@ TEST(VxctlReport, JsonKeepsOneBasedNumbersAndEscapesNames) {
     vx::WriteNameSlot(names.Labels.OutputLabels[0], "A\"B\\");
     const std::string json = JsonReport(m, names);
     EXPECT_NE(json.find("{\"output\": 1, \"input\": 5, \"state\": \"in force\""), std::string::npos) << json;
-    EXPECT_NE(json.find("{\"output\": 3, \"input\": null, \"state\": \"pending\""), std::string::npos) << json;
+    EXPECT_NE(json.find("{\"output\": 3, \"input\": null, \"state\": \"pending\""), std::string::npos)
+        << json;
     EXPECT_NE(json.find("{\"group\": 2, \"outputs\": [4, 5], \"inputs\": [7]}"), std::string::npos) << json;
     EXPECT_NE(json.find("\"outputs\": [\"A\\\"B\\\\\""), std::string::npos) << json;
 }
 
 TEST(VxctlArguments, OptionsGoAnywhereAndNumbersAreTheOperators) {
-    const ParsedRequest p = ParseArguments({"route", "3", "5", "4", "0", "--tcp", "host.example", "--take", "--verify"});
+    const ParsedRequest p =
+        ParseArguments({"route", "3", "5", "4", "0", "--tcp", "host.example", "--take", "--verify"});
     ASSERT_TRUE(p.Error.empty()) << p.Error;
     EXPECT_EQ(p.Request.Link, LinkKind::Tcp);
     EXPECT_EQ(p.Request.Host, "host.example");

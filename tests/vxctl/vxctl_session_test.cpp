@@ -34,10 +34,10 @@ TEST_P(VxctlOverLink, RouteTakeVerifySendsTheRouteThenTheTakeAndExitsZero) {
 TEST_P(VxctlOverLink, ReadJsonShowsTheSimulatorsRoutesGroupsPresetsAndLockout) {
     StartSim({"--model", "10"});
     // The state is set up by lines of its own, then read back.
-    for (const QStringList& step : {QStringList{"route", "2", "4", "7", "0", "--take"},
-                                    QStringList{"preset", "store", "3"}, QStringList{"route", "5", "1"},
-                                    QStringList{"lock", "on"}, QStringList{"reclock", "6", "on"},
-                                    QStringList{"raw", "GADD 2 8 101"}, QStringList{"raw", "GADD 2 101 3"}}) {
+    for (const QStringList& step :
+         {QStringList{"route", "2", "4", "7", "0", "--take"}, QStringList{"preset", "store", "3"},
+          QStringList{"route", "5", "1"}, QStringList{"lock", "on"}, QStringList{"reclock", "6", "on"},
+          QStringList{"raw", "GADD 2 8 101"}, QStringList{"raw", "GADD 2 101 3"}}) {
         const CtlResult r = Ctl(GetParam(), step);
         ASSERT_EQ(r.Exit, 0) << step.join(' ').toStdString() << ": " << r.Err;
     }
@@ -68,7 +68,8 @@ TEST_P(VxctlOverLink, ReadJsonShowsTheSimulatorsRoutesGroupsPresetsAndLockout) {
     EXPECT_EQ(groups[0].toObject()["inputs"].toArray(), QJsonArray({3}));
     const QJsonArray presets = doc["presets"].toArray();
     ASSERT_EQ(presets.size(), 8);
-    for (int p = 0; p < 8; ++p) EXPECT_EQ(presets[p].toObject()["stored"].toBool(), p == 2) << "preset " << p + 1;
+    for (int p = 0; p < 8; ++p)
+        EXPECT_EQ(presets[p].toObject()["stored"].toBool(), p == 2) << "preset " << p + 1;
 }
 
 TEST_P(VxctlOverLink, PresetRecallSendsTheRecallThenEveryReclockerAndVerifies) {
@@ -86,8 +87,9 @@ TEST_P(VxctlOverLink, PresetRecallSendsTheRecallThenEveryReclockerAndVerifies) {
     const auto all = Commands();
     std::vector<std::string> sent(all.begin() + static_cast<std::ptrdiff_t>(before), all.end());
     sent.erase(std::remove(sent.begin(), sent.end(), std::string()), sent.end());
-    EXPECT_EQ(sent, (std::vector<std::string>{"RPRST 2 0", "RCLOCK 1 0", "RCLOCK 2 0", "RCLOCK 3 1", "RCLOCK 4 0",
-                                              "RCLOCK 5 0", "RCLOCK 6 0", "RCLOCK 7 0", "RCLOCK 8 0"}));
+    EXPECT_EQ(sent,
+              (std::vector<std::string>{"RPRST 2 0", "RCLOCK 1 0", "RCLOCK 2 0", "RCLOCK 3 1", "RCLOCK 4 0",
+                                        "RCLOCK 5 0", "RCLOCK 6 0", "RCLOCK 7 0", "RCLOCK 8 0"}));
 }
 
 TEST_P(VxctlOverLink, ATakeTheSwitcherDoesNotAnswerFailsNamingTheOutput) {
@@ -103,8 +105,9 @@ TEST_P(VxctlOverLink, VerifyNamesEachOutputTheSwitcherAcknowledgedButDidNotRoute
     StartSim({"--ignore", "RTEMP"});
     const CtlResult route = Ctl(GetParam(), {"route", "3", "5", "--take", "--verify"});
     EXPECT_EQ(route.Exit, 1);
-    EXPECT_NE(route.Err.find("verification failed for output 3: asked input 5 in force, the switcher has no input"),
-              std::string::npos)
+    EXPECT_NE(
+        route.Err.find("verification failed for output 3: asked input 5 in force, the switcher has no input"),
+        std::string::npos)
         << route.Err;
 }
 
@@ -113,7 +116,8 @@ TEST_P(VxctlOverLink, TakeVerifyNamesEveryPendingOutputThatWasNotTaken) {
     ASSERT_EQ(Ctl(GetParam(), {"route", "3", "5", "4", "6"}).Exit, 0);
     const CtlResult r = Ctl(GetParam(), {"take", "--verify"});
     EXPECT_EQ(r.Exit, 1);
-    EXPECT_NE(r.Err.find("output 3: asked input 5 in force, the switcher has input 5 pending"), std::string::npos)
+    EXPECT_NE(r.Err.find("output 3: asked input 5 in force, the switcher has input 5 pending"),
+              std::string::npos)
         << r.Err;
     EXPECT_NE(r.Err.find("output 4: asked input 6 in force"), std::string::npos) << r.Err;
 }
@@ -124,15 +128,18 @@ TEST_P(VxctlOverLink, AnErrorAnswerStopsTheCommandAndExitsOne) {
     EXPECT_EQ(r.Exit, 1);
     EXPECT_NE(r.Err.find("RPRST 4 0: the switcher answered ERR"), std::string::npos) << r.Err;
     const auto commands = Commands();
-    EXPECT_EQ(std::count_if(commands.begin(), commands.end(), [](const std::string& l) { return l.rfind("RCLOCK", 0) == 0; }),
-              0) << "no reclocker is set from a preset that was not recalled";
+    EXPECT_EQ(std::count_if(commands.begin(), commands.end(),
+                            [](const std::string& l) { return l.rfind("RCLOCK", 0) == 0; }),
+              0)
+        << "no reclocker is set from a preset that was not recalled";
 }
 
 TEST_P(VxctlOverLink, ASilentSwitcherFailsWithinTheLinkLimitAndSaysSo) {
     StartSim({"--silent"});
     const CtlResult r = Ctl(GetParam(), {"read"}, 20000);
     EXPECT_EQ(r.Exit, 1) << r.Err;
-    const char* expected = GetParam() == Via::Tcp ? "did not answer within 5000 ms" : "no switcher answered on";
+    const char* expected =
+        GetParam() == Via::Tcp ? "did not answer within 5000 ms" : "no switcher answered on";
     EXPECT_NE(r.Err.find(expected), std::string::npos) << r.Err;
     EXPECT_TRUE(r.Out.empty()) << r.Out;
 }
@@ -143,8 +150,9 @@ TEST_P(VxctlOverLink, OutputsBeyondTheSwitchersSizeAreUsageErrorsWithNothingSent
         QStringList args;
         const char* named;
     };
-    for (const Case& c : {Case{{"route", "9", "1"}, "output 9"}, Case{{"route", "2", "9", "--take"}, "input 9"},
-                          Case{{"reclock", "12", "on"}, "output 12"}}) {
+    for (const Case& c :
+         {Case{{"route", "9", "1"}, "output 9"}, Case{{"route", "2", "9", "--take"}, "input 9"},
+          Case{{"reclock", "12", "on"}, "output 12"}}) {
         const CtlResult r = Ctl(GetParam(), c.args);
         EXPECT_EQ(r.Exit, 2) << c.args.join(' ').toStdString();
         EXPECT_NE(r.Err.find(c.named), std::string::npos) << r.Err;
@@ -202,7 +210,8 @@ TEST_F(VxctlUsage, ReadWithAConfigurationFileNamesTheOutputsAndInputs) {
     }
     const CtlResult r = Ctl(Via::Tcp, {"read", "--config", Path("show.cfg")});
     EXPECT_EQ(r.Exit, 0) << r.Err;
-    EXPECT_NE(r.Out.find("     1      5  in force  off        MON1         CAM5\n"), std::string::npos) << r.Out;
+    EXPECT_NE(r.Out.find("     1      5  in force  off        MON1         CAM5\n"), std::string::npos)
+        << r.Out;
 
     // A file of another size is not a configuration file: nothing is asked of the switcher.
     const auto asked = Wire().size();

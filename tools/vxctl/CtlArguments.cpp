@@ -97,7 +97,8 @@ struct Parser {
             return Fail("route expects pairs of OUT IN, e.g. route 3 5");
         for (std::size_t k = 1; k + 1 < words.size(); k += 2) {
             int o = 0, in = 0;
-            if (!Number(words[k], 1, LargestSize, o)) return Fail("route: bad output '" + words[k] + "' (1 to 16)");
+            if (!Number(words[k], 1, LargestSize, o))
+                return Fail("route: bad output '" + words[k] + "' (1 to 16)");
             if (!Number(words[k + 1], 0, LargestSize, in))
                 return Fail("route: bad input '" + words[k + 1] + "' (0 to 16, 0 disconnects)");
             for (const auto& [seen, unused] : r.Routes)
@@ -144,7 +145,8 @@ struct Parser {
                 r.Cmd = Command::PresetRecall;
             else
                 return Fail("preset expects store or recall, not '" + words[1] + "'");
-            if (!Number(words[2], 1, 8, r.Preset)) return Fail("preset: bad number '" + words[2] + "' (1 to 8)");
+            if (!Number(words[2], 1, 8, r.Preset))
+                return Fail("preset: bad number '" + words[2] + "' (1 to 8)");
             return true;
         }
         if (c == "lock" || c == "vi") {
@@ -174,11 +176,13 @@ struct Parser {
         if (r.TakeAfterRoute && r.Cmd != Command::Route) return Fail("--take goes with route only");
         const bool verifiable = (r.Cmd == Command::Route && r.TakeAfterRoute) || r.Cmd == Command::Take ||
                                 r.Cmd == Command::PresetRecall;
-        if (r.Verify && !verifiable) return Fail("--verify goes with route ... --take, take and preset recall");
+        if (r.Verify && !verifiable)
+            return Fail("--verify goes with route ... --take, take and preset recall");
         if ((r.Cmd == Command::Reset || r.Cmd == Command::FactoryReset) && !r.Yes)
             return Fail(words[0] + " changes the whole switcher: add --yes to confirm");
         if (!r.ConfigPath.empty() && r.Cmd != Command::Read) return Fail("--config goes with read only");
-        if (r.Link == LinkKind::None) return Fail("missing link option: --serial DEVICE or --tcp HOST[:PORT]");
+        if (r.Link == LinkKind::None)
+            return Fail("missing link option: --serial DEVICE or --tcp HOST[:PORT]");
         return true;
     }
 };

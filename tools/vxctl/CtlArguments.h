@@ -12,8 +12,23 @@ namespace vxctl {
 enum class LinkKind { None, Serial, Tcp };
 
 enum class Command {
-    None, Read, Route, Take, Cancel, Clear, Reclock, PresetStore, PresetRecall,
-    Lock, VI, SystemSave, SystemRecall, Ip, Reset, FactoryReset, Raw
+    None,
+    Read,
+    Route,
+    Take,
+    Cancel,
+    Clear,
+    Reclock,
+    PresetStore,
+    PresetRecall,
+    Lock,
+    VI,
+    SystemSave,
+    SystemRecall,
+    Ip,
+    Reset,
+    FactoryReset,
+    Raw
 };
 
 struct CtlRequest {

@@ -21,7 +21,9 @@ std::string WithoutReturn(const std::string& line) {
     return line.empty() || line.back() != '\r' ? line : line.substr(0, line.size() - 1);
 }
 
-std::string InputName(vx::byte input) { return input == NO_INPUT ? "no input" : "input " + std::to_string(input + 1); }
+std::string InputName(vx::byte input) {
+    return input == NO_INPUT ? "no input" : "input " + std::to_string(input + 1);
+}
 
 }  // namespace
 
@@ -31,7 +33,9 @@ CtlSession::CtlSession(vx::PanelCore& core, ConsoleViews& views, const CtlReques
     core_.Sender().SetCarrier(&exchange_);
 }
 
-CtlSession::~CtlSession() { core_.Sender().SetCarrier(nullptr); }
+CtlSession::~CtlSession() {
+    core_.Sender().SetCarrier(nullptr);
+}
 
 std::string CtlSession::LinkName() const {
     return r_.Link == LinkKind::Serial ? r_.Device : r_.Host + ":" + std::to_string(r_.Port);
@@ -67,7 +71,8 @@ bool CtlSession::Connect() {
         if (core_.Serial().ConnectSerial(1) != 1) {
             err_ << "vxctl: no switcher answered on " << r_.Device
                  << " (the device is missing or in use, or no prompt came within "
-                 << 2 * (vx::ProbeWaitTicks + 1) * core_.Link().Limits.TickMs << " ms)" << PanelMessages(seen) << "\n";
+                 << 2 * (vx::ProbeWaitTicks + 1) * core_.Link().Limits.TickMs << " ms)" << PanelMessages(seen)
+                 << "\n";
             return false;
         }
         core_.Serial().SetSerialLinkActive(true);
@@ -75,12 +80,15 @@ bool CtlSession::Connect() {
     }
     core_.Ethernet().SetRemotePort(r_.Port);
     switch (core_.Ethernet().ConnectTo(r_.Host)) {
-        case vx::ConnectOutcome::Answered: return true;
+        case vx::ConnectOutcome::Answered:
+            return true;
         case vx::ConnectOutcome::Silent:
             err_ << "vxctl: connected to " << LinkName() << " but the switcher did not answer within "
                  << core_.Link().Limits.StreamTimeoutMs << " ms\n";
             break;
-        default: err_ << "vxctl: could not connect to " << LinkName() << PanelMessages(seen) << "\n"; break;
+        default:
+            err_ << "vxctl: could not connect to " << LinkName() << PanelMessages(seen) << "\n";
+            break;
     }
     core_.Context().Tcp.Close();
     return false;
@@ -100,7 +108,9 @@ void CtlSession::PrintCarried(std::size_t from) {
     const auto& carried = exchange_.Carried();
     for (std::size_t k = std::max(from, printed_); k < carried.size(); ++k) {
         const auto& c = carried[k];
-        if (!r_.Json) out_ << WithoutReturn(c.Line) << ": " << (c.Answer.Answered() ? Trimmed(c.Answer.Bytes) : "-") << "\n";
+        if (!r_.Json)
+            out_ << WithoutReturn(c.Line) << ": " << (c.Answer.Answered() ? Trimmed(c.Answer.Bytes) : "-")
+                 << "\n";
     }
     printed_ = carried.size();
 }
@@ -120,8 +130,8 @@ bool CtlSession::Send(F&& send) {
                 Failure(line + ": the switcher answered " + vx::EscapeAnswerBytes(Trimmed(c.Answer.Bytes)));
                 return false;
             case vx::LineAnswer::Outcome::NoAnswer:
-                Failure(line + ": no answer from the switcher within " + std::to_string(c.Answer.WaitedLimitMs) +
-                        " ms");
+                Failure(line + ": no answer from the switcher within " +
+                        std::to_string(c.Answer.WaitedLimitMs) + " ms");
                 return false;
             case vx::LineAnswer::Outcome::NoLink:
                 Failure(line + ": not sent, the link to " + LinkName() + " is gone");
@@ -152,38 +162,53 @@ int CtlSession::RunCommand() {
     auto& s = core_.Sender();
     const auto& m = core_.Model();
     switch (r_.Cmd) {
-        case Command::Read: return Read();
-        case Command::Route: return Route();
-        case Command::Take: return Take();
-        case Command::PresetRecall: return PresetRecall();
-        case Command::Raw: return Raw();
-        case Command::Cancel: return Finish(Send([&] { s.SendCancelTake(); }) ? 0 : 1);
-        case Command::Clear: return Finish(Send([&] { s.SendClearAll(); }) ? 0 : 1);
+        case Command::Read:
+            return Read();
+        case Command::Route:
+            return Route();
+        case Command::Take:
+            return Take();
+        case Command::PresetRecall:
+            return PresetRecall();
+        case Command::Raw:
+            return Raw();
+        case Command::Cancel:
+            return Finish(Send([&] { s.SendCancelTake(); }) ? 0 : 1);
+        case Command::Clear:
+            return Finish(Send([&] { s.SendClearAll(); }) ? 0 : 1);
         case Command::Reclock:
             if (!ReadInfo()) return 1;
             if (r_.Output > vx::LiveCount(m.OutputCount, vx::MaxOutputs))
-                return UsageError("reclock: output " + std::to_string(r_.Output) + " is out of range for this " +
-                                  std::to_string(m.OutputCount) + " x " + std::to_string(m.InputCount) +
-                                  " switcher");
+                return UsageError("reclock: output " + std::to_string(r_.Output) +
+                                  " is out of range for this " + std::to_string(m.OutputCount) + " x " +
+                                  std::to_string(m.InputCount) + " switcher");
             return Finish(Send([&] { s.SendReclock(r_.Output - 1, r_.On ? 1 : 0); }) ? 0 : 1);
         case Command::PresetStore:
             // As the panel stores a preset: pending routes are taken first.
             return Finish(Send([&] {
-                       s.SendTake();
-                       if (exchange_.Carried().back().Answer.Answered() &&
-                           !exchange_.Carried().back().Answer.IsError())
-                           s.SendPresetStore(r_.Preset - 1);
-                   })
+                s.SendTake();
+                if (exchange_.Carried().back().Answer.Answered() &&
+                    !exchange_.Carried().back().Answer.IsError())
+                    s.SendPresetStore(r_.Preset - 1);
+            })
                               ? 0
                               : 1);
-        case Command::Lock: return Finish(Send([&] { s.SendFrontPanelLock(r_.On ? 1 : 0); }) ? 0 : 1);
-        case Command::VI: return Finish(Send([&] { s.SendVIState(r_.On ? 1 : 0); }) ? 0 : 1);
-        case Command::SystemSave: return Finish(Send([&] { s.SendSystemSave(); }) ? 0 : 1);
-        case Command::SystemRecall: return Finish(Send([&] { s.SendSystemRecall(); }) ? 0 : 1);
-        case Command::Ip: return Finish(Send([&] { s.SendIpConfig(r_.Ip[0], r_.Ip[1], r_.Ip[2], r_.Ip[3]); }) ? 0 : 1);
-        case Command::Reset: return Finish(Send([&] { s.SendReset(); }) ? 0 : 1);
-        case Command::FactoryReset: return Finish(Send([&] { s.SendFactoryReset(); }) ? 0 : 1);
-        case Command::None: break;
+        case Command::Lock:
+            return Finish(Send([&] { s.SendFrontPanelLock(r_.On ? 1 : 0); }) ? 0 : 1);
+        case Command::VI:
+            return Finish(Send([&] { s.SendVIState(r_.On ? 1 : 0); }) ? 0 : 1);
+        case Command::SystemSave:
+            return Finish(Send([&] { s.SendSystemSave(); }) ? 0 : 1);
+        case Command::SystemRecall:
+            return Finish(Send([&] { s.SendSystemRecall(); }) ? 0 : 1);
+        case Command::Ip:
+            return Finish(Send([&] { s.SendIpConfig(r_.Ip[0], r_.Ip[1], r_.Ip[2], r_.Ip[3]); }) ? 0 : 1);
+        case Command::Reset:
+            return Finish(Send([&] { s.SendReset(); }) ? 0 : 1);
+        case Command::FactoryReset:
+            return Finish(Send([&] { s.SendFactoryReset(); }) ? 0 : 1);
+        case Command::None:
+            break;
     }
     return UsageError("missing command");
 }
@@ -196,9 +221,12 @@ int CtlSession::Read() {
         const char* what;
     };
     static constexpr Step Steps[] = {
-        {&vx::StatusReader::ReadMatrixInfo, "MINFOVX"},       {&vx::StatusReader::ReadOutputStatus, "OINFOVX"},
-        {&vx::StatusReader::ReadPrevOutputStatus, "OPINFOVX"}, {&vx::StatusReader::ReadGroupingStatus, "GINFOVX"},
-        {&vx::StatusReader::ReadPresetStatus, "PINFOVX"},      {&vx::StatusReader::ReadPresetGroupStatus, "PGINFOVX"},
+        {&vx::StatusReader::ReadMatrixInfo, "MINFOVX"},
+        {&vx::StatusReader::ReadOutputStatus, "OINFOVX"},
+        {&vx::StatusReader::ReadPrevOutputStatus, "OPINFOVX"},
+        {&vx::StatusReader::ReadGroupingStatus, "GINFOVX"},
+        {&vx::StatusReader::ReadPresetStatus, "PINFOVX"},
+        {&vx::StatusReader::ReadPresetGroupStatus, "PGINFOVX"},
     };
     for (const Step& step : Steps) {
         const std::size_t seen = views_.Messages().size();
@@ -218,30 +246,36 @@ int CtlSession::Route() {
     const std::string size = std::to_string(outputs) + " x " + std::to_string(inputs);
     for (const auto& [o, in] : r_.Routes) {
         if (o > outputs)
-            return UsageError("route: output " + std::to_string(o) + " is out of range for this " + size + " switcher");
+            return UsageError("route: output " + std::to_string(o) + " is out of range for this " + size +
+                              " switcher");
         if (in > inputs)
-            return UsageError("route: input " + std::to_string(in) + " is out of range for this " + size + " switcher");
+            return UsageError("route: input " + std::to_string(in) + " is out of range for this " + size +
+                              " switcher");
     }
     auto& s = core_.Sender();
     std::vector<Expected> expected;
     const bool sent = Send([&] {
         for (const auto& [o, in] : r_.Routes) {
             s.SendRouteTemp(o - 1, in - 1);
-            if (!exchange_.Carried().back().Answer.Answered() || exchange_.Carried().back().Answer.IsError()) return;
+            if (!exchange_.Carried().back().Answer.Answered() || exchange_.Carried().back().Answer.IsError())
+                return;
             expected.push_back({o - 1, in == 0 ? NO_INPUT : static_cast<vx::byte>(in - 1)});
         }
         if (r_.TakeAfterRoute) s.SendTake();
     });
     if (!sent) {
-        const bool takeSent = !exchange_.Carried().empty() &&
-                              WithoutReturn(exchange_.Carried().back().Line) == WithoutReturn(vx::line::Take());
+        const bool takeSent =
+            !exchange_.Carried().empty() &&
+            WithoutReturn(exchange_.Carried().back().Line) == WithoutReturn(vx::line::Take());
         if (takeSent) {
             std::string outputs;
-            for (const auto& e : expected) outputs += (outputs.empty() ? "" : ", ") + std::to_string(e.Output + 1);
+            for (const auto& e : expected)
+                outputs += (outputs.empty() ? "" : ", ") + std::to_string(e.Output + 1);
             err_ << "vxctl: the take of output" << (expected.size() > 1 ? "s " : " ") << outputs
                  << " is not confirmed\n";
         } else if (!expected.empty())
-            err_ << "vxctl: the routes before it are pending on the switcher; 'vxctl cancel' withdraws them\n";
+            err_
+                << "vxctl: the routes before it are pending on the switcher; 'vxctl cancel' withdraws them\n";
         // A take that went unanswered may still have been carried out: the read tells.
         if (r_.Verify && takeSent) Verify(expected);
         return Finish(1);
@@ -275,11 +309,13 @@ int CtlSession::PresetRecall() {
     // As the panel recalls a preset directly: the recall, then every output's reclocker.
     const bool sent = Send([&] {
         s.SendPresetRecall(p, 0);
-        if (!exchange_.Carried().back().Answer.Answered() || exchange_.Carried().back().Answer.IsError()) return;
+        if (!exchange_.Carried().back().Answer.Answered() || exchange_.Carried().back().Answer.IsError())
+            return;
         const std::uint16_t mask = preset.ReclockerMask.Get();
         for (int o = 0; o < outputs; ++o) {
             s.SendReclock(o, (mask >> o) & 1u);
-            if (!exchange_.Carried().back().Answer.Answered() || exchange_.Carried().back().Answer.IsError()) return;
+            if (!exchange_.Carried().back().Answer.Answered() || exchange_.Carried().back().Answer.IsError())
+                return;
         }
     });
     if (!sent) return Finish(1);
@@ -297,8 +333,9 @@ int CtlSession::Verify(const std::vector<Expected>& expected) {
         const auto& r = m.Routes[e.Output];
         const bool ok = r.Input == e.Input && r.Committed != 0;
         const std::string has = InputName(r.Input) + (r.Committed ? " in force" : " pending");
-        const std::string line = "output " + std::to_string(e.Output + 1) + ": " +
-                                 (ok ? has : "asked " + InputName(e.Input) + " in force, the switcher has " + has);
+        const std::string line =
+            "output " + std::to_string(e.Output + 1) + ": " +
+            (ok ? has : "asked " + InputName(e.Input) + " in force, the switcher has " + has);
         verifyLines_.push_back((ok ? "verified " : "NOT VERIFIED ") + line);
         if (ok) {
             if (!r_.Json) out_ << "verified " << line << "\n";
@@ -314,7 +351,8 @@ int CtlSession::Raw() {
     const vx::LineAnswer a = exchange_.Exchange(r_.RawLine + "\r");
     const std::string bytes = vx::EscapeAnswerBytes(a.Bytes);
     if (r_.Json) {
-        out_ << "{\"line\": " << JsonString(r_.RawLine) << ", \"answered\": " << (a.Answered() ? "true" : "false")
+        out_ << "{\"line\": " << JsonString(r_.RawLine)
+             << ", \"answered\": " << (a.Answered() ? "true" : "false")
              << ", \"answer\": " << JsonString(bytes) << "}\n";
     } else {
         out_ << bytes << "\n";
@@ -337,7 +375,8 @@ int CtlSession::Finish(int code) {
              << ", \"answer\": " << JsonString(vx::EscapeAnswerBytes(Trimmed(a.Bytes))) << "}";
     }
     out_ << "], \"verify\": [";
-    for (std::size_t k = 0; k < verifyLines_.size(); ++k) out_ << (k ? ", " : "") << JsonString(verifyLines_[k]);
+    for (std::size_t k = 0; k < verifyLines_.size(); ++k)
+        out_ << (k ? ", " : "") << JsonString(verifyLines_[k]);
     out_ << "]}\n";
     return code;
 }

@@ -2,7 +2,8 @@
 // What `vxctl --help` prints: every command with an example.
 namespace vxctl {
 
-inline constexpr const char* HelpText = R"(Usage: vxctl (--serial DEVICE | --tcp HOST[:PORT]) [--json] COMMAND [ARGS]
+inline constexpr const char* HelpText =
+    R"(Usage: vxctl (--serial DEVICE | --tcp HOST[:PORT]) [--json] COMMAND [ARGS]
 Drives a Vextaro crosspoint switcher from a shell: the same commands, queries and time
 limits as the panel, with the outcome of every command in the exit status.
 

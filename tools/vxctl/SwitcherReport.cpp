@@ -14,13 +14,17 @@ namespace {
 using vx::NO_INPUT;
 
 struct GroupMembers {
-    int Group;  // 0-based
+    int Group;                 // 0-based
     std::vector<int> Outputs;  // 0-based
     std::vector<int> Inputs;   // 0-based
 };
 
-int Outputs(const vx::SwitcherState& m) { return vx::LiveCount(m.OutputCount, vx::MaxOutputs); }
-int Inputs(const vx::SwitcherState& m) { return vx::LiveCount(m.InputCount, vx::MaxInputs); }
+int Outputs(const vx::SwitcherState& m) {
+    return vx::LiveCount(m.OutputCount, vx::MaxOutputs);
+}
+int Inputs(const vx::SwitcherState& m) {
+    return vx::LiveCount(m.InputCount, vx::MaxInputs);
+}
 
 // The groups that have at least one member among the switcher's live outputs and inputs.
 std::vector<GroupMembers> GroupsOf(const vx::SwitcherState& m) {
@@ -56,10 +60,16 @@ std::string Title(const vx::SwitcherState& m) {
     return model ? model->Title : "unknown model";
 }
 
-bool InForce(const vx::RouteEntry& r) { return r.Committed != 0; }
-bool ReclockerOn(const vx::SwitcherState& m, int o) { return m.Reclockers[o] != 0; }
+bool InForce(const vx::RouteEntry& r) {
+    return r.Committed != 0;
+}
+bool ReclockerOn(const vx::SwitcherState& m, int o) {
+    return m.Reclockers[o] != 0;
+}
 
-std::string Number1(int index) { return std::to_string(index + 1); }
+std::string Number1(int index) {
+    return std::to_string(index + 1);
+}
 
 std::string List1(const std::vector<int>& indexes, const char* separator) {
     std::string out;
@@ -67,9 +77,13 @@ std::string List1(const std::vector<int>& indexes, const char* separator) {
     return out;
 }
 
-std::string OnOff(bool on) { return on ? "on" : "off"; }
+std::string OnOff(bool on) {
+    return on ? "on" : "off";
+}
 
-std::string Name(const vx::NameSlot& slot) { return vx::ReadNameSlot(slot); }
+std::string Name(const vx::NameSlot& slot) {
+    return vx::ReadNameSlot(slot);
+}
 
 std::string InputText(const vx::SwitcherState& m, int o) {
     const auto in = m.Routes[o].Input;
@@ -88,7 +102,8 @@ std::string TextReport(const vx::SwitcherState& m, const ReportNames& names) {
     out << "IP address:          " << Ip(m) << "\n";
     out << "Front panel lockout: " << OnOff(m.Info.FrontPanelLocked != 0) << "\n";
     out << "VI state:            " << OnOff(m.Info.VIState != 0) << "\n";
-    out << "\nOutput  Input  State     Reclocker" << (names.Present ? "  Output name  Input name" : "") << "\n";
+    out << "\nOutput  Input  State     Reclocker" << (names.Present ? "  Output name  Input name" : "")
+        << "\n";
     for (int o = 0; o < Outputs(m); ++o) {
         char row[96];
         std::snprintf(row, sizeof row, "%6d  %5s  %-8s  %-9s", o + 1, InputText(m, o).c_str(),
@@ -173,8 +188,8 @@ std::string JsonReport(const vx::SwitcherState& m, const ReportNames& names) {
     const auto groups = GroupsOf(m);
     for (std::size_t k = 0; k < groups.size(); ++k) {
         const auto& g = groups[k];
-        out << (k ? ",\n" : "\n") << "    {\"group\": " << g.Group + 1 << ", \"outputs\": " << intList(g.Outputs)
-            << ", \"inputs\": " << intList(g.Inputs) << "}";
+        out << (k ? ",\n" : "\n") << "    {\"group\": " << g.Group + 1
+            << ", \"outputs\": " << intList(g.Outputs) << ", \"inputs\": " << intList(g.Inputs) << "}";
     }
     out << (groups.empty() ? "],\n" : "\n  ],\n");
     out << "  \"presets\": [\n";
