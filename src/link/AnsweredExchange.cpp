@@ -105,6 +105,25 @@ void AnsweredExchange::DrainTcp() {
         if (c_.Tcp.Read(scratch.data(), scratch.size(), 0) == 0) return;
 }
 
+void AnsweredExchange::ReadRestOfConnectAnswer() {
+    constexpr std::size_t ConnectAnswerBytes = 20;  // what the connect test reads
+    const auto& area = c_.Link.SocketReadArea;
+    const auto prompt = static_cast<std::uint8_t>(c_.Link.PromptChar);
+    if (std::find(area.begin(), area.begin() + ConnectAnswerBytes, prompt) !=
+        area.begin() + ConnectAnswerBytes)
+        return;  // the whole answer came in the test's read
+    const std::int64_t deadline = c_.Time.NowMs() + c_.Link.Limits.StreamTimeoutMs;
+    std::array<std::uint8_t, SocketChunkSize> chunk{};
+    for (int k = 0; k < SocketChunkCount && c_.Tcp.IsActive(); ++k) {
+        const std::int64_t left = deadline - c_.Time.NowMs();
+        if (left <= 0) return;
+        const std::size_t n = c_.Tcp.Read(chunk.data(), chunk.size(), static_cast<int>(left));
+        if (std::find(chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(n), prompt) !=
+            chunk.begin() + static_cast<std::ptrdiff_t>(n))
+            return;
+    }
+}
+
 LineAnswer AnsweredExchange::OverTcp(std::string_view line, int limitMs) {
     LineAnswer answer;
     if (!c_.Tcp.IsActive()) return answer;

@@ -44,6 +44,11 @@ public:
     void Carry(const std::string& line, bool longWait) override;
     const std::vector<CarriedLine>& Carried() const { return carried_; }
 
+    // The TCP connect test reads only the first bytes of the switcher's answer; the rest,
+    // up to its prompt, is read away here so that the first status query does not take it
+    // for its own answer. Bounded by the stream limit.
+    void ReadRestOfConnectAnswer();
+
     // The limit of one answer's wait: the serial prompt wait or the TCP stream wait.
     int WaitLimitMs(bool longWait) const;
 

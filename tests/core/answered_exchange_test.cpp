@@ -140,6 +140,20 @@ TEST(AnsweredExchange, AsTheSendersCarrierItTakesEveryCommandInPlaceOfThePanelsE
     EXPECT_EQ(rig.tcp.sends.size(), 3u);
 }
 
+TEST(AnsweredExchange, TheRestOfALongConnectAnswerIsReadAwayUpToItsPrompt) {
+    for (const std::string& answer : {std::string(300, '.') + "#", std::string("#")}) {
+        AnsweredRig rig;
+        rig.Connect(Over::Tcp);
+        rig.AnswerNext(Over::Tcp, answer);
+        const std::int64_t start = rig.clock.now;
+        ASSERT_TRUE(rig.exchanges.SocketSendWait("\r"));  // the connect test: 20 bytes at most
+        rig.tcp.Answer("OK\r\n#", 10000);                 // the answer to a later line
+        rig.exchange.ReadRestOfConnectAnswer();
+        EXPECT_EQ(rig.tcp.incoming.queue.size(), 5u) << "answer of " << answer.size() << " bytes";
+        EXPECT_LT(rig.clock.now - start, 10000) << "no wait when the prompt has come";
+    }
+}
+
 TEST(AnsweredExchange, EscapedBytesShowEveryByteOfTheAnswer) {
     EXPECT_EQ(EscapeAnswerBytes(std::string("OK\r\n\x01\x00\xfc\\#\t", 10)),
               "OK\\r\\n\\x01\\x00\\xFC\\\\#\\t");

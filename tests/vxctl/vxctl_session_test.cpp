@@ -225,6 +225,12 @@ TEST_F(VxctlUsage, ReadWithAConfigurationFileNamesTheOutputsAndInputs) {
     EXPECT_EQ(Wire().size(), asked);
 }
 
+TEST_F(VxctlUsage, ALongAnswerToTheConnectTestDoesNotSpoilTheFirstQuery) {
+    StartSim({"--long-answer", "300"});
+    const CtlResult r = Ctl(Via::Tcp, {"route", "3", "5", "--take", "--verify"});
+    EXPECT_EQ(r.Exit, 0) << r.Err;
+}
+
 TEST_F(VxctlUsage, RawPrintsTheAnswerWithItsBytesEscaped) {
     StartSim();
     const CtlResult r = Ctl(Via::Tcp, {"raw", "FPLOCK 1"});

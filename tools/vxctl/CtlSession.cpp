@@ -81,6 +81,7 @@ bool CtlSession::Connect() {
     core_.Ethernet().SetRemotePort(r_.Port);
     switch (core_.Ethernet().ConnectTo(r_.Host)) {
         case vx::ConnectOutcome::Answered:
+            exchange_.ReadRestOfConnectAnswer();
             return true;
         case vx::ConnectOutcome::Silent:
             err_ << "vxctl: connected to " << LinkName() << " but the switcher did not answer within "
