@@ -1,6 +1,6 @@
 #include "labels/NameText.h"
 
-#include "labels/Cp1252.h"
+#include "model/Cp1252.h"
 #include "model/NameSlots.h"
 
 namespace vx {

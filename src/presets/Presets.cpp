@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "labels/NameText.h"
 #include "model/HandlerGuard.h"
 #include "model/NameSlots.h"
 
@@ -23,7 +24,7 @@ bool Presets::IsPresetStored(int n) const {
 
 void Presets::ShowPresetLabels() {
     for (int p = 0; p < PresetCount; ++p)
-        box_.SetPresetButtonText(p, ReadNameSlot(m_.Labels().PresetLabels[p]));
+        box_.SetPresetButtonText(p, ReadName(m_.Labels().PresetLabels[p]));
 }
 
 void Presets::ShowIdle() {

@@ -1,4 +1,4 @@
-#include "labels/Cp1252.h"
+#include "model/Cp1252.h"
 
 #include <array>
 #include <cstdint>
