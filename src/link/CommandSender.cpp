@@ -5,6 +5,10 @@
 namespace vx {
 
 void CommandSender::Dispatch(const std::string& text, OverTcp tcp, bool resetWait) {
+    if (carrier_) {
+        carrier_->Carry(text, resetWait);
+        return;
+    }
     if (c_.Link.SerialLinkActive) {
         x_.SetCommandLine(text);
         if (!resetWait) {

@@ -8,9 +8,19 @@
 
 namespace vx {
 
+// Carries the lines in place of the panel's exchanges, for a tool that must know what
+// became of each command. LongWait: a reset, which keeps the switcher busy for long.
+struct CommandCarrier {
+    virtual ~CommandCarrier() = default;
+    virtual void Carry(const std::string& line, bool longWait) = 0;
+};
+
 class CommandSender {
 public:
     CommandSender(LinkContext& ctx, Exchanges& exchanges) : c_(ctx), x_(exchanges) {}
+
+    // With a carrier every line goes to it, whatever link is in use; the panel has none.
+    void SetCarrier(CommandCarrier* carrier) { carrier_ = carrier; }
 
     void SendIpConfig(int a, int b, int c, int d);
     void SendRouteTemp(int output, int input);
@@ -36,6 +46,7 @@ private:
 
     LinkContext& c_;
     Exchanges& x_;
+    CommandCarrier* carrier_ = nullptr;
 };
 
 }  // namespace vx

@@ -41,9 +41,13 @@ ConnectOutcome EthernetLink::ConnectEthernet() {
         c_.Prompts.ShowMessage(NotAnIpAddressText(field_.IpText()));
         return ConnectOutcome::NotConnected;
     }
+    return ConnectTo(field_.IpText());
+}
+
+ConnectOutcome EthernetLink::ConnectTo(const std::string& address) {
     HourglassScope hourglass(c_.View);
     try {
-        return ConnectAndTest();
+        return ConnectAndTest(address);
     } catch (const LinkError& e) {
         c_.Link.EthernetConnecting = false;
         c_.Prompts.ShowMessage(e.what());
@@ -51,9 +55,9 @@ ConnectOutcome EthernetLink::ConnectEthernet() {
     }
 }
 
-ConnectOutcome EthernetLink::ConnectAndTest() {
+ConnectOutcome EthernetLink::ConnectAndTest(const std::string& address) {
     auto& l = c_.Link;
-    c_.Tcp.SetRemote(field_.IpText(), port_);
+    c_.Tcp.SetRemote(address, port_);
     l.EthernetConnecting = true;
     c_.Tcp.Open();
     l.ConnectAborted = false;

@@ -38,6 +38,9 @@ public:
     void SetIpSavePath(std::string path) { ipSavePath_ = std::move(path); }
 
     ConnectOutcome ConnectEthernet();
+    // Connects to an address or host name given by a tool, not typed in the field: the
+    // field and IPSave.ini stay as they are. Answered, Silent, NotConnected or SocketFailed.
+    ConnectOutcome ConnectTo(const std::string& address);
     void SocketQuery();
     // Saves the field's text as typed and rewrites it as a.b.c.d. A text that is not four
     // numbers separated by dots is saved but leaves the field as it is: false.
@@ -54,7 +57,7 @@ public:
     void Error(SocketErrorKind kind) override { ClientSocket1Error(kind); }
 
 private:
-    ConnectOutcome ConnectAndTest();
+    ConnectOutcome ConnectAndTest(const std::string& address);
     void CollectAnswer();
     void FailOversizeAnswer(bool drain);
 

@@ -1,6 +1,6 @@
 #pragma once
-// The platform services the link layer runs on, handed to the main window by the
-// application (Qt adapters) or by a test (fakes).
+// The platform services the panel runs on (the link layer's, and the preset sequencer's
+// timer), handed to the main window by the application (Qt adapters) or by a test (fakes).
 #include "link/Ports.h"
 
 namespace vx {
@@ -11,6 +11,7 @@ struct LinkServices {
     Clock& Time;
     EventPump& Events;
     Watchdog& Timer1;
+    OneShotTimer& PresetSeqTimer;
 };
 
 }  // namespace vx

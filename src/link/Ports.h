@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -96,12 +97,27 @@ struct Watchdog {
     virtual void Stop() = 0;
 };
 
-// Modal boxes the operator acknowledges.
+// A timer that fires once (the preset sequencer's PresetSeqTimer): Start arms it to fire
+// after ms milliseconds, replacing an earlier start; Stop disarms it. It fires while
+// events are processed, also inside a wait, by calling the installed handler.
+struct OneShotTimer {
+    virtual ~OneShotTimer() = default;
+    virtual void SetHandler(std::function<void()> handler) = 0;
+    virtual void Start(int ms) = 0;
+    virtual void Stop() = 0;
+};
+
+// Modal boxes the operator acknowledges, and the file dialogs.
 struct Prompter {
     virtual ~Prompter() = default;
     virtual void ShowMessage(const std::string& text) = 0;
     virtual void ShowMessage(const std::string& text, const std::string& caption) = 0;
     virtual bool AskYesNo(const std::string& text, const std::string& caption) = 0;
+    // The platform's open and save dialogs, showing all files and adding no extension:
+    // the path chosen, or nothing when the operator cancels. A prompter without file
+    // dialogs (a tool without a window) cancels them.
+    virtual std::optional<std::string> ChooseFileToOpen(const std::string& /*title*/) { return std::nullopt; }
+    virtual std::optional<std::string> ChooseFileToSave(const std::string& /*title*/) { return std::nullopt; }
 };
 
 // The parts of the main window that the link layer drives.

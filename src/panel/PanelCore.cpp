@@ -22,9 +22,13 @@ PanelCore::PanelCore(PanelServices services, PanelViews views)
       readSequence_(ctx_, reader_, views.Progress, crosspoint_, presetHooks_,
                     RefreshTargets{outputs_, views.LabelEnables, grouping_, views.Setup}),
       presets_(model_, sender_, crosspoint_, views.PresetBox, [this] { readSequence_.RefreshFromModel(); }),
+      sequencer_(presets_, views.Sequencing, services.Prompts, services.PresetSeqTimer),
       connection_(ctx_, exchanges_, sender_, serialLink_, ethernetLink_, readSequence_, views.Progress,
                   views.IpField, views.Connection),
-      setup_(ctx_, sender_, reader_, readSequence_, views.Progress, views.SetupCommands) {
+      setup_(ctx_, sender_, reader_, readSequence_, views.Progress, views.SetupCommands),
+      labels_(model_, views.NameBoxes, views.Names),
+      configFile_(model_, services.Files, services.Prompts, views.Window, labels_,
+                  ConfigRedraw{outputs_, crosspoint_, grouping_, views.Grouping}) {
     // Nothing the operator does may run while the window is being built.
     model_.HandlerBusy = 1;
     model_.SerialPortOpen = 0;
@@ -38,8 +42,11 @@ PanelCore::PanelCore(PanelServices services, PanelViews views)
 template <class F>
 bool PanelCore::Act(F&& action) {
     if (ExchangeOpen()) return false;
-    ExchangeScope scope(link_);
-    action();
+    {
+        ExchangeScope scope(link_);
+        action();
+    }
+    RunDeferredTick();
     return true;
 }
 
@@ -48,12 +55,17 @@ PanelCore::~PanelCore() {
     services_.Serial.SetListener(nullptr);
     services_.Tcp.SetListener(nullptr);
     services_.Timer1.SetHandler({});
+    services_.PresetSeqTimer.Stop();
+    services_.PresetSeqTimer.SetHandler({});
 }
 
 void PanelCore::FormCreate() {
+    // The slots take the names the boxes start with (the model is 16 x 16 here).
+    labels_.GatherLabels();
     model_.SelectedOutput = NO_INPUT;
     model_.SelectedPreset = NO_INPUT;
     grouping_.InitGroups();
+    presets_.InitPresets();
     model_.HandlerBusy = 0;
 }
 
@@ -86,8 +98,46 @@ void PanelCore::GroupOutputButtonClick(int o) { Act([&] { grouping_.GroupOutputB
 void PanelCore::GroupingRemoveButtonClick() { Act([&] { grouping_.GroupingRemoveButtonClick(); }); }
 void PanelCore::GroupingRemoveAllButtonClick() { Act([&] { grouping_.GroupingRemoveAllButtonClick(); }); }
 
-void PanelCore::PresetRecallConfirmButtonClick() { Act([&] { presets_.ConfirmPresetRecall(); }); }
-void PanelCore::PresetRecallCancelButtonClick() { Act([&] { presets_.CancelPresetRecall(); }); }
+void PanelCore::PresetsSaveButtonClick() { Act([&] { presets_.PresetsSaveButtonClick(); }); }
+void PanelCore::PresetSaveCancelButtonClick() { Act([&] { presets_.PresetSaveCancelButtonClick(); }); }
+void PanelCore::PresetsRecallButtonClick() { Act([&] { presets_.PresetsRecallButtonClick(); }); }
+void PanelCore::PresetButtonClick(int p) { Act([&] { presets_.PresetButtonClick(p); }); }
+void PanelCore::PresetRecallConfirmButtonClick() { Act([&] { presets_.PresetRecallConfirmButtonClick(); }); }
+void PanelCore::PresetRecallCancelButtonClick() { Act([&] { presets_.PresetRecallCancelButtonClick(); }); }
+
+// The "On" box only enables its row's edits: nothing to keep out of a wait.
+void PanelCore::PresetSeqEnableCheckBoxClick(int k) { sequencer_.PresetSeqEnableCheckBoxClick(k); }
+void PanelCore::PresetSeqEditExit(int k) { Act([&] { sequencer_.ValidateSequencePreset(k); }); }
+void PanelCore::PresetDelayEditExit(int k) { Act([&] { sequencer_.ValidateSequenceDelay(k); }); }
+void PanelCore::PresetSeqStartButtonClick() { Act([&] { sequencer_.StartSequence(); }); }
+void PanelCore::PresetSeqStopButtonClick() { Act([&] { sequencer_.StopSequence(); }); }
+
+void PanelCore::PresetSeqTimerTimer() {
+    if (!TickMayRun()) {
+        sequencer_.DeferTick();
+        return;
+    }
+    ExchangeScope scope(link_);
+    sequencer_.SequenceTick();
+}
+
+void PanelCore::RunDeferredTick() {
+    if (sequencer_.TickDeferred() && TickMayRun()) PresetSeqTimerTimer();
+}
+
+void PanelCore::NameBoxExit(NameBox box) { labels_.NameBoxExit(box); }
+bool PanelCore::NameBoxKeyPress(NameBox box, char32_t key) {
+    if (!Labeling::IsChainKey(key)) return false;
+    Act([&] { labels_.MoveToNextBox(box); });
+    return true;
+}
+void PanelCore::ResetInputLabelsButtonClick() { Act([&] { labels_.ResetInputLabelsButtonClick(); }); }
+void PanelCore::ResetOutputLabelsButtonClick() { Act([&] { labels_.ResetOutputLabelsButtonClick(); }); }
+void PanelCore::ResetGroupLabelsButtonClick() { Act([&] { labels_.ResetGroupLabelsButtonClick(); }); }
+void PanelCore::ResetPresetLabelsButtonClick() { Act([&] { labels_.ResetPresetLabelsButtonClick(); }); }
+
+void PanelCore::SaveConfigurationtoFile1Click() { Act([&] { configFile_.SaveConfigurationtoFile1Click(); }); }
+void PanelCore::OpenConfigurationFile1Click() { Act([&] { configFile_.OpenConfigurationFile1Click(); }); }
 
 void PanelCore::ReadfromVextaros1Click() { Act([&] { readSequence_.ReadfromVextaros1Click(); }); }
 void PanelCore::SearchAllClick() { Act([&] { connection_.SearchAllClick(); }); }

@@ -7,12 +7,14 @@
 // A wait for the switcher processes events, so an action can arrive in the middle of
 // another. Such an action is ignored, as a guarded handler is while the panel is busy:
 // it would send on a link, close or change a link, or release the handler guard under
-// the wait. Only the watchdog, the page change's look and Exit run inside a wait.
+// the wait. Only the watchdog, the page change's look, leaving a name box and Exit run inside a wait.
 #include <memory>
 
 #include "connection/ConnectionManager.h"
 #include "connection/SetupCommands.h"
 #include "groups/Grouping.h"
+#include "labels/ConfigFile.h"
+#include "labels/Labeling.h"
 #include "link/CommandSender.h"
 #include "link/EthernetLink.h"
 #include "link/Exchanges.h"
@@ -22,7 +24,8 @@
 #include "link/StatusQuery.h"
 #include "model/SwitcherState.h"
 #include "panel/PanelServices.h"
-#include "presets/PresetRecall.h"
+#include "presets/Presets.h"
+#include "presets/Sequencer.h"
 #include "routing/Crosspoint.h"
 #include "routing/KeyRouting.h"
 #include "routing/OutputDisplay.h"
@@ -72,8 +75,36 @@ public:
     void GroupingRemoveAllButtonClick();
 
     // Preset box.
+    void PresetsSaveButtonClick();
+    void PresetSaveCancelButtonClick();
+    void PresetsRecallButtonClick();
+    void PresetButtonClick(int p);  // p = 0..7
     void PresetRecallConfirmButtonClick();
     void PresetRecallCancelButtonClick();
+
+    // "Sequencing" page; rows k = 0..7.
+    void PresetSeqEnableCheckBoxClick(int k);
+    void PresetSeqEditExit(int k);
+    void PresetDelayEditExit(int k);
+    void PresetSeqStartButtonClick();
+    void PresetSeqStopButtonClick();
+    // The sequencer's timer. A tick never runs inside an exchange with the switcher nor
+    // under an open preset preview: it waits until they are over.
+    void PresetSeqTimerTimer();
+
+    // "Labeling" page. Leaving a box only redraws names and writes slots, so it runs even
+    // in the middle of a wait (a box also loses the focus when a wait disables the pages).
+    void NameBoxExit(NameBox box);
+    // A character typed into a box: true when it was Enter, which moves to the next box.
+    bool NameBoxKeyPress(NameBox box, char32_t key);
+    void ResetInputLabelsButtonClick();
+    void ResetOutputLabelsButtonClick();
+    void ResetGroupLabelsButtonClick();
+    void ResetPresetLabelsButtonClick();
+
+    // Menu "File"; a file action that arrives while the panel waits is ignored.
+    void SaveConfigurationtoFile1Click();
+    void OpenConfigurationFile1Click();
 
     // Menus and the Setup page's connection controls.
     void ReadfromVextaros1Click();  // also the UpdateStatus button
@@ -107,13 +138,16 @@ public:
     OutputDisplay& Outputs() { return outputs_; }
     Crosspoint& Routing() { return crosspoint_; }
     Grouping& Groups() { return grouping_; }
-    PresetRecall& Presets() { return presets_; }
+    vx::Presets& Presets() { return presets_; }
+    Sequencer& Sequencing() { return sequencer_; }
     SerialLink& Serial() { return serialLink_; }
     EthernetLink& Ethernet() { return ethernetLink_; }
     StatusReader& Reader() { return reader_; }
     ReadSequence& Reading() { return readSequence_; }
     ConnectionManager& Connection() { return connection_; }
     SetupCommands& Setup() { return setup_; }
+    Labeling& Names() { return labels_; }
+    ConfigFile& Configuration() { return configFile_; }
 
 private:
     // Runs an operator action unless another is under way; false when it was ignored.
@@ -121,6 +155,9 @@ private:
     bool Act(F&& action);
     // An ignored selector click leaves the selector showing the link really in use.
     void ShowLinkInUse();
+    // A sequencer tick kept back by an exchange or a preview runs once both are over.
+    bool TickMayRun() const { return !ExchangeOpen() && model_.PreviewActive == 0; }
+    void RunDeferredTick();
 
     // The preview hooks of the routing page and the read end in the presets.
     struct PresetHooks : PresetRecallHooks {
@@ -146,9 +183,12 @@ private:
     LinkStatusQuery statusQuery_;
     StatusReader reader_;
     ReadSequence readSequence_;
-    PresetRecall presets_;
+    vx::Presets presets_;
+    Sequencer sequencer_;
     ConnectionManager connection_;
     SetupCommands setup_;
+    Labeling labels_;
+    ConfigFile configFile_;
 };
 
 }  // namespace vx

@@ -5,11 +5,15 @@
 #include "connection/ConnectionView.h"
 #include "connection/SetupCommandView.h"
 #include "groups/GroupingView.h"
+#include "labels/ConfigFileStore.h"
+#include "labels/NameBoxView.h"
+#include "labels/NameCaptionView.h"
 #include "link/IpAddressView.h"
 #include "link/LinkServices.h"
 #include "link/Ports.h"
 #include "link/SerialLinkView.h"
 #include "presets/PresetBoxView.h"
+#include "presets/SequencingView.h"
 #include "routing/RoutingView.h"
 #include "status/LabelEnableView.h"
 #include "status/ProgressView.h"
@@ -24,9 +28,11 @@ struct PanelServices {
     EventPump& Events;
     Watchdog& Timer1;
     Prompter& Prompts;
+    OneShotTimer& PresetSeqTimer;
+    ConfigFileStore& Files;
 
-    static PanelServices From(const LinkServices& link, Prompter& prompts) {
-        return {link.Serial, link.Tcp, link.Time, link.Events, link.Timer1, prompts};
+    static PanelServices From(const LinkServices& link, Prompter& prompts, ConfigFileStore& files) {
+        return {link.Serial, link.Tcp, link.Time, link.Events, link.Timer1, prompts, link.PresetSeqTimer, files};
     }
 };
 
@@ -44,6 +50,9 @@ struct PanelViews {
     ConnectionView& Connection;  // serial menu items, Open COM marks, link selector
     // The Setup page's check boxes; the "File" and "Serial Port" menus, closed in a reset.
     SetupCommandView& SetupCommands;
+    SequencingView& Sequencing;  // the "Sequencing" page
+    NameBoxView& NameBoxes;      // the name boxes of the "Labeling" page
+    NameCaptionView& Names;      // wherever the names show
 };
 
 }  // namespace vx

@@ -24,4 +24,13 @@ QtWatchdog::QtWatchdog(int intervalMs) {
     });
 }
 
+QtOneShotTimer::QtOneShotTimer() {
+    timer_.setSingleShot(true);
+    // A coarse timer may fire a little early; a row's dwell is never cut short.
+    timer_.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+        if (handler_) handler_();
+    });
+}
+
 }  // namespace vx::platform

@@ -1,5 +1,6 @@
 #pragma once
-// The small services over Qt: the millisecond clock, the event pump and the watchdog timer.
+// The small services over Qt: the millisecond clock, the event pump, the watchdog timer and
+// the preset sequencer's one-shot timer.
 #include <QElapsedTimer>
 #include <QTimer>
 
@@ -30,6 +31,20 @@ public:
     void Start() override { timer_.start(); }
     void Stop() override { timer_.stop(); }
     void SetInterval(int ms) { timer_.setInterval(ms); }
+
+private:
+    QTimer timer_;
+    std::function<void()> handler_;
+};
+
+// PresetSeqTimer: fires once per Start, from the event loop (also a nested one).
+class QtOneShotTimer : public OneShotTimer {
+public:
+    QtOneShotTimer();
+    void SetHandler(std::function<void()> handler) override { handler_ = std::move(handler); }
+    void Start(int ms) override { timer_.start(ms); }
+    void Stop() override { timer_.stop(); }
+    bool IsActive() const { return timer_.isActive(); }
 
 private:
     QTimer timer_;

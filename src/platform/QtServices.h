@@ -13,8 +13,9 @@ struct QtServices {
     QtClock Time;
     QtEventPump Events;
     QtWatchdog Timer1;
+    QtOneShotTimer PresetSeqTimer;
 
-    LinkServices Bundle() { return LinkServices{Serial, Tcp, Time, Events, Timer1}; }
+    LinkServices Bundle() { return LinkServices{Serial, Tcp, Time, Events, Timer1, PresetSeqTimer}; }
 };
 
 }  // namespace vx::platform

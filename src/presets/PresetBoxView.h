@@ -1,18 +1,21 @@
 #pragma once
 // The box "Preset Save/Recall": the enabling of its five buttons, the page of preset
 // buttons and the eight preset buttons. Indexes are 0-based; p is a preset 0..7.
+#include <string>
+
 namespace vx {
 
 struct PresetBoxView {
     virtual ~PresetBoxView() = default;
     virtual void SetSaveEnabled(bool on) = 0;           // PresetsSaveButton
-    virtual bool IsSaveEnabled() const = 0;
     virtual void SetRecallEnabled(bool on) = 0;         // PresetsRecallButton
     virtual void SetSaveCancelEnabled(bool on) = 0;     // PresetSaveCancelButton
     virtual void SetRecallCancelEnabled(bool on) = 0;   // PresetRecallCancelButton
     virtual void SetConfirmEnabled(bool on) = 0;        // PresetRecallConfirmButton
     virtual void SetPresetPageVisible(bool on) = 0;     // PresetsPageControl
     virtual void SetPresetButtonEnabled(int p, bool on) = 0;
+    // The caption of preset button p: the preset's name.
+    virtual void SetPresetButtonText(int p, const std::string& name) = 0;
 };
 
 }  // namespace vx

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "model/Cp1252.h"
+
 namespace vx {
 
 std::string IpAddressText(const DeviceInfo& info) {
@@ -17,7 +19,8 @@ std::string IpAddressText(const DeviceInfo& info) {
 std::string FirmwareText(const DeviceInfo& info) {
     const auto* begin = std::begin(info.FirmwareVersion);
     const auto* end = std::find(begin, std::end(info.FirmwareVersion), 0);
-    return std::string(begin, end);
+    // One character per byte, as the switcher's 8-bit code page has it.
+    return Cp1252ToUtf8(std::string(begin, end));
 }
 
 void RefreshSetupPage(const SwitcherState& model, SetupPageView& view) {

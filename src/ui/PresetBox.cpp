@@ -6,6 +6,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "ui/EnterClicks.h"
 #include "ui/Widgets.h"
 
 namespace vx::ui {
@@ -44,6 +45,11 @@ PresetBox::PresetBox(QWidget* parent) : QGroupBox("Preset Save/Recall", parent) 
     keep.setRetainSizeWhenHidden(true);
     PresetsPageControl->setSizePolicy(keep);
     PresetsPageControl->setVisible(false);
+
+    for (QPushButton* b : {PresetsSaveButton, PresetsRecallButton, PresetSaveCancelButton, PresetRecallCancelButton,
+                           PresetRecallConfirmButton})
+        ClickOnEnter(b);
+    for (QPushButton* b : PresetButtons) ClickOnEnter(b);
 
     auto* buttons = new QGridLayout;
     buttons->setSpacing(6);

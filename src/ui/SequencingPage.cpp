@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/EnterClicks.h"
 #include "ui/Look.h"
 #include "ui/StatusLight.h"
 #include "ui/Widgets.h"
@@ -50,6 +51,7 @@ SequencingPage::SequencingPage(int rightReserve, QWidget* parent) : QWidget(pare
             e->setFixedSize(64, RowHeight);
             e->setEnabled(false);
         }
+        ClickOnEnter(on);
         rows->addWidget(label, k + 1, 0);
         rows->addWidget(preset, k + 1, 1);
         rows->addWidget(delay, k + 1, 2);
@@ -64,7 +66,10 @@ SequencingPage::SequencingPage(int rightReserve, QWidget* parent) : QWidget(pare
 
     PresetSeqStartButton = NewButton(this, "PresetSeqStartButton", "Start");
     PresetSeqStopButton = NewButton(this, "PresetSeqStopButton", "Stop");
+    ClickOnEnter(PresetSeqStartButton);
+    ClickOnEnter(PresetSeqStopButton);
     PresetSeqApdStatusLight = new StatusLight("PresetSeqApdStatusLight", "Sequence light", this);
+    PresetSeqApdStatusLight->SetWords("running", "stopped");
     auto* controls = new QHBoxLayout;
     controls->addWidget(PresetSeqApdStatusLight);
     controls->addWidget(PresetSeqStartButton);

@@ -21,7 +21,13 @@ void StatusLight::SetLit(bool lit) {
                       .arg(rgb.green())
                       .arg(rgb.blue()));
     setProperty("vxColour", ColourName(c));
-    SetColourMeaning(this, lit ? "lit" : "unlit");
+    SetColourMeaning(this, lit ? litWords_ : unlitWords_);
+}
+
+void StatusLight::SetWords(const QString& lit, const QString& unlit) {
+    litWords_ = lit;
+    unlitWords_ = unlit;
+    SetLit(lit_);
 }
 
 }  // namespace vx::ui

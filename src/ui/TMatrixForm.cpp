@@ -13,17 +13,20 @@
 #include <QTimer>
 
 #include "model/ModelCodes.h"
-#include "model/NameSlots.h"
+#include "platform/QtConfigFileStore.h"
 #include "ui/AboutDialog.h"
 #include "ui/GroupingPage.h"
 #include "ui/GroupingPageView.h"
+#include "ui/LabelViews.h"
 #include "ui/LabelingPage.h"
 #include "ui/MainMenu.h"
+#include "ui/NameBoxEvents.h"
 #include "ui/PresetBox.h"
 #include "ui/QtPrompter.h"
 #include "ui/RoutingPageView.h"
 #include "ui/SequencingPage.h"
 #include "ui/SetupCommandsView.h"
+#include "ui/SequencingPageView.h"
 #include "ui/SetupPage.h"
 #include "ui/TInfoForm.h"
 #include "ui/TerminalView.h"
@@ -52,22 +55,24 @@ TMatrixForm::TMatrixForm(LinkServices& services, Prompter* prompter, QWidget* pa
 
     BuildViews();
     core_ = std::make_unique<PanelCore>(
-        PanelServices::From(services_, prompts_),
+        PanelServices::From(services_, prompts_, *files_),
         PanelViews{*this, *this, *this, *routingView_, *groupingView_, *presetBoxView_, *infoView_,
-                   *labelEnableView_, *setupView_, *connectionView_, *setupCommandsView_});
+                   *labelEnableView_, *setupView_, *connectionView_, *setupCommandsView_, *sequencingView_,
+                   *nameBoxesView_, *nameCaptionsView_});
     // The model was created 16 x 16 with every route empty; the names come from the boxes.
-    GatherLabelsFromNameBoxes();
     core_->FormCreate();
-    presetBox_->PresetsPageControl->setVisible(false);
     // The watchdog fires from the event loop: an error in its handler is shown like any other.
     services_.Timer1.SetHandler([this] { handlers_.Run([this] { core_->Timer1Timer(); }); });
 
     WireRoutingPage();
     WireGroupingPage();
     WirePresetBox();
+    WireSequencingPage();
     WireMenu();
     WireConnection();
     WireSetupPage();
+    WireLabels();
+    WireConfigFile();
     connect(pages_, &QTabWidget::currentChanged, this,
             [this](int index) { handlers_.Run([this, index] { MainPageControlChange(index); }); });
 }
@@ -75,6 +80,9 @@ TMatrixForm::TMatrixForm(LinkServices& services, Prompter* prompter, QWidget* pa
 TMatrixForm::~TMatrixForm() {
     // Tearing the pages down must not look like a page change to the handlers.
     pages_->blockSignals(true);
+    // A box losing the focus while the widgets go must not reach the core any more.
+    delete nameBoxEvents_;
+    nameBoxEvents_ = nullptr;
     // The core goes first: it detaches from the services, which outlive the window.
     core_.reset();
 }
@@ -88,6 +96,10 @@ void TMatrixForm::BuildViews() {
     labelEnableView_ = std::make_unique<LabelingEnableView>(*labeling_);
     connectionView_ = std::make_unique<ConnectionMenuView>(*menu_, *setup_);
     setupCommandsView_ = std::make_unique<SetupCommandsView>(*setup_, *menu_);
+    sequencingView_ = std::make_unique<SequencingPageView>(*sequencing_);
+    nameBoxesView_ = std::make_unique<NameBoxesView>(*labeling_);
+    nameCaptionsView_ = std::make_unique<NameCaptionsView>(*video_, *groupingPage_, *presetBox_);
+    files_ = std::make_unique<platform::QtConfigFileStore>();
 }
 
 void TMatrixForm::BuildWindow() {
@@ -139,23 +151,6 @@ void TMatrixForm::BuildWindow() {
     statusBar()->addWidget(statusText_, 1);
 
     aboutDialog_ = new AboutDialog(this);
-}
-
-void TMatrixForm::GatherLabelsFromNameBoxes() {
-    SwitcherState& model = core_->Model();
-    LabelStore& labels = model.Labels();
-    for (int i = 0; i < model.OutputCount && i < MaxOutputs; ++i)
-        WriteNameSlot(labels.OutputLabels[i],
-                      labeling_->OutputLabelEdits[static_cast<std::size_t>(i)]->text().toStdString());
-    for (int i = 0; i < model.InputCount && i < MaxInputs; ++i)
-        WriteNameSlot(labels.InputLabels[i],
-                      labeling_->InputLabelEdits[static_cast<std::size_t>(i)]->text().toStdString());
-    for (int g = 0; g < GroupCount; ++g)
-        WriteNameSlot(labels.GroupLabels[g],
-                      labeling_->GroupLabelEdits[static_cast<std::size_t>(g)]->text().toStdString());
-    for (int p = 0; p < PresetCount; ++p)
-        WriteNameSlot(labels.PresetLabels[p],
-                      labeling_->PresetLabelEdits[static_cast<std::size_t>(p)]->text().toStdString());
 }
 
 TerminalView& TMatrixForm::Terminal() {

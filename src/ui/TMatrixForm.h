@@ -15,6 +15,10 @@
 class QLabel;
 class QTabWidget;
 
+namespace vx::platform {
+class QtConfigFileStore;
+}
+
 namespace vx::ui {
 
 class AboutDialog;
@@ -26,11 +30,15 @@ class GroupingPage;
 class GroupingPageView;
 class LabelingPage;
 class MainMenu;
+class NameBoxEvents;
+class NameBoxesView;
+class NameCaptionsView;
 class PresetBox;
 class PresetBoxWidgetsView;
 class QtPrompter;
 class RoutingPageView;
 class SequencingPage;
+class SequencingPageView;
 class SetupPage;
 class SetupCommandsView;
 class StatusLight;
@@ -83,13 +91,16 @@ protected:
 private:
     void BuildWindow();
     void BuildViews();
-    void GatherLabelsFromNameBoxes();
     void WireRoutingPage();
     void WireGroupingPage();
+    // The preset box and the "Sequencing" page, in TMatrixFormPresets.cpp.
     void WirePresetBox();
+    void WireSequencingPage();
     void WireMenu();
     void WireConnection();
     void WireSetupPage();
+    void WireLabels();
+    void WireConfigFile();
     void CentreOnScreen();
 
     void MainPageControlChange(int index);
@@ -123,6 +134,11 @@ private:
     std::unique_ptr<LabelingEnableView> labelEnableView_;
     std::unique_ptr<ConnectionMenuView> connectionView_;
     std::unique_ptr<SetupCommandsView> setupCommandsView_;
+    std::unique_ptr<SequencingPageView> sequencingView_;
+    std::unique_ptr<NameBoxesView> nameBoxesView_;
+    std::unique_ptr<NameCaptionsView> nameCaptionsView_;
+    std::unique_ptr<platform::QtConfigFileStore> files_;
+    NameBoxEvents* nameBoxEvents_ = nullptr;
 
     std::unique_ptr<PanelCore> core_;
 

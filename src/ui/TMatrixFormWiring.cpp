@@ -9,7 +9,6 @@
 #include "ui/GroupingPage.h"
 #include "ui/KeyRoutingFilter.h"
 #include "ui/MainMenu.h"
-#include "ui/PresetBox.h"
 #include "ui/RadioGroup.h"
 #include "ui/SetupPage.h"
 #include "ui/TMatrixForm.h"
@@ -64,14 +63,6 @@ void TMatrixForm::WireGroupingPage() {
                    [&core] { core.GroupingRemoveButtonClick(); });
     handlers_.Bind(page.GroupingRemoveAllButton, &QPushButton::clicked, this,
                    [&core] { core.GroupingRemoveAllButtonClick(); });
-}
-
-void TMatrixForm::WirePresetBox() {
-    PanelCore& core = *core_;
-    handlers_.Bind(presetBox_->PresetRecallConfirmButton, &QPushButton::clicked, this,
-                   [&core] { core.PresetRecallConfirmButtonClick(); });
-    handlers_.Bind(presetBox_->PresetRecallCancelButton, &QPushButton::clicked, this,
-                   [&core] { core.PresetRecallCancelButtonClick(); });
 }
 
 void TMatrixForm::WireMenu() {

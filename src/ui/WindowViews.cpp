@@ -83,7 +83,6 @@ void ConnectionMenuView::SetSelectorEntry(LinkChoice entry) {
 void ConnectionMenuView::FocusConnectionGroup() { setup_.GroupBox24->setFocus(); }
 
 void PresetBoxWidgetsView::SetSaveEnabled(bool on) { box_.PresetsSaveButton->setEnabled(on); }
-bool PresetBoxWidgetsView::IsSaveEnabled() const { return box_.PresetsSaveButton->isEnabled(); }
 void PresetBoxWidgetsView::SetRecallEnabled(bool on) { box_.PresetsRecallButton->setEnabled(on); }
 void PresetBoxWidgetsView::SetSaveCancelEnabled(bool on) { box_.PresetSaveCancelButton->setEnabled(on); }
 void PresetBoxWidgetsView::SetRecallCancelEnabled(bool on) { box_.PresetRecallCancelButton->setEnabled(on); }
@@ -91,6 +90,16 @@ void PresetBoxWidgetsView::SetConfirmEnabled(bool on) { box_.PresetRecallConfirm
 void PresetBoxWidgetsView::SetPresetPageVisible(bool on) { box_.PresetsPageControl->setVisible(on); }
 void PresetBoxWidgetsView::SetPresetButtonEnabled(int p, bool on) {
     if (p >= 0 && p < PresetCount) box_.PresetButtons[static_cast<std::size_t>(p)]->setEnabled(on);
+}
+void PresetBoxWidgetsView::SetPresetButtonText(int p, const std::string& name) {
+    if (p < 0 || p >= PresetCount) return;
+    QPushButton* b = box_.PresetButtons[static_cast<std::size_t>(p)];
+    const QString text = QString::fromStdString(name);
+    const QString number = QString::number(p + 1);
+    b->setText(text);
+    // A screen reader hears the number, and the name as well once it is more than that.
+    b->setAccessibleName(text.isEmpty() || text == number ? "Preset " + number
+                                                           : "Preset " + number + " (" + text + ")");
 }
 
 }  // namespace vx::ui

@@ -81,13 +81,13 @@ class PresetBoxWidgetsView : public PresetBoxView {
 public:
     explicit PresetBoxWidgetsView(PresetBox& box) : box_(box) {}
     void SetSaveEnabled(bool on) override;
-    bool IsSaveEnabled() const override;
     void SetRecallEnabled(bool on) override;
     void SetSaveCancelEnabled(bool on) override;
     void SetRecallCancelEnabled(bool on) override;
     void SetConfirmEnabled(bool on) override;
     void SetPresetPageVisible(bool on) override;
     void SetPresetButtonEnabled(int p, bool on) override;
+    void SetPresetButtonText(int p, const std::string& name) override;
 
 private:
     PresetBox& box_;

@@ -33,12 +33,21 @@ protected:
     }
     // Runs action once, the first time events are processed with a status query waiting.
     void OnceDuringQuery(std::function<void()> action) {
-        Rig().duringEvents = [this, action, done = false]() mutable {
-            if (done || !Rig().core.Link().ReplyPending) return;
-            done = true;
+        actionRuns = 0;
+        Rig().duringEvents = [this, action]() mutable {
+            if (actionRuns > 0 || !Rig().core.Link().ReplyPending) return;
+            ++actionRuns;
             action();
         };
     }
+    // The switcher takes its time with status answers, so a query is seen waiting.
+    void SlowStatusAnswers() {
+        Rig().fakes.serial.onWrite = [this](const std::string& line) {
+            const bool query = line.find("INFOVX") != std::string::npos;
+            Rig().fakes.serial.Answer(test::FakeSwitcherAnswer(line), query ? 50 : 5);
+        };
+    }
+    int actionRuns = 0;
 
     // A fresh panel, for table cases that each need one.
     void Renew() {
@@ -104,11 +113,14 @@ TEST_F(PanelWaitTest, LinkActionsInsideAStatusQueryDoNothing) {
         SCOPED_TRACE(name);
         Renew();
         ConnectSerial();
+        SlowStatusAnswers();
         m_->Routes[0].Committed = 0;  // a pending route that Cancel would withdraw
         Rig().ipField.text = "10.0.0.5";
         OnceDuringQuery([this, &action] { action(Rig().core); });
 
         Rig().core.ReadfromVextaros1Click();
+
+        EXPECT_EQ(actionRuns, 1) << "the action arrived inside a status query";
 
         // The read withdraws the pending route first, then sends nothing but its queries.
         const auto& sent = Rig().fakes.serial.writes;

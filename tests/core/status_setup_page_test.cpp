@@ -58,7 +58,10 @@ INSTANTIATE_TEST_SUITE_P(
         SetupCase{"SixCharactersWithoutZero", {192, 168, 0, 254}, "V1.23a", 1, 0, "192.168.0.254", "V1.23a"},
         SetupCase{"ShortVersionWithJunkAfterItsZero", {10, 0, 0, 1}, "1.2\0xy", 0, 1, "10.0.0.1", "1.2"},
         SetupCase{"EmptyVersionAndAnyNonZeroFlagIsOn", {0, 0, 0, 0}, "\0\0\0\0\0\0", 2, 255, "0.0.0.0", ""},
-        SetupCase{"HighBytesAreUnsigned", {255, 128, 200, 129}, "ABCDEF", 0, 0, "255.128.200.129", "ABCDEF"}),
+        SetupCase{"HighBytesAreUnsigned", {255, 128, 200, 129}, "ABCDEF", 0, 0, "255.128.200.129", "ABCDEF"},
+        // One character a byte in the switcher's code page: 0xE9 is e acute, 0x80 the euro sign.
+        SetupCase{"EightBitBytesAreCharacters", {1, 2, 3, 4}, "V\xE9\x80 1", 0, 0, "1.2.3.4",
+                  "V\u00E9\u20AC 1"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

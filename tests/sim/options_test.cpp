@@ -74,6 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
         std::vector<std::string>{"--tcp", "127.0.0.1:70000"}, std::vector<std::string>{"--model", "13"},
         std::vector<std::string>{"--baud", "0"}, std::vector<std::string>{"--lead-in", "41"},
         std::vector<std::string>{"--no-marker", "RTEMP"}, std::vector<std::string>{"--no-answer", "X"},
+        std::vector<std::string>{"--ignore", "MINFOVX"},
         std::vector<std::string>{"--chunk", "0"}, std::vector<std::string>{"--drop-after", "-1"},
         std::vector<std::string>{"--delay-ms", "ten"}, std::vector<std::string>{"--silent=1"},
         std::vector<std::string>{"--firmware", "1234567"}, std::vector<std::string>{"--ip", "1.2.3"},
@@ -91,7 +92,7 @@ TEST(OptionsProgramTest, HelpDocumentsEveryOption) {
     for (const char* option :
          {"--tcp", "--serial", "--baud", "--model", "--firmware", "--ip", "--reset-delay-ms", "--transcript",
           "--silent", "--delay-ms", "--chunk", "--chunk-pause-ms", "--lead-in", "--no-marker", "--no-answer",
-          "--hash-in-payload", "--drop-after", "--long-answer", "--help"})
+          "--ignore", "--hash-in-payload", "--drop-after", "--long-answer", "--help"})
         EXPECT_NE(output.find(option), std::string::npos) << option;
 }
 

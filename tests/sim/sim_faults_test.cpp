@@ -47,6 +47,16 @@ TEST(FaultTest, NoAnswerSkipsOnlyThatKeyword) {
     EXPECT_EQ(f.client.Exchange(vx::line::FrontPanelLock(0)), "OK\r\n#");
 }
 
+TEST(FaultTest, IgnoreAcknowledgesTheCommandAndChangesNothing) {
+    Faulty f({"--ignore", "rtemp"});
+    const std::string before = f.client.Exchange(vx::line::OutputStatusQuery(), 32);
+    EXPECT_EQ(f.client.Exchange(vx::line::RouteTemp(2, 4)), "OK\r\n#");
+    EXPECT_EQ(f.client.Exchange(vx::line::OutputStatusQuery(), 32), before);
+    EXPECT_EQ(f.client.Exchange(vx::line::FrontPanelLock(1)), "OK\r\n#");
+    const std::string info = f.client.Exchange(vx::line::MatrixInfoQuery(), 20);
+    EXPECT_EQ(SplitStatus(info, 20).Payload[0], 1) << "other commands are carried out";
+}
+
 TEST(FaultTest, NoMarkerAnswerHasTheFrameLengthAndNoMarkerByte) {
     Faulty f({"--no-marker", "OINFOVX"});
     const std::string answer = f.client.Exchange(vx::line::OutputStatusQuery(), 32);

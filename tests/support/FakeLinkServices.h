@@ -12,7 +12,8 @@ struct FakeLinkServices {
     FakeTcpClient tcp{clock};
     FakeEventPump events{clock};
     FakeWatchdog timer1;
-    LinkServices bundle{serial, tcp, clock, events, timer1};
+    FakeOneShotTimer seqTimer;
+    LinkServices bundle{serial, tcp, clock, events, timer1, seqTimer};
 };
 
 }  // namespace vx::test

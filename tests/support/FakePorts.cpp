@@ -110,4 +110,23 @@ bool ScriptedPrompter::AskYesNo(const std::string& text, const std::string& capt
     return a;
 }
 
+namespace {
+std::optional<std::string> NextPath(std::deque<std::string>& paths) {
+    if (paths.empty()) return std::nullopt;
+    std::string p = paths.front();
+    paths.pop_front();
+    return p;
+}
+}  // namespace
+
+std::optional<std::string> ScriptedPrompter::ChooseFileToOpen(const std::string& title) {
+    dialogTitles.push_back(title);
+    return NextPath(openPaths);
+}
+
+std::optional<std::string> ScriptedPrompter::ChooseFileToSave(const std::string& title) {
+    dialogTitles.push_back(title);
+    return NextPath(savePaths);
+}
+
 }  // namespace vx::test

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -135,6 +136,28 @@ public:
     int starts = 0;
 };
 
+// A one-shot timer that fires only when the test says so, and only while armed.
+class FakeOneShotTimer : public OneShotTimer {
+public:
+    void SetHandler(std::function<void()> h) override { handler = std::move(h); }
+    void Start(int ms) override {
+        running = true;
+        intervalMs = ms;
+        starts.push_back(ms);
+    }
+    void Stop() override { running = false; }
+    // Disarmed as it fires, like a single-shot timer.
+    void Fire() {
+        if (!running || !handler) return;
+        running = false;
+        handler();
+    }
+    std::function<void()> handler;
+    bool running = false;
+    int intervalMs = 0;
+    std::vector<int> starts;  // the interval of every Start, in order
+};
+
 class ScriptedPrompter : public Prompter {
 public:
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
@@ -143,10 +166,16 @@ public:
         captions.push_back(caption);
     }
     bool AskYesNo(const std::string& text, const std::string& caption) override;
+    std::optional<std::string> ChooseFileToOpen(const std::string& title) override;
+    std::optional<std::string> ChooseFileToSave(const std::string& title) override;
     std::vector<std::string> messages;
     std::vector<std::string> captions;
     std::vector<std::string> questions;
     std::deque<bool> answers;  // answers to AskYesNo in order; No when empty
+    // Paths the file dialogs return in order; the operator cancels when none is left.
+    std::deque<std::string> openPaths;
+    std::deque<std::string> savePaths;
+    std::vector<std::string> dialogTitles;
 };
 
 class RecordingLinkView : public LinkView {

@@ -6,12 +6,15 @@
 #include <vector>
 
 #include "ConnectionRig.h"
+#include "FakeConfigFileStore.h"
 #include "FakeLinkServices.h"
 #include "FakeSetupPage.h"
 #include "FakeSwitcher.h"
 #include "RecordingGroupingView.h"
+#include "RecordingLabelViews.h"
 #include "RecordingPresetBoxView.h"
 #include "RecordingRoutingView.h"
+#include "RecordingSequencingView.h"
 #include "TransportRig.h"
 #include "panel/PanelCore.h"
 
@@ -30,9 +33,13 @@ struct PanelRig {
     QuietPages pages;
     RecordingConnectionView connection;
     FakeSetupPage setupPage;
-    PanelCore core{PanelServices::From(fakes.bundle, prompts),
+    RecordingSequencingView sequencing;
+    FakeConfigFileStore files;
+    RecordingNameBoxes nameBoxes;
+    RecordingNameCaptions names;
+    PanelCore core{PanelServices::From(fakes.bundle, prompts, files),
                    PanelViews{window, comLabel, ipField, routing, grouping, presetBox, progress, pages,
-                              setupPage, connection, setupPage}};
+                              setupPage, connection, setupPage, sequencing, nameBoxes, names}};
 
     // Runs at every event delivery, after the port and the watchdog: an operator's click
     // arriving while the panel waits, say.
@@ -43,6 +50,7 @@ struct PanelRig {
         core.FormCreate();
         fakes.events.onEvents = [this] { DeliverEvents(); };
         fakes.timer1.SetHandler([this] { core.Timer1Timer(); });
+        fakes.seqTimer.SetHandler([this] { core.PresetSeqTimerTimer(); });
     }
 
     // A switcher on COM n that answers every line as the fake switcher does.

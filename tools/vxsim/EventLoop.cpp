@@ -47,6 +47,7 @@ EventLoop::EventLoop(const SimOptions& options, TcpServer* server, PtyEnd* pty, 
       pty_(pty),
       transcript_(transcript) {
     if (pty_) links_.emplace_back(pty_->Fd(), LinkKind::Serial, options_.Baud);
+    interpreter_.SetIgnored(options_.Ignore);
 }
 
 void EventLoop::ToggleSerialEnd() {

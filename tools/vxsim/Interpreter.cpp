@@ -290,7 +290,7 @@ Outcome Interpreter::Execute(std::string_view line) {
             SystemSettings savedScratch = saved_;
             Context c{scratch, factory_, savedScratch, args};
             out = spec->Run(c);
-            if (out.Kind != AnswerKind::Error) {
+            if (out.Kind != AnswerKind::Error && !ignored_.count(words.Keyword)) {
                 live_ = scratch;
                 saved_ = savedScratch;
             }

@@ -2,6 +2,7 @@
 // The switcher's command interpreter: one received line in, its effect on the
 // shared state and the answer to give out. No sockets, no clock: the event loop
 // decides when and how the answer is written.
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,6 +43,9 @@ public:
     Outcome Execute(std::string_view line);
     // The answer to a line that ran past the length a switcher accepts.
     static Outcome RejectTooLong();
+    // Commands with these keywords are acknowledged but change nothing, as a switcher
+    // that says OK and does not act.
+    void SetIgnored(std::set<std::string> keywords) { ignored_ = std::move(keywords); }
 
     SwitcherModel& Model() { return live_; }
     const SwitcherModel& Model() const { return live_; }
@@ -50,6 +54,7 @@ private:
     SwitcherModel factory_;
     SwitcherModel live_;
     SystemSettings saved_;
+    std::set<std::string> ignored_;
 };
 
 // True for the six status-query keywords.

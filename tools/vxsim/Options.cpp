@@ -118,6 +118,13 @@ const std::map<std::string, Setter>& ValueOptions() {
              o.NoAnswer.insert(Upper(v));
              return {};
          }},
+        {"--ignore",
+         [](SimOptions& o, const std::string& v) -> std::string {
+             if (!IsKnownKeyword(Upper(v)) || IsQueryKeyword(Upper(v)))
+                 return "expects a command keyword such as TAKE";
+             o.Ignore.insert(Upper(v));
+             return {};
+         }},
         {"--drop-after", IntInto(&SimOptions::DropAfter, 1, 1000000000)},
         {"--long-answer",
          [](SimOptions& o, const std::string& v) -> std::string {
@@ -206,6 +213,8 @@ Fault switches:
   --no-answer KEYWORD    do not answer that command or query at all (repeatable).
                          A reset that never answers: --no-answer RESETVX with a long
                          --reset-delay-ms (lines sent meanwhile wait for the reset).
+  --ignore KEYWORD       answer that command "OK" but do not carry it out, as a switcher
+                         that acknowledges and does not act (repeatable).
   --hash-in-payload      put '#' and CR LF '#' inside status answers: in the skipped
                          byte and in the uninterpreted bytes of MINFOVX and the group tables.
   --drop-after N         close a TCP connection once its Nth line has been answered.

@@ -29,6 +29,8 @@ struct SimOptions {
     int Chunk = 0;  // 0: answers in one piece
     int ChunkPauseMs = 20;
     std::set<std::string> NoAnswer;
+    // Commands acknowledged but not carried out.
+    std::set<std::string> Ignore;
     int DropAfter = 0;  // 0: never
     FrameOptions Frame;
 

@@ -1,0 +1,57 @@
+#pragma once
+// The configuration file: the 520-byte image Config written and read whole. It keeps
+// the routes, the output groups and the names; loading it changes the panel only, never
+// the switcher.
+#include <string>
+
+#include "groups/Grouping.h"
+#include "groups/GroupingView.h"
+#include "labels/ConfigFileStore.h"
+#include "labels/Labeling.h"
+#include "link/Ports.h"
+#include "model/SwitcherState.h"
+#include "routing/Crosspoint.h"
+#include "routing/OutputDisplay.h"
+
+namespace vx {
+
+// What a load redraws.
+struct ConfigRedraw {
+    OutputDisplay& Outputs;
+    Crosspoint& Routing;
+    Grouping& Groups;
+    GroupingView& GroupingPage;
+};
+
+class ConfigFile {
+public:
+    ConfigFile(SwitcherState& model, ConfigFileStore& store, Prompter& prompts, LinkView& window,
+               Labeling& labels, ConfigRedraw redraw);
+
+    // Menu "File": "Save Configuration to File" and "Open Configuration File".
+    void SaveConfigurationtoFile1Click();
+    void OpenConfigurationFile1Click();
+
+    void StoreRoutesInImage();  // all 16 entries of Routes into bytes 1 to 32
+    void StoreGroupsInImage();  // Groups into bytes 33 to 202
+    // The reverse copies, each followed by its redraw; nothing is sent.
+    void RestoreRoutesFromImage();
+    void RestoreGroupsFromImage();
+
+private:
+    // Config to the file: nullptr when it was written whole, else the message to show
+    // (once the hourglass is gone).
+    const char* WriteConfigFile(const std::string& path);
+    // The file into Config: nullptr when it is exactly 520 bytes and all of them were
+    // read, else the message to show; Config is then unchanged.
+    const char* ReadConfigFile(const std::string& path);
+
+    SwitcherState& m_;
+    ConfigFileStore& store_;
+    Prompter& prompts_;
+    LinkView& window_;
+    Labeling& labels_;
+    ConfigRedraw redraw_;
+};
+
+}  // namespace vx

@@ -1,0 +1,164 @@
+#include "presets/Sequencer.h"
+
+#include "presets/SequenceNumbers.h"
+
+namespace vx {
+
+namespace {
+std::size_t At(int k) {
+    return static_cast<std::size_t>(k);
+}
+}  // namespace
+
+Sequencer::Sequencer(Presets& presets, SequencingView& view, Prompter& prompts, OneShotTimer& timer)
+    : presets_(presets), view_(view), prompts_(prompts), timer_(timer) {}
+
+void Sequencer::PresetSeqEnableCheckBoxClick(int k) {
+    if (!IsIndex(k, SequenceRowCount)) return;
+    view_.SetRowEditsEnabled(k, view_.IsRowOn(k));
+}
+
+bool Sequencer::CheckPreset(int k, int& preset) {
+    const std::string text = view_.PresetText(k);
+    const auto value = ParseRowNumber(text);
+    std::string message;
+    if (!value)
+        message = NotAValidPresetText(text);
+    else if (*value < SequencePresetMin || *value > SequencePresetMax)
+        message = PresetOutOfLimitsText();
+    presetInvalid_[At(k)] = !message.empty();
+    if (!message.empty()) {
+        prompts_.ShowMessage(message);
+        view_.FocusPresetEdit(k);
+        return false;
+    }
+    preset = static_cast<int>(*value);
+    return true;
+}
+
+bool Sequencer::CheckDelay(int k, int& seconds) {
+    const std::string text = view_.DelayText(k);
+    const auto value = ParseRowNumber(text);
+    std::string message;
+    if (!value)
+        message = NotAValidDelayText(text);
+    else if (*value < SequenceDelayMin || *value > SequenceDelayMax)
+        message = DelayOutOfLimitsText();
+    delayInvalid_[At(k)] = !message.empty();
+    if (!message.empty()) {
+        prompts_.ShowMessage(message);
+        view_.FocusDelayEdit(k);
+        return false;
+    }
+    seconds = static_cast<int>(*value);
+    return true;
+}
+
+void Sequencer::ValidateSequencePreset(int k) {
+    if (!IsIndex(k, SequenceRowCount)) return;
+    int preset = 0;
+    CheckPreset(k, preset);
+}
+
+void Sequencer::ValidateSequenceDelay(int k) {
+    if (!IsIndex(k, SequenceRowCount)) return;
+    int seconds = 0;
+    CheckDelay(k, seconds);
+}
+
+bool Sequencer::PresetRecallable(int n) const {
+    return n != 0 && presets_.IsPresetStored(n);
+}
+
+void Sequencer::StartSequence() {
+    bool anyOn = false;
+    for (int k = 0; k < SequenceRowCount; ++k) anyOn = anyOn || view_.IsRowOn(k);
+    if (!anyOn) {
+        prompts_.ShowMessage(NoSequenceEnabledText);
+        return;
+    }
+    // The rows are checked into a new plan; a sequence already running keeps its own
+    // until every check has passed.
+    auto steps = steps_;
+    auto delays = delays_;
+    int count = 0;
+    int first = -1;
+    int firstDelayMs = 0;
+    for (int k = 0; k < SequenceRowCount; ++k) {
+        if (!view_.IsRowOn(k)) {
+            steps[At(k)] = 0;
+            continue;
+        }
+        int preset = 0, seconds = 0;
+        if (!CheckPreset(k, preset) || !CheckDelay(k, seconds)) return;
+        if (!presets_.IsPresetStored(preset)) {
+            prompts_.ShowMessage(PresetEmptyText(view_.PresetText(k)));
+            view_.FocusPresetEdit(k);
+            return;
+        }
+        if (first < 0) {
+            first = k;
+            firstDelayMs = seconds * secondMs_;
+        }
+        steps[At(k)] = preset;
+        delays[At(k)] = seconds * secondMs_;
+        ++count;
+    }
+    steps_ = steps;
+    delays_ = delays;
+    enabledCount_ = count;
+    timer_.Stop();
+    deferred_ = false;
+    view_.SetRowsUnlocked(false);
+    currentStep_ = first;
+    HighlightSequenceRow(first);
+    presets_.LoadPreset(steps_[At(first)] - 1, PresetLoad::Direct);
+    running_ = true;
+    view_.SetSequenceLight(true);
+    timer_.Start(firstDelayMs);
+}
+
+void Sequencer::StopSequence() {
+    timer_.Stop();
+    deferred_ = false;
+    running_ = false;
+    view_.SetSequenceLight(false);
+    view_.SetRowsUnlocked(true);
+}
+
+void Sequencer::SequenceTick() {
+    timer_.Stop();
+    deferred_ = false;
+    if (!running_) return;
+    // A single row was recalled at the start; the sequence stays lit until Stop.
+    if (enabledCount_ == 1) return;
+    // The next row that is on. A preset emptied since the start (by a read from the
+    // switcher) is passed over rather than recalled as an empty setting.
+    int next = currentStep_;
+    bool found = false;
+    for (int i = 0; i < SequenceRowCount && !found; ++i) {
+        next = (next + 1) % SequenceRowCount;
+        found = PresetRecallable(steps_[At(next)]);
+    }
+    if (!found) {
+        timer_.Start(delays_[At(currentStep_)]);
+        return;
+    }
+    currentStep_ = next;
+    presets_.LoadPreset(steps_[At(next)] - 1, PresetLoad::Direct);
+    HighlightSequenceRow(next);
+    timer_.Start(delays_[At(next)]);
+}
+
+void Sequencer::HighlightSequenceRow(int k) {
+    for (int row = 0; row < SequenceRowCount; ++row)
+        view_.SetRowColour(row, row == k ? Colour::Lime : Colour::ButtonFace);
+}
+
+void Sequencer::DeferTick() {
+    if (!running_) return;
+    deferred_ = true;
+    timer_.Start(DeferRetryMs);
+}
+
+}  // namespace vx

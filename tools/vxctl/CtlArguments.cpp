@@ -1,0 +1,200 @@
+#include "CtlArguments.h"
+
+#include <cctype>
+#include <charconv>
+#include <map>
+
+namespace vxctl {
+namespace {
+
+// A whole decimal number within [lo, hi], nothing else.
+bool Number(const std::string& text, int lo, int hi, int& out) {
+    int v = 0;
+    const auto* end = text.data() + text.size();
+    const auto [p, ec] = std::from_chars(text.data(), end, v);
+    if (text.empty() || ec != std::errc() || p != end || v < lo || v > hi) return false;
+    out = v;
+    return true;
+}
+
+struct Parser {
+    std::vector<std::string> words;  // the positional words, the command first
+    ParsedRequest out;
+    CtlRequest& r = out.Request;
+
+    bool Fail(const std::string& message) {
+        if (out.Error.empty()) out.Error = message;
+        return false;
+    }
+
+    bool OnOff(const std::string& what, const std::string& word) {
+        if (word == "on") return r.On = true, true;
+        if (word == "off") return r.On = false, true;
+        return Fail(what + " expects on or off, not '" + word + "'");
+    }
+
+    bool Count(std::size_t n, const std::string& usage) {
+        if (words.size() == n + 1) return true;
+        return Fail((words.size() < n + 1 ? "missing argument: " : "too many arguments: ") + usage);
+    }
+
+    bool Tcp(const std::string& value) {
+        const auto colon = value.rfind(':');
+        r.Host = value.substr(0, colon);
+        if (colon != std::string::npos && !Number(value.substr(colon + 1), 1, 65535, r.Port))
+            return Fail("--tcp: bad port '" + value.substr(colon + 1) + "' (1 to 65535)");
+        if (r.Host.empty()) return Fail("--tcp expects HOST[:PORT], not '" + value + "'");
+        return true;
+    }
+
+    bool Link(LinkKind kind) {
+        if (r.Link != LinkKind::None) return Fail("give one link only: --serial DEVICE or --tcp HOST[:PORT]");
+        r.Link = kind;
+        return true;
+    }
+
+    bool Options(const std::vector<std::string>& args) {
+        for (std::size_t i = 0; i < args.size(); ++i) {
+            const std::string& a = args[i];
+            if (a == "--") {
+                for (++i; i < args.size(); ++i) words.push_back(args[i]);
+                break;
+            }
+            const auto value = [&](std::string& into) {
+                if (i + 1 >= args.size()) return Fail("option " + a + " needs a value");
+                into = args[++i];
+                return true;
+            };
+            if (a == "--help" || a == "-h") {
+                r.Help = true;
+            } else if (a == "--json") {
+                r.Json = true;
+            } else if (a == "--verify") {
+                r.Verify = true;
+            } else if (a == "--take") {
+                r.TakeAfterRoute = true;
+            } else if (a == "--yes") {
+                r.Yes = true;
+            } else if (a == "--serial") {
+                if (!Link(LinkKind::Serial) || !value(r.Device)) return false;
+                if (r.Device.empty()) return Fail("--serial expects a device path");
+            } else if (a == "--tcp") {
+                std::string v;
+                if (!Link(LinkKind::Tcp) || !value(v) || !Tcp(v)) return false;
+            } else if (a == "--config") {
+                if (!value(r.ConfigPath)) return false;
+            } else if (a.size() > 1 && a[0] == '-' && !std::isdigit(static_cast<unsigned char>(a[1]))) {
+                return Fail("unknown option " + a);
+            } else {
+                words.push_back(a);
+            }
+        }
+        return true;
+    }
+
+    bool Routes() {
+        if (words.size() < 3 || words.size() % 2 == 0)
+            return Fail("route expects pairs of OUT IN, e.g. route 3 5");
+        for (std::size_t k = 1; k + 1 < words.size(); k += 2) {
+            int o = 0, in = 0;
+            if (!Number(words[k], 1, LargestSize, o))
+                return Fail("route: bad output '" + words[k] + "' (1 to 16)");
+            if (!Number(words[k + 1], 0, LargestSize, in))
+                return Fail("route: bad input '" + words[k + 1] + "' (0 to 16, 0 disconnects)");
+            for (const auto& [seen, unused] : r.Routes)
+                if (seen == o) return Fail("route: output " + words[k] + " given twice");
+            r.Routes.emplace_back(o, in);
+        }
+        return true;
+    }
+
+    bool Ip(const std::string& text) {
+        std::size_t at = 0;
+        for (int k = 0; k < 4; ++k) {
+            const auto dot = k < 3 ? text.find('.', at) : text.size();
+            if (dot == std::string::npos || !Number(text.substr(at, dot - at), 0, 255, r.Ip[k]))
+                return Fail("ip expects A.B.C.D with each part 0 to 255, not '" + text + "'");
+            at = dot + 1;
+        }
+        return true;
+    }
+
+    bool CommandWords() {
+        if (words.empty()) return Fail("missing command (try --help)");
+        const std::string& c = words[0];
+        const auto arg = [&](std::size_t k) { return words.size() > k ? words[k] : std::string(); };
+        if (c == "read") return r.Cmd = Command::Read, Count(0, "read");
+        if (c == "route") return r.Cmd = Command::Route, Routes();
+        if (c == "take") return r.Cmd = Command::Take, Count(0, "take");
+        if (c == "cancel") return r.Cmd = Command::Cancel, Count(0, "cancel");
+        if (c == "clear") return r.Cmd = Command::Clear, Count(0, "clear");
+        if (c == "reset") return r.Cmd = Command::Reset, Count(0, "reset");
+        if (c == "factory-reset") return r.Cmd = Command::FactoryReset, Count(0, "factory-reset");
+        if (c == "reclock") {
+            r.Cmd = Command::Reclock;
+            if (!Count(2, "reclock OUT on|off")) return false;
+            if (!Number(words[1], 1, LargestSize, r.Output))
+                return Fail("reclock: bad output '" + words[1] + "' (1 to 16)");
+            return OnOff("reclock", words[2]);
+        }
+        if (c == "preset") {
+            if (!Count(2, "preset store|recall N")) return false;
+            if (words[1] == "store")
+                r.Cmd = Command::PresetStore;
+            else if (words[1] == "recall")
+                r.Cmd = Command::PresetRecall;
+            else
+                return Fail("preset expects store or recall, not '" + words[1] + "'");
+            if (!Number(words[2], 1, 8, r.Preset))
+                return Fail("preset: bad number '" + words[2] + "' (1 to 8)");
+            return true;
+        }
+        if (c == "lock" || c == "vi") {
+            r.Cmd = c == "lock" ? Command::Lock : Command::VI;
+            return Count(1, c + " on|off") && OnOff(c, arg(1));
+        }
+        if (c == "system") {
+            if (!Count(1, "system save|recall")) return false;
+            if (words[1] == "save") return r.Cmd = Command::SystemSave, true;
+            if (words[1] == "recall") return r.Cmd = Command::SystemRecall, true;
+            return Fail("system expects save or recall, not '" + words[1] + "'");
+        }
+        if (c == "ip") return r.Cmd = Command::Ip, Count(1, "ip A.B.C.D") && Ip(words[1]);
+        if (c == "raw") {
+            r.Cmd = Command::Raw;
+            if (words.size() < 2) return Fail("missing argument: raw LINE");
+            for (std::size_t k = 1; k < words.size(); ++k) r.RawLine += (k > 1 ? " " : "") + words[k];
+            if (r.RawLine.find_first_of("\r\n") != std::string::npos)
+                return Fail("raw: the line may not hold a carriage return or line feed");
+            if (r.RawLine.size() + 2 > 250) return Fail("raw: the line is longer than 248 characters");
+            return true;
+        }
+        return Fail("unknown command '" + c + "' (try --help)");
+    }
+
+    bool Rules() {
+        if (r.TakeAfterRoute && r.Cmd != Command::Route) return Fail("--take goes with route only");
+        const bool verifiable = (r.Cmd == Command::Route && r.TakeAfterRoute) || r.Cmd == Command::Take ||
+                                r.Cmd == Command::PresetRecall;
+        if (r.Verify && !verifiable)
+            return Fail("--verify goes with route ... --take, take and preset recall");
+        if ((r.Cmd == Command::Reset || r.Cmd == Command::FactoryReset) && !r.Yes)
+            return Fail(words[0] + " changes the whole switcher: add --yes to confirm");
+        if (!r.ConfigPath.empty() && r.Cmd != Command::Read) return Fail("--config goes with read only");
+        if (r.Link == LinkKind::None)
+            return Fail("missing link option: --serial DEVICE or --tcp HOST[:PORT]");
+        return true;
+    }
+};
+
+}  // namespace
+
+ParsedRequest ParseArguments(const std::vector<std::string>& args) {
+    Parser p;
+    if (!p.Options(args)) return p.out;
+    if (p.r.Help) return p.out;
+    if (p.CommandWords()) p.Rules();
+    return p.out;
+}
+
+}  // namespace vxctl

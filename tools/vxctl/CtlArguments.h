@@ -1,0 +1,64 @@
+#pragma once
+// The command line of vxctl: the link, the options and one command with its arguments,
+// checked as far as they can be without the switcher. A bad line gives a one-line
+// message naming the bad argument, and nothing is sent.
+#include <array>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace vxctl {
+
+enum class LinkKind { None, Serial, Tcp };
+
+enum class Command {
+    None,
+    Read,
+    Route,
+    Take,
+    Cancel,
+    Clear,
+    Reclock,
+    PresetStore,
+    PresetRecall,
+    Lock,
+    VI,
+    SystemSave,
+    SystemRecall,
+    Ip,
+    Reset,
+    FactoryReset,
+    Raw
+};
+
+struct CtlRequest {
+    LinkKind Link = LinkKind::None;
+    std::string Device;  // --serial
+    std::string Host;    // --tcp
+    int Port = 23;
+    bool Json = false;
+    bool Verify = false;
+    bool TakeAfterRoute = false;
+    bool Yes = false;
+    bool Help = false;
+    std::string ConfigPath;
+    Command Cmd = Command::None;
+    std::vector<std::pair<int, int>> Routes;  // output 1.., input 1.. or 0 for a disconnect
+    int Output = 0;                           // reclock, 1..
+    bool On = false;                          // reclock, lock, vi
+    int Preset = 0;                           // 1..8
+    std::array<int, 4> Ip{};
+    std::string RawLine;  // without its carriage return
+};
+
+struct ParsedRequest {
+    CtlRequest Request;
+    std::string Error;  // empty when the line is good
+};
+
+ParsedRequest ParseArguments(const std::vector<std::string>& args);
+
+// The number a route or reclock argument may reach on any switcher.
+inline constexpr int LargestSize = 16;
+
+}  // namespace vxctl

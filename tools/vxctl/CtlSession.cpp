@@ -1,0 +1,385 @@
+#include "CtlSession.h"
+
+#include "ConsoleViews.h"
+#include "link/CommandLines.h"
+#include "model/LiveCount.h"
+#include "model/ModelCodes.h"
+
+namespace vxctl {
+namespace {
+
+using vx::NO_INPUT;
+
+std::string Trimmed(const std::string& text) {
+    const auto a = text.find_first_not_of("\r\n\t ");
+    if (a == std::string::npos) return {};
+    const auto b = text.find_last_not_of("\r\n\t ");
+    return text.substr(a, b - a + 1);
+}
+
+std::string WithoutReturn(const std::string& line) {
+    return line.empty() || line.back() != '\r' ? line : line.substr(0, line.size() - 1);
+}
+
+std::string InputName(vx::byte input) {
+    return input == NO_INPUT ? "no input" : "input " + std::to_string(input + 1);
+}
+
+}  // namespace
+
+CtlSession::CtlSession(vx::PanelCore& core, ConsoleViews& views, const CtlRequest& request, std::ostream& out,
+                       std::ostream& err)
+    : core_(core), views_(views), r_(request), out_(out), err_(err), exchange_(core.Context()) {
+    core_.Sender().SetCarrier(&exchange_);
+}
+
+CtlSession::~CtlSession() {
+    core_.Sender().SetCarrier(nullptr);
+}
+
+std::string CtlSession::LinkName() const {
+    return r_.Link == LinkKind::Serial ? r_.Device : r_.Host + ":" + std::to_string(r_.Port);
+}
+
+std::string CtlSession::PanelMessages(std::size_t from) const {
+    std::string text;
+    const auto& all = views_.Messages();
+    for (std::size_t k = from; k < all.size(); ++k) {
+        std::string m = all[k];
+        for (char& c : m)
+            if (c == '\n' || c == '\t') c = ' ';
+        text += " (" + Trimmed(m) + ")";
+    }
+    return text;
+}
+
+int CtlSession::UsageError(const std::string& message) {
+    err_ << "vxctl: " << message << "\n";
+    return 2;
+}
+
+int CtlSession::Failure(const std::string& message) {
+    err_ << "vxctl: " << message << "\n";
+    return 1;
+}
+
+bool CtlSession::Connect() {
+    const std::size_t seen = views_.Messages().size();
+    if (r_.Link == LinkKind::Serial) {
+        // The device stands as COM1; the probe is the panel's own.
+        core_.Context().Serial.SetHardwareFlowControl(true, true);
+        if (core_.Serial().ConnectSerial(1) != 1) {
+            err_ << "vxctl: no switcher answered on " << r_.Device
+                 << " (the device is missing or in use, or no prompt came within "
+                 << 2 * (vx::ProbeWaitTicks + 1) * core_.Link().Limits.TickMs << " ms)" << PanelMessages(seen)
+                 << "\n";
+            return false;
+        }
+        core_.Serial().SetSerialLinkActive(true);
+        return true;
+    }
+    core_.Ethernet().SetRemotePort(r_.Port);
+    switch (core_.Ethernet().ConnectTo(r_.Host)) {
+        case vx::ConnectOutcome::Answered:
+            exchange_.ReadRestOfConnectAnswer();
+            return true;
+        case vx::ConnectOutcome::Silent:
+            err_ << "vxctl: connected to " << LinkName() << " but the switcher did not answer within "
+                 << core_.Link().Limits.StreamTimeoutMs << " ms\n";
+            break;
+        default:
+            err_ << "vxctl: could not connect to " << LinkName() << PanelMessages(seen) << "\n";
+            break;
+    }
+    core_.Context().Tcp.Close();
+    return false;
+}
+
+int CtlSession::Run() {
+    if (!Connect()) return 1;
+    const int code = RunCommand();
+    // The link is given up before the process ends; nothing more is sent.
+    core_.Link().SerialLinkActive = false;
+    if (core_.Context().Serial.IsOpen()) core_.Context().Serial.Close();
+    core_.Context().Tcp.Close();
+    return code;
+}
+
+void CtlSession::PrintCarried(std::size_t from) {
+    const auto& carried = exchange_.Carried();
+    for (std::size_t k = std::max(from, printed_); k < carried.size(); ++k) {
+        const auto& c = carried[k];
+        if (!r_.Json)
+            out_ << WithoutReturn(c.Line) << ": " << (c.Answer.Answered() ? Trimmed(c.Answer.Bytes) : "-")
+                 << "\n";
+    }
+    printed_ = carried.size();
+}
+
+template <class F>
+bool CtlSession::Send(F&& send) {
+    const std::size_t from = exchange_.Carried().size();
+    send();
+    PrintCarried(from);
+    const auto& carried = exchange_.Carried();
+    for (std::size_t k = from; k < carried.size(); ++k) {
+        const auto& c = carried[k];
+        const std::string line = WithoutReturn(c.Line);
+        switch (c.Answer.Result) {
+            case vx::LineAnswer::Outcome::Answered:
+                if (!c.Answer.IsError()) continue;
+                Failure(line + ": the switcher answered " + vx::EscapeAnswerBytes(Trimmed(c.Answer.Bytes)));
+                return false;
+            case vx::LineAnswer::Outcome::NoAnswer:
+                Failure(line + ": no answer from the switcher within " +
+                        std::to_string(c.Answer.WaitedLimitMs) + " ms");
+                return false;
+            case vx::LineAnswer::Outcome::NoLink:
+                Failure(line + ": not sent, the link to " + LinkName() + " is gone");
+                return false;
+            case vx::LineAnswer::Outcome::LinkFailed:
+                Failure(line + ": the link failed: " + c.Answer.Failure);
+                return false;
+        }
+    }
+    return true;
+}
+
+bool CtlSession::ReadInfo() {
+    const std::size_t seen = views_.Messages().size();
+    if (core_.Reader().ReadMatrixInfo()) return true;
+    Failure("the switcher did not answer the information query MINFOVX" + PanelMessages(seen));
+    return false;
+}
+
+bool CtlSession::ReadRoutes(const char* why) {
+    const std::size_t seen = views_.Messages().size();
+    if (core_.Reader().ReadOutputStatus()) return true;
+    Failure(std::string("the switcher did not answer the route query OINFOVX ") + why + PanelMessages(seen));
+    return false;
+}
+
+int CtlSession::RunCommand() {
+    auto& s = core_.Sender();
+    const auto& m = core_.Model();
+    switch (r_.Cmd) {
+        case Command::Read:
+            return Read();
+        case Command::Route:
+            return Route();
+        case Command::Take:
+            return Take();
+        case Command::PresetRecall:
+            return PresetRecall();
+        case Command::Raw:
+            return Raw();
+        case Command::Cancel:
+            return Finish(Send([&] { s.SendCancelTake(); }) ? 0 : 1);
+        case Command::Clear:
+            return Finish(Send([&] { s.SendClearAll(); }) ? 0 : 1);
+        case Command::Reclock:
+            if (!ReadInfo()) return 1;
+            if (r_.Output > vx::LiveCount(m.OutputCount, vx::MaxOutputs))
+                return UsageError("reclock: output " + std::to_string(r_.Output) +
+                                  " is out of range for this " + std::to_string(m.OutputCount) + " x " +
+                                  std::to_string(m.InputCount) + " switcher");
+            return Finish(Send([&] { s.SendReclock(r_.Output - 1, r_.On ? 1 : 0); }) ? 0 : 1);
+        case Command::PresetStore:
+            // As the panel stores a preset: pending routes are taken first.
+            return Finish(Send([&] {
+                s.SendTake();
+                if (exchange_.Carried().back().Answer.Answered() &&
+                    !exchange_.Carried().back().Answer.IsError())
+                    s.SendPresetStore(r_.Preset - 1);
+            })
+                              ? 0
+                              : 1);
+        case Command::Lock:
+            return Finish(Send([&] { s.SendFrontPanelLock(r_.On ? 1 : 0); }) ? 0 : 1);
+        case Command::VI:
+            return Finish(Send([&] { s.SendVIState(r_.On ? 1 : 0); }) ? 0 : 1);
+        case Command::SystemSave:
+            return Finish(Send([&] { s.SendSystemSave(); }) ? 0 : 1);
+        case Command::SystemRecall:
+            return Finish(Send([&] { s.SendSystemRecall(); }) ? 0 : 1);
+        case Command::Ip:
+            return Finish(Send([&] { s.SendIpConfig(r_.Ip[0], r_.Ip[1], r_.Ip[2], r_.Ip[3]); }) ? 0 : 1);
+        case Command::Reset:
+            return Finish(Send([&] { s.SendReset(); }) ? 0 : 1);
+        case Command::FactoryReset:
+            return Finish(Send([&] { s.SendFactoryReset(); }) ? 0 : 1);
+        case Command::None:
+            break;
+    }
+    return UsageError("missing command");
+}
+
+int CtlSession::Read() {
+    auto& reader = core_.Reader();
+    // The panel's twenty queries in the panel's order.
+    struct Step {
+        bool (vx::StatusReader::*read)();
+        const char* what;
+    };
+    static constexpr Step Steps[] = {
+        {&vx::StatusReader::ReadMatrixInfo, "MINFOVX"},
+        {&vx::StatusReader::ReadOutputStatus, "OINFOVX"},
+        {&vx::StatusReader::ReadPrevOutputStatus, "OPINFOVX"},
+        {&vx::StatusReader::ReadGroupingStatus, "GINFOVX"},
+        {&vx::StatusReader::ReadPresetStatus, "PINFOVX"},
+        {&vx::StatusReader::ReadPresetGroupStatus, "PGINFOVX"},
+    };
+    for (const Step& step : Steps) {
+        const std::size_t seen = views_.Messages().size();
+        if (!(reader.*step.read)())
+            return Failure(std::string("the switcher did not answer the status query ") + step.what +
+                           PanelMessages(seen));
+    }
+    out_ << (r_.Json ? JsonReport(core_.Model(), names_) : TextReport(core_.Model(), names_));
+    return 0;
+}
+
+int CtlSession::Route() {
+    if (!ReadInfo()) return 1;
+    const auto& m = core_.Model();
+    const int outputs = vx::LiveCount(m.OutputCount, vx::MaxOutputs);
+    const int inputs = vx::LiveCount(m.InputCount, vx::MaxInputs);
+    const std::string size = std::to_string(outputs) + " x " + std::to_string(inputs);
+    for (const auto& [o, in] : r_.Routes) {
+        if (o > outputs)
+            return UsageError("route: output " + std::to_string(o) + " is out of range for this " + size +
+                              " switcher");
+        if (in > inputs)
+            return UsageError("route: input " + std::to_string(in) + " is out of range for this " + size +
+                              " switcher");
+    }
+    auto& s = core_.Sender();
+    std::vector<Expected> expected;
+    const bool sent = Send([&] {
+        for (const auto& [o, in] : r_.Routes) {
+            s.SendRouteTemp(o - 1, in - 1);
+            if (!exchange_.Carried().back().Answer.Answered() || exchange_.Carried().back().Answer.IsError())
+                return;
+            expected.push_back({o - 1, in == 0 ? NO_INPUT : static_cast<vx::byte>(in - 1)});
+        }
+        if (r_.TakeAfterRoute) s.SendTake();
+    });
+    if (!sent) {
+        const bool takeSent =
+            !exchange_.Carried().empty() &&
+            WithoutReturn(exchange_.Carried().back().Line) == WithoutReturn(vx::line::Take());
+        if (takeSent) {
+            std::string outputs;
+            for (const auto& e : expected)
+                outputs += (outputs.empty() ? "" : ", ") + std::to_string(e.Output + 1);
+            err_ << "vxctl: the take of output" << (expected.size() > 1 ? "s " : " ") << outputs
+                 << " is not confirmed\n";
+        } else if (!expected.empty())
+            err_
+                << "vxctl: the routes before it are pending on the switcher; 'vxctl cancel' withdraws them\n";
+        // A take that went unanswered may still have been carried out: the read tells.
+        if (r_.Verify && takeSent) Verify(expected);
+        return Finish(1);
+    }
+    return Finish(r_.Verify ? Verify(expected) : 0);
+}
+
+int CtlSession::Take() {
+    std::vector<Expected> expected;
+    if (r_.Verify) {
+        if (!ReadInfo() || !ReadRoutes("before the take")) return 1;
+        const auto& m = core_.Model();
+        for (int o = 0; o < vx::LiveCount(m.OutputCount, vx::MaxOutputs); ++o)
+            if (m.Routes[o].Committed == 0) expected.push_back({o, m.Routes[o].Input});
+    }
+    const bool sent = Send([&] { core_.Sender().SendTake(); });
+    if (!r_.Verify) return Finish(sent ? 0 : 1);
+    const int verified = Verify(expected);
+    return Finish(sent ? verified : 1);
+}
+
+int CtlSession::PresetRecall() {
+    if (!ReadInfo()) return 1;
+    const std::size_t seen = views_.Messages().size();
+    if (!core_.Reader().ReadPresetStatus())
+        return Failure("the switcher did not answer the preset query PINFOVX" + PanelMessages(seen));
+    const int p = r_.Preset - 1;
+    const auto& preset = core_.Model().Presets[p];
+    const int outputs = vx::LiveCount(core_.Model().OutputCount, vx::MaxOutputs);
+    auto& s = core_.Sender();
+    // As the panel recalls a preset directly: the recall, then every output's reclocker.
+    const bool sent = Send([&] {
+        s.SendPresetRecall(p, 0);
+        if (!exchange_.Carried().back().Answer.Answered() || exchange_.Carried().back().Answer.IsError())
+            return;
+        const std::uint16_t mask = preset.ReclockerMask.Get();
+        for (int o = 0; o < outputs; ++o) {
+            s.SendReclock(o, (mask >> o) & 1u);
+            if (!exchange_.Carried().back().Answer.Answered() || exchange_.Carried().back().Answer.IsError())
+                return;
+        }
+    });
+    if (!sent) return Finish(1);
+    if (!r_.Verify) return Finish(0);
+    std::vector<Expected> expected;
+    for (int o = 0; o < outputs; ++o) expected.push_back({o, preset.Routes[o].Input});
+    return Finish(Verify(expected));
+}
+
+int CtlSession::Verify(const std::vector<Expected>& expected) {
+    if (!ReadRoutes("to verify")) return 1;
+    const auto& m = core_.Model();
+    int failures = 0;
+    for (const auto& e : expected) {
+        const auto& r = m.Routes[e.Output];
+        const bool ok = r.Input == e.Input && r.Committed != 0;
+        const std::string has = InputName(r.Input) + (r.Committed ? " in force" : " pending");
+        const std::string line =
+            "output " + std::to_string(e.Output + 1) + ": " +
+            (ok ? has : "asked " + InputName(e.Input) + " in force, the switcher has " + has);
+        verifyLines_.push_back((ok ? "verified " : "NOT VERIFIED ") + line);
+        if (ok) {
+            if (!r_.Json) out_ << "verified " << line << "\n";
+        } else {
+            ++failures;
+            err_ << "vxctl: verification failed for " << line << "\n";
+        }
+    }
+    return failures == 0 ? 0 : 1;
+}
+
+int CtlSession::Raw() {
+    const vx::LineAnswer a = exchange_.Exchange(r_.RawLine + "\r");
+    const std::string bytes = vx::EscapeAnswerBytes(a.Bytes);
+    if (r_.Json) {
+        out_ << "{\"line\": " << JsonString(r_.RawLine)
+             << ", \"answered\": " << (a.Answered() ? "true" : "false")
+             << ", \"answer\": " << JsonString(bytes) << "}\n";
+    } else {
+        out_ << bytes << "\n";
+    }
+    if (a.Result == vx::LineAnswer::Outcome::LinkFailed) return Failure("the link failed: " + a.Failure);
+    if (!a.Answered())
+        return Failure("no prompt from the switcher within " + std::to_string(a.WaitedLimitMs) + " ms" +
+                       (a.Bytes.empty() ? "" : " (what came is printed above)"));
+    return a.IsError() ? Failure("the switcher answered with an error") : 0;
+}
+
+int CtlSession::Finish(int code) {
+    if (!r_.Json) return code;
+    out_ << "{\"ok\": " << (code == 0 ? "true" : "false") << ", \"lines\": [";
+    const auto& carried = exchange_.Carried();
+    for (std::size_t k = 0; k < carried.size(); ++k) {
+        const auto& a = carried[k].Answer;
+        out_ << (k ? ", " : "") << "{\"line\": " << JsonString(WithoutReturn(carried[k].Line))
+             << ", \"answered\": " << (a.Answered() ? "true" : "false")
+             << ", \"answer\": " << JsonString(vx::EscapeAnswerBytes(Trimmed(a.Bytes))) << "}";
+    }
+    out_ << "], \"verify\": [";
+    for (std::size_t k = 0; k < verifyLines_.size(); ++k)
+        out_ << (k ? ", " : "") << JsonString(verifyLines_[k]);
+    out_ << "]}\n";
+    return code;
+}
+
+}  // namespace vxctl

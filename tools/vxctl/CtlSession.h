@@ -1,0 +1,67 @@
+#pragma once
+// One run of vxctl on the panel core: connect over the link asked for, carry the
+// command's lines with an exchange that returns each answer, verify when asked, and
+// print the outcome. Exit status 0 done, 1 the switcher did not answer, answered with an
+// error or a verification failed, 2 an argument out of range for this switcher.
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "CtlArguments.h"
+#include "SwitcherReport.h"
+#include "link/AnsweredExchange.h"
+#include "panel/PanelCore.h"
+
+namespace vxctl {
+
+class ConsoleViews;
+
+class CtlSession {
+public:
+    CtlSession(vx::PanelCore& core, ConsoleViews& views, const CtlRequest& request, std::ostream& out,
+               std::ostream& err);
+    ~CtlSession();
+    // Names for the report, from a configuration file.
+    void SetNames(const ReportNames& names) { names_ = names; }
+    int Run();
+
+private:
+    // What an output should show after the command: its input (NO_INPUT for none), in force.
+    struct Expected {
+        int Output;  // 0-based
+        vx::byte Input;
+    };
+
+    bool Connect();
+    int RunCommand();
+    int Read();
+    int Route();
+    int Take();
+    int PresetRecall();
+    int Raw();
+    // Sends through the command sender; false (with the message printed) as soon as a
+    // line went unanswered or was answered with an error.
+    template <class F>
+    bool Send(F&& send);
+    bool ReadInfo();
+    bool ReadRoutes(const char* why);
+    int Verify(const std::vector<Expected>& expected);
+    int UsageError(const std::string& message);
+    int Failure(const std::string& message);
+    void PrintCarried(std::size_t from);
+    std::string LinkName() const;
+    std::string PanelMessages(std::size_t from) const;
+    int Finish(int code);
+
+    vx::PanelCore& core_;
+    ConsoleViews& views_;
+    const CtlRequest& r_;
+    std::ostream& out_;
+    std::ostream& err_;
+    vx::AnsweredExchange exchange_;
+    ReportNames names_;
+    std::vector<std::string> verifyLines_;
+    std::size_t printed_ = 0;
+};
+
+}  // namespace vxctl

@@ -1,0 +1,22 @@
+#pragma once
+// What `vxctl read` prints: the switcher as the model holds it after a full read, as a
+// text for people or as one JSON document for scripts. Numbers are 1-based, as the
+// operator sees them.
+#include <string>
+
+#include "model/SwitcherState.h"
+
+namespace vxctl {
+
+struct ReportNames {
+    bool Present = false;  // names from a configuration file were given
+    vx::LabelStore Labels{};
+};
+
+std::string TextReport(const vx::SwitcherState& m, const ReportNames& names);
+std::string JsonReport(const vx::SwitcherState& m, const ReportNames& names);
+
+// Text of a byte string as a JSON string literal, quotes included.
+std::string JsonString(const std::string& text);
+
+}  // namespace vxctl

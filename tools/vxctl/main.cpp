@@ -1,0 +1,56 @@
+// vxctl: the Vextaro switcher from a shell script, on the panel's own core and links.
+#include <QCoreApplication>
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "ConfigNames.h"
+#include "ConsoleViews.h"
+#include "CtlArguments.h"
+#include "CtlSession.h"
+#include "HelpText.h"
+#include "panel/PanelCore.h"
+#include "platform/QtConfigFileStore.h"
+#include "platform/QtServices.h"
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    const vxctl::ParsedRequest parsed = vxctl::ParseArguments(args);
+    if (parsed.Request.Help) {
+        std::fputs(vxctl::HelpText, stdout);
+        return 0;
+    }
+    if (!parsed.Error.empty()) {
+        std::fprintf(stderr, "vxctl: %s\n", parsed.Error.c_str());
+        return 2;
+    }
+    const vxctl::CtlRequest& request = parsed.Request;
+    vxctl::ReportNames names;
+    if (!request.ConfigPath.empty()) {
+        if (const std::string problem = vxctl::ReadConfigNames(request.ConfigPath, names); !problem.empty()) {
+            std::fprintf(stderr, "vxctl: %s\n", problem.c_str());
+            return 2;
+        }
+    }
+
+    // No window: a core application runs the sockets, the port and the watchdog.
+    QCoreApplication app(argc, argv);
+    try {
+        vx::platform::QtServices services;
+        if (request.Link == vxctl::LinkKind::Serial)
+            services.Serial.SetPortPaths({{1, QString::fromStdString(request.Device)}});
+        vxctl::ConsoleViews views;
+        vx::platform::QtConfigFileStore files;
+        vx::PanelCore core(vx::PanelServices::From(services.Bundle(), views, files), views.Views());
+        core.FormCreate();
+        vxctl::CtlSession session(core, views, request, std::cout, std::cerr);
+        session.SetNames(names);
+        const int code = session.Run();
+        std::cout.flush();
+        return code;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "vxctl: %s\n", e.what());
+        return 1;
+    }
+}
