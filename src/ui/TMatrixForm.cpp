@@ -65,6 +65,7 @@ TMatrixForm::TMatrixForm(LinkServices& services, Prompter* prompter, QWidget* pa
     services_.Timer1.SetHandler([this] { handlers_.Run([this] { core_->Timer1Timer(); }); });
 
     WireRoutingPage();
+    WirePageKeys();
     WireGroupingPage();
     WirePresetBox();
     WireSequencingPage();

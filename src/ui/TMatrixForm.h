@@ -92,6 +92,7 @@ private:
     void BuildWindow();
     void BuildViews();
     void WireRoutingPage();
+    void WirePageKeys();
     void WireGroupingPage();
     // The preset box and the "Sequencing" page, in TMatrixFormPresets.cpp.
     void WirePresetBox();

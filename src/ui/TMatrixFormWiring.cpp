@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabWidget>
 
 #include "ui/GroupingPage.h"
@@ -46,6 +47,19 @@ void TMatrixForm::WireRoutingPage() {
             return used;
         });
     QCoreApplication::instance()->installEventFilter(keys);
+}
+
+void TMatrixForm::WirePageKeys() {
+    // Ctrl+Tab and Ctrl+Shift+Tab move between the pages wherever the focus is.
+    const auto step = [this](int by) {
+        if (!pages_->isEnabled()) return;  // locked while the panel talks to the switcher
+        const int n = pages_->count();
+        pages_->setCurrentIndex((pages_->currentIndex() + by + n) % n);
+    };
+    auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
+    connect(next, &QShortcut::activated, this, [step] { step(1); });
+    auto* back = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this);
+    connect(back, &QShortcut::activated, this, [step] { step(-1); });
 }
 
 void TMatrixForm::WireGroupingPage() {
