@@ -53,6 +53,10 @@ QString BackgroundOf(Colour c) {
 }  // namespace
 
 void PaintBackground(QWidget* w, Colour c) {
+    // Setting a style sheet again, even the same one, has the widget's sheet parsed and the
+    // widget polished anew: the costliest part of drawing the window at start-up.
+    const QString name = ColourName(c);
+    if (w->property("vxColour").toString() == name && !w->styleSheet().isEmpty()) return;
     const QString bg = BackgroundOf(c);
     if (qobject_cast<QAbstractButton*>(w)) {
         // Every colourable button carries the same sheet, so the buttons keep one shape
@@ -66,7 +70,7 @@ void PaintBackground(QWidget* w, Colour c) {
     } else {
         w->setStyleSheet(QString("background-color: %1; color: black; border: 1px solid #7a7a7a;").arg(bg));
     }
-    w->setProperty("vxColour", ColourName(c));
+    w->setProperty("vxColour", name);
 }
 
 Colour PaintedColour(const QWidget* w) {
