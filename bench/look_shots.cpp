@@ -1,7 +1,8 @@
 // Pictures of the main window for checking that a change leaves its look alone, pixel for
 // pixel: every page in the start state, then again with colours on (a selected output, routed
 // and pending inputs, group members, a disabled and a focused coloured button, lit lights),
-// and a message box over the window.
+// the second output tab, the grouping page's hidden label shown, and a message box over the
+// window.
 //   look_shots DIR               saves DIR/NN-what.png
 //   look_shots compare DIR1 DIR2 names every picture that differs; exit 1 when any does
 #include <QApplication>
@@ -98,6 +99,20 @@ int main(int argc, char** argv) {
     if (auto* w = Find<QPushButton>(form, "InputButton5")) w->setFocus();
     for (auto* light : form.findChildren<vx::ui::StatusLight*>()) light->SetLit(true);
     everyPage("coloured");
+
+    // The second output tab, painted while hidden and while shown, and the group page's
+    // label that shows only with a group on screen.
+    if (auto* tabs = Find<QTabWidget>(form, "OutputPageControl")) {
+        if (auto* w = Find<QWidget>(form, "VideoLabel10")) PaintBackground(w, Colour::Lime);
+        tabs->setCurrentIndex(1);
+        if (auto* w = Find<QWidget>(form, "OutputButton12")) PaintBackground(w, Colour::Yellow);
+        save("second-output-tab", form);
+    }
+    if (auto* w = Find<QWidget>(form, "OutputFirstLabel")) {
+        w->setVisible(true);
+        pages->setCurrentIndex(2);
+        save("group-label-shown", form);
+    }
 
     QMessageBox box(QMessageBox::Question, "VX Control", "Connect to the switcher now?",
                     QMessageBox::Yes | QMessageBox::No, &form);

@@ -1,6 +1,7 @@
 #include "ui/Look.h"
 
 #include <QAbstractButton>
+#include <QEvent>
 #include <QVariant>
 #include <QWidget>
 
@@ -44,19 +45,21 @@ QString ColourName(Colour c) {
 
 namespace {
 
+// The colour whose style sheet the widget carries.
+constexpr const char* SheetColourProperty = "vxSheetColour";
+
 QString BackgroundOf(Colour c) {
     if (c == Colour::ButtonFace) return "palette(button)";
     const QColor rgb = RgbOf(c);
     return QString("rgb(%1, %2, %3)").arg(rgb.red()).arg(rgb.green()).arg(rgb.blue());
 }
 
-}  // namespace
-
-void PaintBackground(QWidget* w, Colour c) {
-    // Setting a style sheet again, even the same one, has the widget's sheet parsed and the
-    // widget polished anew: the costliest part of drawing the window at start-up.
+// Gives the widget the style sheet of its colour ("vxColour") unless it carries it already:
+// setting a sheet, even the same one again, has it parsed and the widget polished anew.
+void ApplySheet(QWidget* w) {
+    const Colour c = PaintedColour(w);
     const QString name = ColourName(c);
-    if (w->property("vxColour").toString() == name && !w->styleSheet().isEmpty()) return;
+    if (w->property(SheetColourProperty).toString() == name) return;
     const QString bg = BackgroundOf(c);
     if (qobject_cast<QAbstractButton*>(w)) {
         // Every colourable button carries the same sheet, so the buttons keep one shape
@@ -70,7 +73,47 @@ void PaintBackground(QWidget* w, Colour c) {
     } else {
         w->setStyleSheet(QString("background-color: %1; color: black; border: 1px solid #7a7a7a;").arg(bg));
     }
-    w->setProperty("vxColour", name);
+    w->setProperty(SheetColourProperty, name);
+}
+
+// Puts the sheet on a hidden widget when it is about to be shown. Most painted widgets sit
+// on pages and tabs that are not on screen when the window opens, and a sheet per widget is
+// most of what drawing the window costs at start-up. Every painted widget has a fixed size
+// or is hidden from its layout until shown, so the sheet arrives before any layout or paint
+// that could see it missing.
+class SheetWhenShown : public QObject {
+public:
+    explicit SheetWhenShown(QWidget* w) : QObject(w) { w->installEventFilter(this); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            auto* w = static_cast<QWidget*>(watched);
+            w->removeEventFilter(this);
+            w->setProperty(PendingProperty, false);
+            ApplySheet(w);
+            deleteLater();
+        }
+        return false;
+    }
+
+    static void Ensure(QWidget* w) {
+        if (w->property(PendingProperty).toBool()) return;
+        w->setProperty(PendingProperty, true);
+        new SheetWhenShown(w);
+    }
+
+private:
+    static constexpr const char* PendingProperty = "vxSheetPending";
+};
+
+}  // namespace
+
+void PaintBackground(QWidget* w, Colour c) {
+    w->setProperty("vxColour", ColourName(c));
+    if (w->isVisible())
+        ApplySheet(w);
+    else
+        SheetWhenShown::Ensure(w);
 }
 
 Colour PaintedColour(const QWidget* w) {

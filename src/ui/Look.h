@@ -15,6 +15,7 @@ QColor RgbOf(Colour c);
 // "buttonface", "yellow", "lime", "red", "darkgreen" or "aqua".
 QString ColourName(Colour c);
 // Paints the widget's background; buttons keep a border so the colour shows everywhere.
+// "vxColour" changes at once; a hidden widget gets its style sheet when it is next shown.
 void PaintBackground(QWidget* w, Colour c);
 // The colour last painted on the widget (ButtonFace when never painted).
 Colour PaintedColour(const QWidget* w);
