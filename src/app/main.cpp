@@ -85,12 +85,11 @@ int main(int argc, char** argv) {
     parser.addOption(screenshot);
     QList<QCommandLineOption> comOptions;
     for (int n = 1; n <= 4; ++n)
-        comOptions << QCommandLineOption(
-            QStringLiteral("com%1").arg(n),
-            QStringLiteral("Device of COM%1 (default %2), for example /dev/ttyUSB0.")
-                .arg(n)
-                .arg(vx::platform::SerialPortPaths::DefaultPath(n)),
-            QStringLiteral("PATH"));
+        comOptions << QCommandLineOption(QStringLiteral("com%1").arg(n),
+                                         QStringLiteral("Device of COM%1 (default %2), for example /dev/ttyUSB0.")
+                                             .arg(n)
+                                             .arg(vx::platform::SerialPortPaths::DefaultPath(n)),
+                                         QStringLiteral("PATH"));
     parser.addOptions(comOptions);
     const QCommandLineOption tcpPortOption(
         "tcp-port", "TCP port of the switcher (default 23); another port reaches the simulator.", "N", "23");
