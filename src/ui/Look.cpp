@@ -78,9 +78,8 @@ void ApplySheet(QWidget* w) {
 
 // Puts the sheet on a hidden widget when it is about to be shown. Most painted widgets sit
 // on pages and tabs that are not on screen when the window opens, and a sheet per widget is
-// most of what drawing the window costs at start-up. Every painted widget has a fixed size
-// or is hidden from its layout until shown, so the sheet arrives before any layout or paint
-// that could see it missing.
+// a large part of what the window costs at start-up. The sheet arrives before the widget's
+// first paint; its size must not wait for it (see PaintBackground).
 class SheetWhenShown : public QObject {
 public:
     explicit SheetWhenShown(QWidget* w) : QObject(w) { w->installEventFilter(this); }
