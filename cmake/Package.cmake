@@ -1,6 +1,6 @@
 # `cpack -G DEB` in the build folder makes a Debian package of what `cmake --install` puts
-# in place, under /usr, named and versioned after the project, its dependencies computed
-# from the programs' shared libraries (dpkg-shlibdeps).
+# in place, under /usr (the generator's own prefix), named and versioned after the project,
+# its dependencies computed from the programs' shared libraries (dpkg-shlibdeps).
 set(CPACK_PACKAGE_NAME vxcontrol)
 set(CPACK_PACKAGE_VENDOR "Tavrel Kessway")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -11,7 +11,6 @@ set(CPACK_PACKAGE_DESCRIPTION
     "vxsim plays the switcher for training and testing.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Tavrel Kessway VX Control developers")
 set(CPACK_DEBIAN_PACKAGE_SECTION video)
@@ -19,4 +18,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
 # The window needs a platform plugin (xcb, wayland) that no program links to.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# `cpack --config CPackSourceConfig.cmake` packs the sources without builds or history.
+set(CPACK_SOURCE_GENERATOR TGZ)
+set(CPACK_SOURCE_IGNORE_FILES "/\\.git/;/\\.git$;/build[^/]*/;\\.swp$")
 include(CPack)
