@@ -3,7 +3,8 @@
 # everything is already there.
 set -euo pipefail
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-serialport-dev
-          libgtest-dev libgmock-dev xvfb xauth)
+          libgtest-dev libgmock-dev xvfb xauth
+          dpkg-dev file desktop-file-utils appstream)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,6 +1,7 @@
 // vxpanel: the control panel of the Vextaro crosspoint switcher.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QStyleFactory>
 #include <QTimer>
@@ -11,6 +12,7 @@
 
 #include "platform/QtServices.h"
 #include "platform/SerialPortPaths.h"
+#include "platform/WorkingFolder.h"
 #include "ui/StatusLight.h"
 #include "ui/TMatrixForm.h"
 #include "ui/TerminalView.h"
@@ -68,6 +70,8 @@ int main(int argc, char** argv) {
                                                 : std::make_unique<QApplication>(argc, argv);
     QCoreApplication::setApplicationName("Tavrel Kessway Vextaro");
     QCoreApplication::setApplicationVersion(vx::ui::GuiVersion);
+    // The desktop entry's name, so that a desktop shows the panel's window with its icon.
+    QGuiApplication::setDesktopFileName("com.tavrelkessway.vxpanel");
     if (qobject_cast<QApplication*>(app.get())) QApplication::setStyle(QStyleFactory::create("Fusion"));
 
     QCommandLineParser parser;
@@ -90,6 +94,15 @@ int main(int argc, char** argv) {
     const QCommandLineOption tcpPortOption(
         "tcp-port", "TCP port of the switcher (default 23); another port reaches the simulator.", "N", "23");
     parser.addOption(tcpPortOption);
+    const QCommandLineOption dataDirOption(
+        "data-dir", "Work in DIR, made when missing; the panel keeps IPSave.ini in its working directory.",
+        "DIR");
+    parser.addOption(dataDirOption);
+    const QCommandLineOption desktopOption(
+        "desktop",
+        "Work in the user's data folder for the panel ($XDG_DATA_HOME/vxpanel, by default "
+        "~/.local/share/vxpanel), made when missing; the desktop entry starts the panel so.");
+    parser.addOption(desktopOption);
     parser.process(*app);
     if (!qobject_cast<QApplication*>(app.get())) return 0;  // the text has been printed
 
@@ -98,6 +111,21 @@ int main(int argc, char** argv) {
     if (!portOk || tcpPort < 1 || tcpPort > 65535) {
         std::fprintf(stderr, "vxpanel: --tcp-port expects a number from 1 to 65535\n");
         return 2;
+    }
+    // A picture named on the command line lands where the command was given.
+    const QString screenshotFile =
+        parser.isSet(screenshot) ? QFileInfo(parser.value(screenshot)).absoluteFilePath() : QString();
+    const bool desktopLaunch = parser.isSet(desktopOption);
+    if (desktopLaunch || parser.isSet(dataDirOption)) {
+        const QString folder =
+            parser.isSet(dataDirOption) ? parser.value(dataDirOption) : vx::platform::DesktopDataFolder();
+        const QString error = vx::platform::EnterWorkingFolder(folder);
+        if (!error.isEmpty()) {
+            std::fprintf(stderr, "vxpanel: %s\n", qPrintable(error));
+            // Started from the menu there is no terminal to read the line above.
+            if (desktopLaunch) QMessageBox::critical(nullptr, QApplication::applicationName(), error);
+            return 1;
+        }
     }
     std::map<int, QString> comPaths;
     for (int n = 1; n <= 4; ++n)
@@ -111,7 +139,7 @@ int main(int argc, char** argv) {
         vx::ui::TMatrixForm form(bundle);
         form.Core().Ethernet().SetRemotePort(tcpPort);
         ShowSerialPortOnAboutPage(services.Serial, form);
-        if (parser.isSet(screenshot)) ScheduleScreenshot(form, parser.value(screenshot));
+        if (!screenshotFile.isEmpty()) ScheduleScreenshot(form, screenshotFile);
         form.show();
         const int result = QApplication::exec();
         // The window goes first; the port must not draw on it any more.

@@ -1,6 +1,7 @@
 #include "ui/Look.h"
 
 #include <QAbstractButton>
+#include <QEvent>
 #include <QVariant>
 #include <QWidget>
 
@@ -44,15 +45,21 @@ QString ColourName(Colour c) {
 
 namespace {
 
+// The colour whose style sheet the widget carries.
+constexpr const char* SheetColourProperty = "vxSheetColour";
+
 QString BackgroundOf(Colour c) {
     if (c == Colour::ButtonFace) return "palette(button)";
     const QColor rgb = RgbOf(c);
     return QString("rgb(%1, %2, %3)").arg(rgb.red()).arg(rgb.green()).arg(rgb.blue());
 }
 
-}  // namespace
-
-void PaintBackground(QWidget* w, Colour c) {
+// Gives the widget the style sheet of its colour ("vxColour") unless it carries it already:
+// setting a sheet, even the same one again, has it parsed and the widget polished anew.
+void ApplySheet(QWidget* w) {
+    const Colour c = PaintedColour(w);
+    const QString name = ColourName(c);
+    if (w->property(SheetColourProperty).toString() == name) return;
     const QString bg = BackgroundOf(c);
     if (qobject_cast<QAbstractButton*>(w)) {
         // Every colourable button carries the same sheet, so the buttons keep one shape
@@ -66,7 +73,46 @@ void PaintBackground(QWidget* w, Colour c) {
     } else {
         w->setStyleSheet(QString("background-color: %1; color: black; border: 1px solid #7a7a7a;").arg(bg));
     }
+    w->setProperty(SheetColourProperty, name);
+}
+
+// Puts the sheet on a hidden widget when it is about to be shown. Most painted widgets sit
+// on pages and tabs that are not on screen when the window opens, and a sheet per widget is
+// a large part of what the window costs at start-up. The sheet arrives before the widget's
+// first paint; its size must not wait for it (see PaintBackground).
+class SheetWhenShown : public QObject {
+public:
+    explicit SheetWhenShown(QWidget* w) : QObject(w) { w->installEventFilter(this); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            auto* w = static_cast<QWidget*>(watched);
+            w->removeEventFilter(this);
+            w->setProperty(PendingProperty, false);
+            ApplySheet(w);
+            deleteLater();
+        }
+        return false;
+    }
+
+    static void Ensure(QWidget* w) {
+        if (w->property(PendingProperty).toBool()) return;
+        w->setProperty(PendingProperty, true);
+        new SheetWhenShown(w);
+    }
+
+private:
+    static constexpr const char* PendingProperty = "vxSheetPending";
+};
+
+}  // namespace
+
+void PaintBackground(QWidget* w, Colour c) {
     w->setProperty("vxColour", ColourName(c));
+    if (w->isVisible())
+        ApplySheet(w);
+    else
+        SheetWhenShown::Ensure(w);
 }
 
 Colour PaintedColour(const QWidget* w) {

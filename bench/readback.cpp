@@ -1,0 +1,131 @@
+// Read-back benchmark: a full "Read from Vextaro" of a 16 x 16 switcher (vxsim, its serial
+// end paced at 57600 baud) over the pseudo-terminal or over TCP, with the product's own
+// waits. Prints the time of each read and its ratio to what the link itself needs: over
+// serial the wire time of the bytes on the line (10 bits a byte, query and answer taking
+// turns), over TCP the pauses the protocol asks for before each query.
+//   readback VXSIM serial|tcp [REPEATS]
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "platform/QtServices.h"
+#include "ui/RadioGroup.h"
+#include "ui/TMatrixForm.h"
+
+namespace {
+
+constexpr double Baud = 57600;
+
+// Answers Yes to the start-up question; any message means the benchmark went wrong.
+struct BenchPrompter : vx::Prompter {
+    void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    void ShowMessage(const std::string& text, const std::string&) override { messages.push_back(text); }
+    bool AskYesNo(const std::string&, const std::string&) override { return true; }
+    std::vector<std::string> messages;
+};
+
+// The lines the simulator received, without the bare returns.
+int QueriesIn(const QString& transcript) {
+    QFile f(transcript);
+    if (!f.open(QIODevice::ReadOnly)) return 0;
+    int n = 0;
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (line.split(' ').size() > 2 && !line.split(' ').at(2).trimmed().isEmpty()) ++n;
+    return n;
+}
+
+int Fail(const char* what, const std::vector<std::string>& messages = {}) {
+    std::fprintf(stderr, "readback: %s\n", what);
+    for (const auto& m : messages) std::fprintf(stderr, "  message: %s\n", m.c_str());
+    return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 3) return Fail("usage: readback VXSIM serial|tcp [REPEATS]");
+    const bool serial = QString(argv[2]) == "serial";
+    const int repeats = argc > 3 ? std::max(1, atoi(argv[3])) : 3;
+
+    QTemporaryDir dir;
+    const QString com1 = dir.filePath("com1"), transcript = dir.filePath("transcript.txt");
+    QProcess sim;
+    sim.start(argv[1], {"--model", "20", "--baud", QString::number(Baud), "--tcp", "127.0.0.1:0", "--serial",
+                        com1, "--transcript", transcript});
+    QString simOut;
+    for (int tries = 0; tries < 50 && !(simOut.contains("tcp ") && simOut.contains("serial ")); ++tries) {
+        sim.waitForReadyRead(200);
+        simOut += sim.readAllStandardOutput();
+    }
+    const auto port = QRegularExpression("tcp [0-9.]+:(\\d+)").match(simOut);
+    if (!port.hasMatch()) return Fail("vxsim did not start");
+
+    vx::platform::QtServices services;
+    services.Serial.SetPortPaths(
+        {{1, com1}, {2, dir.filePath("com2")}, {3, dir.filePath("com3")}, {4, dir.filePath("com4")}});
+    vx::LinkServices bundle = services.Bundle();
+    BenchPrompter prompts;
+    vx::ui::TMatrixForm form(bundle, &prompts);
+    form.SetConnectOnFirstShow(false);
+    form.Core().Ethernet().SetRemotePort(port.captured(1).toInt());
+    form.show();
+    QCoreApplication::processEvents();
+
+    if (serial) {
+        form.Core().StartupConnection();
+        if (!form.Core().Link().SerialLinkActive) return Fail("no serial link", prompts.messages);
+    } else {
+        form.findChild<QLineEdit*>("IPAddrEdit")->setText("127.0.0.1");
+        auto* selector = form.findChild<vx::ui::RadioGroup*>("SerialModeRadioGroup");
+        selector->SetItemIndex(1);
+        emit selector->ItemClicked(1);
+        if (form.Core().Model().EthernetConnected != 1) return Fail("no TCP link", prompts.messages);
+    }
+    if (!prompts.messages.empty()) return Fail("connecting", prompts.messages);
+
+    long long bytes = 0;
+    services.Serial.SetTrafficHandler([&bytes](bool, const QByteArray& b) { bytes += b.size(); });
+    const int pauseMs = form.Core().Link().Limits.QueryPauseMs;
+    std::vector<double> ratios;
+    for (int r = 0; r < repeats; ++r) {
+        bytes = 0;
+        const int before = QueriesIn(transcript);
+        QElapsedTimer timer;
+        timer.start();
+        form.Core().ReadfromVextaros1Click();
+        const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
+        if (!prompts.messages.empty()) return Fail("reading", prompts.messages);
+        const int queries = QueriesIn(transcript) - before;
+        if (serial) {
+            const double wire = static_cast<double>(bytes) * 10 / Baud;
+            ratios.push_back(seconds / wire);
+            std::printf("  serial read %d: %.3f s, %lld bytes on the line = %.3f s at 57600 baud: %.2fx\n",
+                        r + 1, seconds, bytes, wire, ratios.back());
+        } else {
+            const double pauses = queries * pauseMs / 1000.0;
+            ratios.push_back(seconds / pauses);
+            std::printf("  tcp read %d: %.3f s, %d queries x %d ms of pauses = %.3f s: %.2fx\n", r + 1,
+                        seconds, queries, pauseMs, pauses, ratios.back());
+        }
+        std::fflush(stdout);
+    }
+    std::sort(ratios.begin(), ratios.end());
+    std::printf("read-back over %s, 16 x 16, median of %d: %.2fx\n", serial ? "serial" : "TCP", repeats,
+                ratios[ratios.size() / 2]);
+    services.Serial.SetTrafficHandler({});
+    form.Core().Link().SerialLinkActive = false;
+    if (services.Serial.IsOpen()) services.Serial.Close();
+    services.Tcp.Close();
+    sim.terminate();
+    sim.waitForFinished(3000);
+    return 0;
+}

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Builds and runs the benchmarks and prints their ratios:
+#   start-up: the panel against a bare Qt Widgets window of the same size (time and CPU time
+#             to the first paint, peak resident memory);
+#   read-back: a full read of a 16 x 16 switcher from vxsim at 57600 baud, over the
+#             pseudo-terminal against the wire time, over TCP against the protocol's pauses.
+#   bench/run.sh [BUILD_DIR]      (default build; configured when missing)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+[ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" -j2 --target bench_startup_panel bench_startup_bare bench_startup_runner bench_readback vxsim \
+  >/dev/null
+# Offscreen unless a display is asked for, so that the figures do not depend on a desktop.
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+# Qt asks for a runtime folder of the user's; a session without one gets a private one.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+  XDG_RUNTIME_DIR=$(mktemp -d)
+  export XDG_RUNTIME_DIR
+  trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+fi
+b=$build/bench
+"$b/bench_startup_runner" "$b/bench_startup_panel" "$b/bench_startup_bare" "${VX_BENCH_ROUNDS:-9}"
+# The offscreen window system's notes go to a log, shown when a read fails.
+log=$(mktemp)
+for link in serial tcp; do
+  "$b/bench_readback" "$build/vxsim" "$link" 3 2>"$log" || { cat "$log"; rm -f "$log"; exit 1; }
+done
+rm -f "$log"

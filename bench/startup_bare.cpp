@@ -1,0 +1,18 @@
+// The yardstick of the start-up benchmark: a bare Qt Widgets window of a given size, in the
+// panel's style, up to its first paint.
+//   startup_bare WIDTH HEIGHT
+#include <QApplication>
+#include <QStyleFactory>
+#include <QWidget>
+
+#include "FirstPaintProbe.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    QWidget window;
+    window.resize(argc > 2 ? QString(argv[1]).toInt() : 640, argc > 2 ? QString(argv[2]).toInt() : 480);
+    vx::bench::ReportAtFirstPaint(window);
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,21 @@
+// The panel started as vxpanel starts it (application, style, services, main window), up
+// to its first paint; without the start-up connection question.
+#include <QApplication>
+#include <QStyleFactory>
+
+#include "FirstPaintProbe.h"
+#include "platform/QtServices.h"
+#include "ui/TMatrixForm.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName("Tavrel Kessway Vextaro");
+    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    vx::platform::QtServices services;
+    vx::LinkServices bundle = services.Bundle();
+    vx::ui::TMatrixForm form(bundle);
+    form.SetConnectOnFirstShow(false);
+    vx::bench::ReportAtFirstPaint(form);
+    form.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,47 @@
+# What `cmake --install` puts in place: the programs, their manual pages (made from each
+# program's --help at build time), and the panel's desktop entry, icon and AppStream data.
+include(GNUInstallDirs)
+
+set(VX_APP_ID com.tavrelkessway.vxpanel)
+# The day the release named by the project version was made; moves with the version.
+set(VX_RELEASE_DATE 2026-12-10)
+
+# Runs once the top-level CMakeLists.txt has been read to its end, so that a program defined
+# anywhere in it (vxctl among them) is installed.
+function(vx_install_programs)
+  set(VX_MAN_SUMMARY_vxpanel "control panel of the Vextaro video crosspoint switcher")
+  set(VX_MAN_SUMMARY_vxsim "simulator of the Vextaro video crosspoint switcher")
+  set(VX_MAN_SUMMARY_vxctl "command-line control of the Vextaro video crosspoint switcher")
+
+  set(VX_PROVIDED_BINARIES "")
+  set(VX_MAN_PAGES "")
+  foreach(program vxpanel vxsim vxctl)
+    if(NOT TARGET ${program})
+      continue()
+    endif()
+    install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    string(APPEND VX_PROVIDED_BINARIES "    <binary>${program}</binary>\n")
+    set(page ${CMAKE_BINARY_DIR}/man/${program}.1.gz)
+    add_custom_command(
+      OUTPUT ${page}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man
+      COMMAND sh ${CMAKE_SOURCE_DIR}/cmake/manpage.sh $<TARGET_FILE:${program}> ${program}
+              ${PROJECT_VERSION} "${VX_MAN_SUMMARY_${program}}" ${page}
+      DEPENDS ${program} ${CMAKE_SOURCE_DIR}/cmake/manpage.sh
+      COMMENT "Writing the manual page of ${program}"
+      VERBATIM)
+    list(APPEND VX_MAN_PAGES ${page})
+  endforeach()
+  if(VX_MAN_PAGES)
+    add_custom_target(manpages ALL DEPENDS ${VX_MAN_PAGES})
+    install(FILES ${VX_MAN_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  endif()
+
+  if(TARGET vxpanel)
+    configure_file(${PROJECT_SOURCE_DIR}/packaging/${VX_APP_ID}.metainfo.xml.in ${CMAKE_BINARY_DIR}/${VX_APP_ID}.metainfo.xml @ONLY)
+    install(FILES ${PROJECT_SOURCE_DIR}/packaging/${VX_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    install(FILES ${PROJECT_SOURCE_DIR}/packaging/${VX_APP_ID}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+    install(FILES ${CMAKE_BINARY_DIR}/${VX_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+  endif()
+endfunction()
+cmake_language(DEFER CALL vx_install_programs)
