@@ -41,6 +41,17 @@ protected:
     void StorePreset(int n) {
         Click("PresetsSaveButton");
         Click(QString("PresetButton%1").arg(n));
+        // Over TCP the line goes out without a wait for its answer: let it reach the transcript.
+        ASSERT_TRUE(WireEndsWith("PRST " + std::to_string(n)));
+    }
+    // Waits, bounded, until the last line the simulator received is `line`.
+    bool WireEndsWith(const std::string& line) const {
+        return QTest::qWaitFor(
+            [&] {
+                const auto w = WireLines();
+                return !w.empty() && w.back() == line;
+            },
+            3000);
     }
     void SequenceRow(int row, const char* preset, const char* delay) {
         form->findChild<QCheckBox*>(QString("PresetSeqEnableCheckBox%1").arg(row))->click();
@@ -145,6 +156,7 @@ TEST_F(PresetSessionTest, APreviewOverTcpReachesTheSwitcherOnlyWhenConfirmed) {
     Click("PresetsRecallButton");
     Click("PresetButton2");
     Click("PresetRecallConfirmButton");
+    EXPECT_TRUE(WireEndsWith("RPRST 2 1"));
     EXPECT_EQ(WireAfter(before), (std::vector<std::string>{"RPRST 2 1"}));
     SwitcherState& m = form->Core().Model();
     m.Routes[1].Input = 9;
@@ -160,13 +172,6 @@ TEST_F(PresetSessionTest, ASequenceOfTwoPresetsRunsOverTcpOnItsTimer) {
     StorePreset(1);
     Route(1, 5);
     StorePreset(2);
-    // PRST goes out over TCP without a wait for its answer: let it reach the transcript.
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-            const auto w = WireLines();
-            return !w.empty() && w.back() == "PRST 2";
-        },
-        3000));
     const std::size_t before = Wire().size();
     constexpr int SecondMs = 50;  // a second of delay, shortened
     form->Core().Sequencing().SetSecondMs(SecondMs);
