@@ -26,13 +26,13 @@ QString Accessible(const char* control, int index, const std::string& name) {
     return QString::fromStdString(NamedControl(control, index + 1, name));
 }
 
-void Name(QAbstractButton* b, const std::string& name, const char* control, int index) {
+}  // namespace
+
+void ShowName(QAbstractButton* b, const std::string& name, const char* control, int index) {
     if (!b) return;
     b->setText(Caption(name));
     b->setAccessibleName(Accessible(control, index, name));
 }
-
-}  // namespace
 
 QLineEdit* NameBoxesView::Edit(NameBox box) const {
     switch (box.Family) {
@@ -67,13 +67,13 @@ void NameBoxesView::FocusBox(NameBox box) {
 }
 
 void NameCaptionsView::SetInputName(int input, const std::string& name) {
-    Name(WidgetAt(video_.InputButtons, input), name, "Input", input);
-    Name(WidgetAt(grouping_.GroupInputButtons, input), name, "Group input", input);
+    ShowName(WidgetAt(video_.InputButtons, input), name, "Input", input);
+    ShowName(WidgetAt(grouping_.GroupInputButtons, input), name, "Group input", input);
 }
 
 void NameCaptionsView::SetOutputName(int output, const std::string& name) {
-    Name(WidgetAt(video_.OutputButtons, output), name, "Output", output);
-    Name(WidgetAt(grouping_.GroupOutputButtons, output), name, "Group output", output);
+    ShowName(WidgetAt(video_.OutputButtons, output), name, "Output", output);
+    ShowName(WidgetAt(grouping_.GroupOutputButtons, output), name, "Group output", output);
 }
 
 void NameCaptionsView::SetGroupName(int group, const std::string& caption, const std::string& name) {
@@ -89,7 +89,7 @@ void NameCaptionsView::SetGroupName(int group, const std::string& caption, const
 }
 
 void NameCaptionsView::SetPresetName(int preset, const std::string& name) {
-    Name(WidgetAt(presets_.PresetButtons, preset), name, "Preset", preset);
+    ShowName(WidgetAt(presets_.PresetButtons, preset), name, "Preset", preset);
 }
 
 }  // namespace vx::ui

@@ -5,9 +5,16 @@
 #include "labels/NameBoxView.h"
 #include "labels/NameCaptionView.h"
 
+#include <string>
+
+class QAbstractButton;
 class QLineEdit;
 
 namespace vx::ui {
+
+// A button that carries a name: the name as its caption (an '&' shows as itself) and an
+// accessible name "Input 3, CAM1", or just "Input 3" while the name is the number.
+void ShowName(QAbstractButton* button, const std::string& name, const char* control, int index);
 
 class GroupingPage;
 class LabelingPage;

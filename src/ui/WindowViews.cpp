@@ -12,6 +12,7 @@
 #include "model/Records.h"
 #include "ui/AboutPage.h"
 #include "ui/LabelingPage.h"
+#include "ui/LabelViews.h"
 #include "ui/MainMenu.h"
 #include "ui/PresetBox.h"
 #include "ui/RadioGroup.h"
@@ -93,13 +94,8 @@ void PresetBoxWidgetsView::SetPresetButtonEnabled(int p, bool on) {
 }
 void PresetBoxWidgetsView::SetPresetButtonText(int p, const std::string& name) {
     if (p < 0 || p >= PresetCount) return;
-    QPushButton* b = box_.PresetButtons[static_cast<std::size_t>(p)];
-    const QString text = QString::fromStdString(name);
-    const QString number = QString::number(p + 1);
-    b->setText(text);
-    // A screen reader hears the number, and the name as well once it is more than that.
-    b->setAccessibleName(text.isEmpty() || text == number ? "Preset " + number
-                                                           : "Preset " + number + " (" + text + ")");
+    // The same caption and accessible name as the names page gives it.
+    ShowName(box_.PresetButtons[static_cast<std::size_t>(p)], name, "Preset", p);
 }
 
 }  // namespace vx::ui

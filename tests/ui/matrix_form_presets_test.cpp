@@ -62,7 +62,7 @@ TEST_F(PresetWidgetsTest, PresetButtonsCarryThePresetNamesAndSayThem) {
     WriteNameSlot(form->Core().Model().Labels().PresetLabels[3], "Studio");
     form->Core().Presets().ShowPresetLabels();
     EXPECT_EQ(Button("PresetButton4")->text(), "Studio");
-    EXPECT_EQ(Button("PresetButton4")->accessibleName(), "Preset 4 (Studio)");
+    EXPECT_EQ(Button("PresetButton4")->accessibleName(), "Preset 4, Studio");
 }
 
 TEST_F(PresetWidgetsTest, TheBoxAndTheRowsWorkFromTheKeyboard) {
