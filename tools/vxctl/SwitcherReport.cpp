@@ -4,9 +4,9 @@
 #include <sstream>
 #include <vector>
 
+#include "labels/NameText.h"
 #include "model/LiveCount.h"
 #include "model/ModelCodes.h"
-#include "model/NameSlots.h"
 
 namespace vxctl {
 namespace {
@@ -81,8 +81,9 @@ std::string OnOff(bool on) {
     return on ? "on" : "off";
 }
 
+// A name as text: its bytes are in the switcher's 8-bit code page.
 std::string Name(const vx::NameSlot& slot) {
-    return vx::ReadNameSlot(slot);
+    return vx::ReadName(slot);
 }
 
 std::string InputText(const vx::SwitcherState& m, int o) {
@@ -202,7 +203,7 @@ std::string JsonReport(const vx::SwitcherState& m, const ReportNames& names) {
     if (names.Present) {
         const auto nameList = [](const vx::NameSlot* slots, int count) {
             std::string s = "[";
-            for (int k = 0; k < count; ++k) s += (k ? ", " : "") + JsonString(vx::ReadNameSlot(slots[k]));
+            for (int k = 0; k < count; ++k) s += (k ? ", " : "") + JsonString(vx::ReadName(slots[k]));
             return s + "]";
         };
         out << ",\n  \"names\": {\n";
