@@ -7,7 +7,8 @@
 // A wait for the switcher processes events, so an action can arrive in the middle of
 // another. Such an action is ignored, as a guarded handler is while the panel is busy:
 // it would send on a link, close or change a link, or release the handler guard under
-// the wait. Only the watchdog, the page change's look, leaving a name box and Exit run inside a wait.
+// the wait. Only the watchdog, the page change's look, leaving a name box, a sequencer
+// row's On box and Exit run inside a wait.
 #include <memory>
 
 #include "connection/ConnectionManager.h"
