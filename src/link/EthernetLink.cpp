@@ -103,6 +103,7 @@ void EthernetLink::CollectAnswer() {
         return;
     }
     const int timeout = l.Limits.StreamTimeoutMs;
+    x_.DiscardTcpInput();
     c_.Tcp.Send(x_.CommandText());
     if (!c_.Tcp.WaitForData(timeout)) return;  // ReplyBuffer stays all zero
 

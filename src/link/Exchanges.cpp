@@ -1,6 +1,7 @@
 #include "link/Exchanges.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace vx {
@@ -88,10 +89,18 @@ void Exchanges::SocketCommand() {
     SocketSendWait(CommandText());
 }
 
+void Exchanges::DiscardTcpInput() {
+    std::array<std::uint8_t, SocketChunkSize> scratch{};
+    // Bounded like an answer: a peer that never stops sending cannot hold the panel here.
+    for (int k = 0; k < SocketChunkCount; ++k)
+        if (c_.Tcp.Read(scratch.data(), scratch.size(), 0) == 0) return;
+}
+
 bool Exchanges::SocketSendWait(std::string_view text) {
     std::fill_n(c_.Link.SocketReadArea.begin(), SocketChunkSize, 0);
     if (!c_.Tcp.IsActive()) return false;
     const int timeout = c_.Link.Limits.StreamTimeoutMs;
+    DiscardTcpInput();
     c_.Tcp.Send(text);
     if (!c_.Tcp.WaitForData(timeout)) return false;
     constexpr std::size_t CommandAnswerBytes = 20;

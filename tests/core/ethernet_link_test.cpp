@@ -179,6 +179,20 @@ protected:
     TransportRig rig;
 };
 
+// The connect test reads at most 20 bytes: a switcher whose answer to it is longer leaves
+// the rest on the connection, and it must not pass for the first query's answer.
+TEST_F(SocketQueryTest, BytesLeftByAnEarlierAnswerDoNotPassForThisOne) {
+    rig.tcp.Answer(std::string(40, 'x') + "\r\n#", 0);
+    rig.SetQuery("MINFOVX\r", 20);
+    const std::string answer = std::string("MINFOVX\r\n\x01\x00", 11) + std::string(20, '\x05') + "\r\n#";
+    AnswerWith(answer);
+
+    rig.ethernetLink.SocketQuery();
+
+    EXPECT_FALSE(rig.link.ReplyFailed);
+    EXPECT_EQ(Head(rig.link, answer.size()), answer);
+}
+
 TEST_F(SocketQueryTest, AnAnswerInManySmallReadsIsAssembledInOrder) {
     rig.SetQuery("GINFOVX\r", 170);
     std::string payload(170, '\0');

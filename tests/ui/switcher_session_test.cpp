@@ -122,6 +122,18 @@ TEST_F(SessionTest, ReadingASilentSwitcherOverTcpEndsWithMinusOne) {
     EXPECT_EQ(form->Core().Model().EventsSuppressed, 1) << "a failed read does not release the window";
 }
 
+// A switcher whose answers run longer than the panel reads of a command's answer: the
+// rest must not pass for the answer to the next line.
+TEST_F(SessionTest, LongAnswersOverTcpDoNotSpoilTheRead) {
+    Start({"--long-answer", "300", "--model", "20"});
+    IpField()->setText("127.0.0.1");
+    Choose(1);
+    EXPECT_TRUE(prompts.messages.empty()) << prompts.messages.front();
+    EXPECT_EQ(form->Core().Model().EthernetConnected, 1);
+    EXPECT_EQ(form->Core().Model().EventsSuppressed, 0) << "the read after the connect succeeded";
+    EXPECT_EQ(form->Core().Model().OutputCount, 16);
+}
+
 TEST_F(SessionTest, OpenComWhileOnTcpUsesBothLinks) {
     Start();
     IpField()->setText("127.0.0.1");
