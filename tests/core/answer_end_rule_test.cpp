@@ -6,20 +6,13 @@
 #include <string>
 #include <tuple>
 
+#include "QuietProgress.h"
 #include "ScriptedStatusQuery.h"
 #include "TransportRig.h"
 #include "status/StatusReader.h"
 
 namespace vx {
 namespace {
-
-class NoProgress : public ProgressView {
-public:
-    void SetInfoText(const std::string&) override {}
-    void SetProgressText(const std::string&) override {}
-    void Show() override {}
-    void Hide() override {}
-};
 
 enum class Link { Serial, Tcp };
 
@@ -68,7 +61,7 @@ using EndCase = std::tuple<Link, std::array<byte, 4>, std::size_t>;
 class AnswerEndRuleTest : public ::testing::TestWithParam<EndCase> {
 protected:
     test::TransportRig rig;
-    NoProgress progress;
+    test::QuietProgress progress;
     StatusReader reader{rig.ctx, rig.statusQuery, progress};
 };
 
@@ -107,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(Addresses, AnswerEndRuleTest,
 class AnswerEndRuleLinkTest : public ::testing::TestWithParam<Link> {
 protected:
     test::TransportRig rig;
-    NoProgress progress;
+    test::QuietProgress progress;
     StatusReader reader{rig.ctx, rig.statusQuery, progress};
 };
 

@@ -3,19 +3,12 @@
 #include <deque>
 #include <string>
 
+#include "QuietProgress.h"
 #include "TransportRig.h"
 #include "status/StatusReader.h"
 
 namespace vx {
 namespace {
-
-class NoProgress : public ProgressView {
-public:
-    void SetInfoText(const std::string&) override {}
-    void SetProgressText(const std::string&) override {}
-    void Show() override {}
-    void Hide() override {}
-};
 
 // The reads over the real query dispatch and reply collectors of both links.
 class StatusOverLinksTest : public ::testing::TestWithParam<bool> {
@@ -40,7 +33,7 @@ protected:
     }
 
     test::TransportRig rig;
-    NoProgress progress;
+    test::QuietProgress progress;
     StatusReader reader{rig.ctx, rig.statusQuery, progress};
     std::deque<std::string> answers;
 };

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "PlatformRig.h"
+#include "QuietProgress.h"
 #include "SimProcess.h"
 #include "status/StatusReader.h"
 
@@ -12,14 +13,6 @@ namespace {
 
 using test::PlatformRig;
 using test::SimProcess;
-
-class NoProgress : public ProgressView {
-public:
-    void SetInfoText(const std::string&) override {}
-    void SetProgressText(const std::string&) override {}
-    void Show() override {}
-    void Hide() override {}
-};
 
 struct EndCase {
     const char* name;
@@ -38,7 +31,7 @@ void PrintTo(const EndCase& c, std::ostream* os) {
 class AnswerEndRulePlatformTest : public ::testing::TestWithParam<EndCase> {
 protected:
     PlatformRig rig;
-    NoProgress progress;
+    test::QuietProgress progress;
     StatusReader reader{rig.ctx, rig.statusQuery, progress};
 };
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "FakeSwitcher.h"
+#include "QuietProgress.h"
 #include "RecordingGroupingView.h"
 #include "RecordingPresetHooks.h"
 #include "RecordingRoutingView.h"
@@ -16,15 +17,6 @@
 #include "status/StatusReader.h"
 
 namespace vx::test {
-
-struct QuietProgress : ProgressView {
-    void SetInfoText(const std::string& t) override { texts.push_back(t); }
-    void SetProgressText(const std::string&) override {}
-    void Show() override { shown = true; }
-    void Hide() override { shown = false; }
-    std::vector<std::string> texts;
-    bool shown = false;
-};
 
 struct QuietPages : LabelEnableView, SetupPageView {
     void SetInputLabelEnabled(int, bool) override {}
