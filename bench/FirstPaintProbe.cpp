@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <string>
 
 namespace vx::bench {
 
@@ -23,14 +24,30 @@ double MsSinceBenchStart() {
     return static_cast<double>(ns - std::atoll(t0)) / 1e6;
 }
 
-void Report(const QWidget& window) {
-    const double wallMs = MsSinceBenchStart();
+double CpuMs() {
     rusage self{};
     getrusage(RUSAGE_SELF, &self);
-    const double cpuMs = (self.ru_utime.tv_sec + self.ru_stime.tv_sec) * 1e3 +
-                         (self.ru_utime.tv_usec + self.ru_stime.tv_usec) / 1e3;
-    std::printf("first-paint wall_ms=%.1f cpu_ms=%.1f maxrss_kb=%ld size=%dx%d\n", wallMs, cpuMs,
-                self.ru_maxrss, window.width(), window.height());
+    return (self.ru_utime.tv_sec + self.ru_stime.tv_sec) * 1e3 +
+           (self.ru_utime.tv_usec + self.ru_stime.tv_usec) / 1e3;
+}
+
+// " name=ms" for each phase marked so far.
+std::string& Phases() {
+    static std::string text;
+    return text;
+}
+double& LastMarkMs() {
+    static double at = 0;
+    return at;
+}
+
+void Report(const QWidget& window) {
+    const double wallMs = MsSinceBenchStart();
+    MarkPhase("paint");
+    rusage self{};
+    getrusage(RUSAGE_SELF, &self);
+    std::printf("first-paint wall_ms=%.1f cpu_ms=%.1f maxrss_kb=%ld size=%dx%d phases%s\n", wallMs,
+                LastMarkMs(), self.ru_maxrss, window.width(), window.height(), Phases().c_str());
     std::fflush(stdout);
 }
 
@@ -57,6 +74,14 @@ private:
 };
 
 }  // namespace
+
+void MarkPhase(const char* name) {
+    const double now = CpuMs();
+    char text[64];
+    std::snprintf(text, sizeof text, " %s=%.2f", name, now - LastMarkMs());
+    Phases() += text;
+    LastMarkMs() = now;
+}
 
 void ReportAtFirstPaint(QWidget& window) {
     window.installEventFilter(new Probe(window));

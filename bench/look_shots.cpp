@@ -5,7 +5,9 @@
 // window.
 //   look_shots DIR               saves DIR/NN-what.png
 //   look_shots compare DIR1 DIR2 names every picture that differs; exit 1 when any does
+#include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
@@ -18,6 +20,7 @@
 #include "platform/QtServices.h"
 #include "ui/Look.h"
 #include "ui/StatusLight.h"
+#include "ui/TInfoForm.h"
 #include "ui/TMatrixForm.h"
 
 namespace {
@@ -118,5 +121,16 @@ int main(int argc, char** argv) {
                     QMessageBox::Yes | QMessageBox::No, &form);
     box.show();
     save("message-box", box);
+    box.hide();
+
+    // The progress window and the about box, which wait hidden (or unmade) until asked for.
+    vx::ui::TInfoForm& info = form.InfoForm();
+    info.SetInfoText("Querying Vextaro. Please wait....");
+    info.SetProgressText("......");
+    info.show();
+    save("progress-window", info);
+    info.hide();
+    if (auto* about = form.findChild<QAction*>("About1")) about->trigger();
+    if (auto* box = form.findChild<QDialog*>("LMDAboutDlg1")) save("about-box", *box);
     return 0;
 }

@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j2 --target bench_startup_panel bench_startup_bare bench_startup_runner bench_readback vxsim \
+cmake --build "$build" -j2 --target bench_startup_panel bench_startup_bare bench_startup_text bench_startup_runner bench_readback vxsim \
   >/dev/null
 # Offscreen unless a display is asked for, so that the figures do not depend on a desktop.
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
@@ -20,7 +20,8 @@ if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
   trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 fi
 b=$build/bench
-"$b/bench_startup_runner" "$b/bench_startup_panel" "$b/bench_startup_bare" "${VX_BENCH_ROUNDS:-9}"
+"$b/bench_startup_runner" "$b/bench_startup_panel" "$b/bench_startup_bare" "$b/bench_startup_text" \
+  "${VX_BENCH_ROUNDS:-9}"
 # The offscreen window system's notes go to a log, shown when a read fails.
 log=$(mktemp)
 for link in serial tcp; do

@@ -8,14 +8,18 @@
 #include "ui/TMatrixForm.h"
 
 int main(int argc, char** argv) {
+    vx::bench::MarkPhase("main");
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName("Tavrel Kessway Vextaro");
     QApplication::setStyle(QStyleFactory::create("Fusion"));
+    vx::bench::MarkPhase("application");
     vx::platform::QtServices services;
     vx::LinkServices bundle = services.Bundle();
     vx::ui::TMatrixForm form(bundle);
     form.SetConnectOnFirstShow(false);
     vx::bench::ReportAtFirstPaint(form);
+    vx::bench::MarkPhase("window");
     form.show();
+    vx::bench::MarkPhase("show");
     return QApplication::exec();
 }

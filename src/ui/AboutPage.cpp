@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "routing/KeyRouting.h"
+#include "ui/Look.h"
 #include "ui/StatusLight.h"
 #include "ui/TerminalView.h"
 #include "ui/Widgets.h"
@@ -25,7 +26,7 @@ QLabel* NewLogo(QWidget* parent) {
     font.setPixelSize(20);
     font.setLetterSpacing(QFont::AbsoluteSpacing, 2);
     logo->setFont(font);
-    logo->setStyleSheet("color: white; background-color: rgb(20, 40, 110); border-radius: 6px;");
+    SetStyleSheetWhenShown(logo, "color: white; background-color: rgb(20, 40, 110); border-radius: 6px;");
     return logo;
 }
 

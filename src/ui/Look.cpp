@@ -45,41 +45,39 @@ QString ColourName(Colour c) {
 
 namespace {
 
-// The colour whose style sheet the widget carries.
-constexpr const char* SheetColourProperty = "vxSheetColour";
-
 QString BackgroundOf(Colour c) {
     if (c == Colour::ButtonFace) return "palette(button)";
     const QColor rgb = RgbOf(c);
     return QString("rgb(%1, %2, %3)").arg(rgb.red()).arg(rgb.green()).arg(rgb.blue());
 }
 
-// Gives the widget the style sheet of its colour ("vxColour") unless it carries it already:
-// setting a sheet, even the same one again, has it parsed and the widget polished anew.
-void ApplySheet(QWidget* w) {
-    const Colour c = PaintedColour(w);
-    const QString name = ColourName(c);
-    if (w->property(SheetColourProperty).toString() == name) return;
+QString SheetOf(const QWidget* w, Colour c) {
     const QString bg = BackgroundOf(c);
-    if (qobject_cast<QAbstractButton*>(w)) {
+    if (qobject_cast<const QAbstractButton*>(w)) {
         // Every colourable button carries the same sheet, so the buttons keep one shape
         // whatever their colour; black text stays readable on every background.
-        w->setStyleSheet(QString("QPushButton { background-color: %1; color: black;"
-                                 " border: 1px solid #7a7a7a; border-radius: 3px; padding: 2px 4px; }"
-                                 "QPushButton:pressed { border: 2px solid #404040; }"
-                                 "QPushButton:focus { border: 2px solid #2a6fd6; }"
-                                 "QPushButton:disabled { color: #9a9a9a; border-color: #b8b8b8; }")
-                             .arg(bg));
-    } else {
-        w->setStyleSheet(QString("background-color: %1; color: black; border: 1px solid #7a7a7a;").arg(bg));
+        return QString(
+                   "QPushButton { background-color: %1; color: black;"
+                   " border: 1px solid #7a7a7a; border-radius: 3px; padding: 2px 4px; }"
+                   "QPushButton:pressed { border: 2px solid #404040; }"
+                   "QPushButton:focus { border: 2px solid #2a6fd6; }"
+                   "QPushButton:disabled { color: #9a9a9a; border-color: #b8b8b8; }")
+            .arg(bg);
     }
-    w->setProperty(SheetColourProperty, name);
+    return QString("background-color: %1; color: black; border: 1px solid #7a7a7a;").arg(bg);
 }
 
-// Puts the sheet on a hidden widget when it is about to be shown. Most painted widgets sit
-// on pages and tabs that are not on screen when the window opens, and a sheet per widget is
-// a large part of what the window costs at start-up. The sheet arrives before the widget's
-// first paint; its size must not wait for it (see PaintBackground).
+// The sheet a hidden widget is to get when it is shown.
+constexpr const char* PendingSheetProperty = "vxPendingSheet";
+
+void ApplySheet(QWidget* w, const QString& sheet) {
+    if (w->styleSheet() != sheet) w->setStyleSheet(sheet);
+}
+
+// Puts the pending sheet on a hidden widget when it is about to be shown. Most painted
+// widgets sit on pages and tabs that are not on screen when the window opens, and a sheet
+// per widget is a large part of what the window costs at start-up. The sheet arrives before
+// the widget's first paint; its size must not wait for it.
 class SheetWhenShown : public QObject {
 public:
     explicit SheetWhenShown(QWidget* w) : QObject(w) { w->installEventFilter(this); }
@@ -88,31 +86,37 @@ public:
         if (event->type() == QEvent::Show) {
             auto* w = static_cast<QWidget*>(watched);
             w->removeEventFilter(this);
-            w->setProperty(PendingProperty, false);
-            ApplySheet(w);
+            const QString sheet = w->property(PendingSheetProperty).toString();
+            w->setProperty(PendingSheetProperty, QVariant());
+            ApplySheet(w, sheet);
             deleteLater();
         }
         return false;
     }
 
-    static void Ensure(QWidget* w) {
-        if (w->property(PendingProperty).toBool()) return;
-        w->setProperty(PendingProperty, true);
-        new SheetWhenShown(w);
+    // Waits for the widget's showing unless a filter waits already.
+    static void Ensure(QWidget* w, const QString& sheet) {
+        const bool waiting = w->property(PendingSheetProperty).isValid();
+        w->setProperty(PendingSheetProperty, sheet);
+        if (!waiting) new SheetWhenShown(w);
     }
-
-private:
-    static constexpr const char* PendingProperty = "vxSheetPending";
 };
 
 }  // namespace
 
 void PaintBackground(QWidget* w, Colour c) {
     w->setProperty("vxColour", ColourName(c));
-    if (w->isVisible())
-        ApplySheet(w);
-    else
-        SheetWhenShown::Ensure(w);
+    SetStyleSheetWhenShown(w, SheetOf(w, c));
+}
+
+void SetStyleSheetWhenShown(QWidget* w, const QString& sheet) {
+    if (w->isVisible()) {
+        // A sheet still waiting would otherwise replace this one at the next showing.
+        if (w->property(PendingSheetProperty).isValid()) w->setProperty(PendingSheetProperty, sheet);
+        ApplySheet(w, sheet);
+    } else {
+        SheetWhenShown::Ensure(w, sheet);
+    }
 }
 
 Colour PaintedColour(const QWidget* w) {

@@ -22,6 +22,12 @@ void PaintBackground(QWidget* w, Colour c);
 // The colour last painted on the widget (ButtonFace when never painted).
 Colour PaintedColour(const QWidget* w);
 
+// Gives the widget this style sheet: at once when it is on screen, else just before it is
+// next shown, so that widgets off screen at start-up cost no sheet until they are seen.
+// Setting the sheet it carries already does nothing (a sheet set again is parsed again).
+// The sheet must not change the widget's size while it waits (see PaintBackground).
+void SetStyleSheetWhenShown(QWidget* w, const QString& sheet);
+
 // Says in words what a colour means, for screen readers and as the tooltip.
 void SetColourMeaning(QWidget* w, const QString& meaning);
 

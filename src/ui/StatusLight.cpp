@@ -16,10 +16,11 @@ void StatusLight::SetLit(bool lit) {
     lit_ = lit;
     const Colour c = lit ? Colour::Red : Colour::DarkGreen;
     const QColor rgb = RgbOf(c);
-    setStyleSheet(QString("background-color: rgb(%1, %2, %3); border: 1px solid #303030; border-radius: 9px;")
-                      .arg(rgb.red())
-                      .arg(rgb.green())
-                      .arg(rgb.blue()));
+    SetStyleSheetWhenShown(this, QString("background-color: rgb(%1, %2, %3); border: 1px solid #303030;"
+                                         " border-radius: 9px;")
+                                     .arg(rgb.red())
+                                     .arg(rgb.green())
+                                     .arg(rgb.blue()));
     setProperty("vxColour", ColourName(c));
     SetColourMeaning(this, lit ? litWords_ : unlitWords_);
 }

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QScreen>
 
+#include "ui/Look.h"
+
 namespace vx::ui {
 
 namespace {
@@ -28,11 +30,11 @@ TInfoForm::TInfoForm(QWidget* parent)
     info_->setObjectName("InfoLabel");
     info_->setFont(font);
     info_->setAlignment(Qt::AlignCenter);
-    info_->setStyleSheet("color: black;");
+    SetStyleSheetWhenShown(info_, "color: black;");
     info_->setGeometry(0, 0, InfoWidth, ClientHeight);
     progress_->setObjectName("InfoProgressLabel");
     progress_->setFont(font);
-    progress_->setStyleSheet("color: black;");
+    SetStyleSheetWhenShown(progress_, "color: black;");
     progress_->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
     progress_->setGeometry(InfoWidth + 4, 0, ProgressWidth, ClientHeight);
     progress_->setAccessibleName("Progress");

@@ -25,8 +25,8 @@
 #include "ui/QtPrompter.h"
 #include "ui/RoutingPageView.h"
 #include "ui/SequencingPage.h"
-#include "ui/SetupCommandsView.h"
 #include "ui/SequencingPageView.h"
+#include "ui/SetupCommandsView.h"
 #include "ui/SetupPage.h"
 #include "ui/TInfoForm.h"
 #include "ui/TerminalView.h"
@@ -44,7 +44,6 @@ TMatrixForm::TMatrixForm(LinkServices& services, Prompter* prompter, QWidget* pa
       handlers_(prompts_) {
     setObjectName("MatrixForm");
     BuildWindow();
-    aboutDialog_->SetVersion(GuiVersion);
     aboutPage_->Version1Label->setText(GuiVersion);
     // The first page is active whatever the layout last showed; no page change is raised.
     pages_->setCurrentIndex(0);
@@ -150,8 +149,6 @@ void TMatrixForm::BuildWindow() {
     statusText_->setObjectName("MainStatusText");
     statusText_->setAccessibleName("Status");
     statusBar()->addWidget(statusText_, 1);
-
-    aboutDialog_ = new AboutDialog(this);
 }
 
 TerminalView& TMatrixForm::Terminal() {
@@ -246,6 +243,12 @@ void TMatrixForm::closeEvent(QCloseEvent* event) {
 }
 
 void TMatrixForm::About1Click() {
+    // Made when first asked for: its standard button's icon has the desktop's icon theme
+    // searched, which is a large part of the window's start-up on a desktop.
+    if (!aboutDialog_) {
+        aboutDialog_ = new AboutDialog(this);
+        aboutDialog_->SetVersion(GuiVersion);
+    }
     aboutDialog_->open();
 }
 

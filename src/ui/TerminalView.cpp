@@ -3,6 +3,8 @@
 #include <QFontDatabase>
 #include <QTextCursor>
 
+#include "ui/Look.h"
+
 namespace vx::ui {
 
 TerminalView::TerminalView(QWidget* parent) : QPlainTextEdit(parent) {
@@ -14,7 +16,7 @@ TerminalView::TerminalView(QWidget* parent) : QPlainTextEdit(parent) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    setStyleSheet("QPlainTextEdit { color: rgb(192, 192, 192); background-color: black; }");
+    SetStyleSheetWhenShown(this, "QPlainTextEdit { color: rgb(192, 192, 192); background-color: black; }");
     const int frame = 2 * frameWidth() + static_cast<int>(2 * document()->documentMargin());
     setFixedHeight(fontMetrics().lineSpacing() * Rows + frame);
 }

@@ -11,6 +11,8 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include "ui/StatusLight.h"
+
 namespace vx::test {
 namespace {
 
@@ -74,6 +76,21 @@ TEST(Look, TheLastColourPaintedWhileHiddenIsTheOneShown) {
     // Back to the face colour: no longer any of the panel's colours.
     PaintBackground(p.button, Colour::ButtonFace);
     EXPECT_EQ(DrawnColour(*p.button), p.button->palette().color(QPalette::Button));
+}
+
+TEST(Look, AStatusLightSwitchedWhileHiddenShowsItsLastState) {
+    QWidget page;
+    auto* light = new ui::StatusLight("Light", "Light", &page);
+    // The About page is not on screen while the line states change.
+    light->SetLit(true);
+    light->SetLit(false);
+    light->SetLit(true);
+    page.show();
+    EXPECT_EQ(DrawnColour(*light), ui::RgbOf(Colour::Red));
+    page.hide();
+    light->SetLit(false);
+    page.show();
+    EXPECT_EQ(DrawnColour(*light), ui::RgbOf(Colour::DarkGreen));
 }
 
 }  // namespace

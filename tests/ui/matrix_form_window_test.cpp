@@ -116,6 +116,12 @@ TEST_F(WindowTest, AboutMenuShowsTheAboutBoxWithoutBlocking) {
     EXPECT_EQ(about->windowTitle(), "About VX Control SDI");
     EXPECT_EQ(TextOf("AboutProductLabel"), "Tavrel Kessway, LLC  VX Control SDI");
     EXPECT_EQ(TextOf("AboutDescriptionLabel"), "Minimum resolution required is 1024x768.");
+    EXPECT_EQ(about->VersionText(), "Version 1.00");
+    about->accept();
+    // Opened again, it is the same box.
+    form->findChild<QAction*>("About1")->trigger();
+    EXPECT_EQ(form->findChildren<ui::AboutDialog*>().size(), 1);
+    EXPECT_TRUE(about->isVisible());
     about->accept();
 }
 
