@@ -30,6 +30,8 @@ out=$(timeout 20 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$usr/bin/
 echo "$out"
 case "$out" in *1.00*) ;; *) fail "vxpanel --version printed: $out" ;; esac
 timeout 20 "$usr/bin/vxsim" --help | grep -q -- "--baud" || fail "vxsim --help from the package"
+timeout 20 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$usr/bin/vxctl" --help | grep -q -- "--json" ||
+    fail "vxctl --help from the package"
 
 desktop-file-validate "$usr/share/applications/$app.desktop" || fail "desktop entry"
 exec=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$usr/share/applications/$app.desktop")

@@ -41,7 +41,9 @@ TEST_F(FocusOrderTest, TabVisitsEveryEnabledControlOfEachPageOnce) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QWidget* at = QApplication::focusWidget();
             if (at == start) break;
-            if (reachable.count(at)) EXPECT_TRUE(seen.insert(at).second) << "visited twice: " << at->objectName().toStdString();
+            if (reachable.count(at)) {
+                EXPECT_TRUE(seen.insert(at).second) << "visited twice: " << at->objectName().toStdString();
+            }
         }
         for (QWidget* w : reachable)
             EXPECT_TRUE(seen.count(w)) << w->objectName().toStdString() << " is never reached";
