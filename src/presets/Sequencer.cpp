@@ -18,40 +18,55 @@ void Sequencer::PresetSeqEnableCheckBoxClick(int k) {
     view_.SetRowEditsEnabled(k, view_.IsRowOn(k));
 }
 
-bool Sequencer::CheckPreset(int k, int& preset) {
-    const std::string text = view_.PresetText(k);
+// One of a row's two edits: where its text comes from, its limits and its messages.
+struct Sequencer::RowField {
+    std::string (SequencingView::*text)(int) const;
+    void (SequencingView::*focus)(int);
+    int min, max;
+    std::string (*notValid)(const std::string&);
+    std::string (*outOfLimits)();
+    std::array<bool, SequenceRowCount> Sequencer::*invalid;
+};
+
+const Sequencer::RowField Sequencer::PresetField{.text = &SequencingView::PresetText,
+                                                 .focus = &SequencingView::FocusPresetEdit,
+                                                 .min = SequencePresetMin,
+                                                 .max = SequencePresetMax,
+                                                 .notValid = NotAValidPresetText,
+                                                 .outOfLimits = PresetOutOfLimitsText,
+                                                 .invalid = &Sequencer::presetInvalid_};
+const Sequencer::RowField Sequencer::DelayField{.text = &SequencingView::DelayText,
+                                                .focus = &SequencingView::FocusDelayEdit,
+                                                .min = SequenceDelayMin,
+                                                .max = SequenceDelayMax,
+                                                .notValid = NotAValidDelayText,
+                                                .outOfLimits = DelayOutOfLimitsText,
+                                                .invalid = &Sequencer::delayInvalid_};
+
+bool Sequencer::CheckRowNumber(const RowField& field, int k, int& number) {
+    const std::string text = (view_.*field.text)(k);
     const auto value = ParseRowNumber(text);
     std::string message;
     if (!value)
-        message = NotAValidPresetText(text);
-    else if (*value < SequencePresetMin || *value > SequencePresetMax)
-        message = PresetOutOfLimitsText();
-    presetInvalid_[At(k)] = !message.empty();
+        message = field.notValid(text);
+    else if (*value < field.min || *value > field.max)
+        message = field.outOfLimits();
+    (this->*field.invalid)[At(k)] = !message.empty();
     if (!message.empty()) {
         prompts_.ShowMessage(message);
-        view_.FocusPresetEdit(k);
+        (view_.*field.focus)(k);
         return false;
     }
-    preset = static_cast<int>(*value);
+    number = static_cast<int>(*value);
     return true;
 }
 
+bool Sequencer::CheckPreset(int k, int& preset) {
+    return CheckRowNumber(PresetField, k, preset);
+}
+
 bool Sequencer::CheckDelay(int k, int& seconds) {
-    const std::string text = view_.DelayText(k);
-    const auto value = ParseRowNumber(text);
-    std::string message;
-    if (!value)
-        message = NotAValidDelayText(text);
-    else if (*value < SequenceDelayMin || *value > SequenceDelayMax)
-        message = DelayOutOfLimitsText();
-    delayInvalid_[At(k)] = !message.empty();
-    if (!message.empty()) {
-        prompts_.ShowMessage(message);
-        view_.FocusDelayEdit(k);
-        return false;
-    }
-    seconds = static_cast<int>(*value);
-    return true;
+    return CheckRowNumber(DelayField, k, seconds);
 }
 
 void Sequencer::ValidateSequencePreset(int k) {

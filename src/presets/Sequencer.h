@@ -5,6 +5,7 @@
 // the delay of each row as it is recalled. Rows are 0..7.
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "link/Ports.h"
 #include "presets/Presets.h"
@@ -52,7 +53,13 @@ public:
     void SetSecondMs(int ms) { secondMs_ = ms; }
 
 private:
-    // The preset number of row k when it is valid; shows the message otherwise.
+    struct RowField;
+    static const RowField PresetField;
+    static const RowField DelayField;
+
+    // The number in one of row k's edits when it is valid; shows the message, marks the
+    // edit and gives it the focus otherwise.
+    bool CheckRowNumber(const RowField& field, int k, int& number);
     bool CheckPreset(int k, int& preset);
     bool CheckDelay(int k, int& seconds);
     bool PresetRecallable(int n) const;
