@@ -4,10 +4,11 @@
 set(CPACK_PACKAGE_NAME vxcontrol)
 set(CPACK_PACKAGE_VENDOR "Tavrel Kessway")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Control panel and simulator of the Vextaro video crosspoint switcher")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Control panel, command-line tool and simulator of the Vextaro video crosspoint switcher")
 set(CPACK_PACKAGE_DESCRIPTION
     "vxpanel routes the inputs of a Vextaro video crosspoint switcher to its outputs over\n"
     "RS-232 or TCP, with reclockers, output groups, presets and names.\n"
+    "vxctl does the same from the command line and shell scripts.\n"
     "vxsim plays the switcher for training and testing.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_GENERATOR DEB)
