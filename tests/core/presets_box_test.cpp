@@ -1,5 +1,6 @@
 // The box "Preset Save/Recall" as a table: from each of its four states, each event
-// leads to a state with its widgets and sends exactly the lines listed.
+// leads to a state with its widgets, sends exactly the lines listed and leaves the outputs
+// holding the routes listed.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -68,12 +69,49 @@ void ExpectState(test::PresetsRig& rig, Box state) {
     }
 }
 
+// Whose routes the outputs hold: the live ones from before the box was used (output o from
+// input o), a stored preset's, or none.
+enum class Shows { Live, Preset2, Preset5, Nothing };
+
+byte InputOf(Shows shows, int o) {
+    switch (shows) {
+        case Shows::Live:
+            return static_cast<byte>(o);
+        case Shows::Preset2:
+            return static_cast<byte>((o + 2) % MaxInputs);
+        case Shows::Preset5:
+            return static_cast<byte>((o + 7) % MaxInputs);
+        case Shows::Nothing:
+            break;
+    }
+    return NO_INPUT;
+}
+
+// The routes after an event. A preview holds the preset's routes pending, with the live ones
+// kept for a cancel; in any other state every output is committed and a cancel on the
+// routing page would fall back to the route itself. Where the event drew the outputs, each
+// shows its input's number.
+void ExpectRoutes(test::PresetsRig& rig, Box state, Shows shows, bool drawn) {
+    const SwitcherState& m = rig.core.Model();
+    for (int o = 0; o < MaxOutputs; ++o) {
+        SCOPED_TRACE("output " + std::to_string(o + 1));
+        const byte input = InputOf(shows, o);
+        EXPECT_EQ(m.Routes[o].Input, input);
+        EXPECT_EQ(m.Routes[o].Committed, state == Box::Preview ? 0 : 1);
+        EXPECT_EQ(m.PrevInputs[o], state == Box::Preview ? InputOf(Shows::Live, o) : input);
+        if (drawn) {
+            EXPECT_EQ(rig.routing.labelText[o], input == NO_INPUT ? "--" : std::to_string(input + 1));
+        }
+    }
+}
+
 struct Case {
     Box from;
     const char* event;
     std::function<void(PanelCore&)> act;
     Box to;
     Lines lines;
+    Shows shows = Shows::Live;
 };
 
 const Case kCases[] = {
@@ -83,15 +121,31 @@ const Case kCases[] = {
     {Box::Save, "preset 3", [](PanelCore& c) { c.PresetButtonClick(2); }, Box::Idle, {"TAKE 1", "PRST 3"}},
     {Box::Idle, "Recall", [](PanelCore& c) { c.PresetsRecallButtonClick(); }, Box::Recall, {}},
     {Box::Recall, "Recall", [](PanelCore& c) { c.PresetsRecallButtonClick(); }, Box::Recall, {}},
-    {Box::Preview, "Recall", [](PanelCore& c) { c.PresetsRecallButtonClick(); }, Box::Preview, {}},
-    {Box::Recall, "preset 2", [](PanelCore& c) { c.PresetButtonClick(1); }, Box::Preview, {}},
-    {Box::Preview, "preset 5", [](PanelCore& c) { c.PresetButtonClick(4); }, Box::Preview, {}},
+    {Box::Preview,
+     "Recall",
+     [](PanelCore& c) { c.PresetsRecallButtonClick(); },
+     Box::Preview,
+     {},
+     Shows::Preset2},
+    {Box::Recall, "preset 2", [](PanelCore& c) { c.PresetButtonClick(1); }, Box::Preview, {}, Shows::Preset2},
+    {Box::Preview,
+     "preset 5",
+     [](PanelCore& c) { c.PresetButtonClick(4); },
+     Box::Preview,
+     {},
+     Shows::Preset5},
     {Box::Preview,
      "Confirm",
      [](PanelCore& c) { c.PresetRecallConfirmButtonClick(); },
      Box::Idle,
-     {"RPRST 2 1"}},
-    {Box::Preview, "Take", [](PanelCore& c) { c.TakeButtonClick(); }, Box::Idle, {"RPRST 2 1"}},
+     {"RPRST 2 1"},
+     Shows::Preset2},
+    {Box::Preview,
+     "Take on the routing page",
+     [](PanelCore& c) { c.TakeButtonClick(); },
+     Box::Idle,
+     {"RPRST 2 1"},
+     Shows::Preset2},
     {Box::Recall,
      "Cancel under Recall",
      [](PanelCore& c) { c.PresetRecallCancelButtonClick(); },
@@ -111,7 +165,8 @@ const Case kCases[] = {
      "Clear All Routing",
      [](PanelCore& c) { c.ClearAllRoutingButtonClick(); },
      Box::Idle,
-     {"CLEAR"}},
+     {"CLEAR"},
+     Shows::Nothing},
     // Buttons the state has disabled or hidden do nothing, whatever reaches the core.
     {Box::Recall, "empty preset 1", [](PanelCore& c) { c.PresetButtonClick(0); }, Box::Recall, {}},
     {Box::Idle, "hidden preset 2", [](PanelCore& c) { c.PresetButtonClick(1); }, Box::Idle, {}},
@@ -122,7 +177,12 @@ const Case kCases[] = {
      Box::Recall,
      {}},
     {Box::Save, "disabled Recall", [](PanelCore& c) { c.PresetsRecallButtonClick(); }, Box::Save, {}},
-    {Box::Preview, "disabled Save", [](PanelCore& c) { c.PresetsSaveButtonClick(); }, Box::Preview, {}},
+    {Box::Preview,
+     "disabled Save",
+     [](PanelCore& c) { c.PresetsSaveButtonClick(); },
+     Box::Preview,
+     {},
+     Shows::Preset2},
     {Box::Idle,
      "disabled Cancel under Recall",
      [](PanelCore& c) { c.PresetRecallCancelButtonClick(); },
@@ -138,6 +198,7 @@ TEST(PresetBoxTable, EveryTransition) {
         c.act(rig->core);
         ExpectState(*rig, c.to);
         EXPECT_EQ(rig->Lines(), c.lines);
+        ExpectRoutes(*rig, c.to, c.shows, c.from == Box::Preview || c.to == Box::Preview);
     }
 }
 
@@ -152,6 +213,8 @@ TEST(PresetBoxTable, ReadFromTheSwitcherEndsAPreviewBeforeItsFirstQuery) {
     const Lines sent = rig.Lines();
     ASSERT_FALSE(sent.empty());
     EXPECT_EQ(sent.front(), "MINFOVX") << "the preview never reached the switcher: nothing to withdraw";
+    for (int o = 0; o < MaxOutputs; ++o)
+        EXPECT_EQ(rig.core.Model().Routes[o].Committed, 1) << "output " << o + 1;
 }
 
 TEST(PresetBoxStart, AllPresetsEmptyAndTheButtonsHiddenAndNumbered) {
