@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
+#include <QTest>
 #include <QWidget>
 #include <memory>
 #include <string>
@@ -34,6 +36,13 @@ protected:
     QString DescriptionOf(const QString& name) const { return Find(name)->accessibleDescription(); }
     QString TextOf(const QString& name) const { return Find<QLabel>(name)->text(); }
     void Click(const QString& name) const { Button(name)->click(); }
+    // Makes the window the active one, as it is when the operator types into it: focus
+    // moves and shortcuts need that. False when it did not become active.
+    [[nodiscard]] bool Activate() {
+        QApplication::setActiveWindow(form.get());
+        form->activateWindow();
+        return QTest::qWaitForWindowActive(form.get());
+    }
 
     // A switcher on the serial link that answers every line with its prompt; the lines
     // sent are in Lines().

@@ -14,8 +14,7 @@ namespace {
 using FocusOrderTest = MatrixFormTest;
 
 TEST_F(FocusOrderTest, TabVisitsEveryEnabledControlOfEachPageOnce) {
-    form->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    ASSERT_TRUE(Activate());
     auto* pages = Find<QTabWidget>("MainPageControl");
     for (int p = 0; p < pages->count(); ++p) {
         SCOPED_TRACE(pages->tabText(p).toStdString());

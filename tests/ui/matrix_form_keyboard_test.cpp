@@ -92,9 +92,7 @@ TEST_F(KeyboardRoutingTest, KeysInATextFieldOrOnAnotherPageNeverRoute) {
 
 TEST_F(KeyboardRoutingTest, CtrlTabMovesBetweenThePages) {
     auto* pages = Find<QTabWidget>("MainPageControl");
-    // Shortcuts need the window active, as it is when the operator types into it.
-    form->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    ASSERT_TRUE(Activate());
     Button("TakeButton")->setFocus();
     QTest::keyClick(form.get(), Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_EQ(pages->currentIndex(), 1);

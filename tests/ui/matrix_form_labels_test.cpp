@@ -20,8 +20,7 @@ protected:
     void SetUp() override {
         MatrixFormTest::SetUp();
         Find<QTabWidget>("MainPageControl")->setCurrentIndex(1);  // "Labeling"
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        ASSERT_TRUE(Activate());
     }
     QLineEdit* Box(const QString& name) const { return Find<QLineEdit>(name); }
     // The operator types into a box (replacing its text) and clicks into another one.

@@ -24,12 +24,6 @@ protected:
         auto* pages = Find<QTabWidget>("MainPageControl");
         pages->setCurrentWidget(Find(objectName));
     }
-    // Focus moves only in the active window.
-    void Activate() {
-        QApplication::setActiveWindow(form.get());
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    }
 };
 
 TEST_F(PresetWidgetsTest, StoreThenRecallShowTheBoxStatesOnTheButtons) {
@@ -67,7 +61,7 @@ TEST_F(PresetWidgetsTest, PresetButtonsCarryThePresetNamesAndSayThem) {
 
 TEST_F(PresetWidgetsTest, TheBoxAndTheRowsWorkFromTheKeyboard) {
     ConnectSerial();
-    Activate();
+    ASSERT_TRUE(Activate());
     auto* recall = Button("PresetsRecallButton");
     recall->setFocus();
     QTest::keyClick(recall, Qt::Key_Return);
@@ -94,7 +88,7 @@ TEST_F(PresetWidgetsTest, TheBoxAndTheRowsWorkFromTheKeyboard) {
 
 TEST_F(PresetWidgetsTest, LeavingABadRowEditShowsTheMessageAndTakesTheFocusBack) {
     ShowPage("SequencingTabSheet");
-    Activate();
+    ASSERT_TRUE(Activate());
     Find<QCheckBox>("PresetSeqEnableCheckBox2")->click();
     auto* edit = Find<QLineEdit>("PresetSeqEdit2");
     edit->setFocus();
