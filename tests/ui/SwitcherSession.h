@@ -6,17 +6,19 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QStringList>
-#include <fstream>
+#include <QTest>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "FakePorts.h"
 #include "SimProcess.h"
+#include "SimTranscript.h"
 #include "TempWorkingDir.h"
 #include "platform/QtServices.h"
+#include "ui/RadioGroup.h"
 #include "ui/TMatrixForm.h"
 
 namespace vx::test {
@@ -36,11 +38,13 @@ protected:
 
     // Starts the simulator with extra options and builds the window on it.
     void Start(QStringList simArgs = {}) {
-        simArgs << "--tcp" << "127.0.0.1:0" << "--serial" << Path("com1") << "--transcript"
-                << Path("transcript.txt");
+        simArgs << "--tcp"
+                << "127.0.0.1:0"
+                << "--serial" << Path("com1") << "--transcript" << Path("transcript.txt");
         sim = std::make_unique<SimProcess>(simArgs);
         ASSERT_TRUE(sim->Started()) << sim->Output().toStdString();
-        services.Serial.SetPortPaths({{1, Path("com1")}, {2, Path("com2")}, {3, Path("com3")}, {4, Path("com4")}});
+        services.Serial.SetPortPaths(
+            {{1, Path("com1")}, {2, Path("com2")}, {3, Path("com3")}, {4, Path("com4")}});
         services.Timer1.SetInterval(1500);
         form = std::make_unique<ui::TMatrixForm>(bundle, &prompts);
         form->SetConnectOnFirstShow(false);
@@ -52,23 +56,42 @@ protected:
         QCoreApplication::processEvents();
     }
 
-    // The lines the simulator received, in order, each with the link it came over.
-    struct WireLine {
-        std::string link;  // "tcp" or "serial"
-        std::string text;
-    };
-    std::vector<WireLine> WireWithLinks() const {
-        std::ifstream in(dir.Path() / "transcript.txt");
-        std::vector<WireLine> lines;
-        std::string l;
-        while (std::getline(in, l)) {
-            std::istringstream fields(l);
-            std::string ms, link, rest;
-            fields >> ms >> link;
-            std::getline(fields, rest);
-            lines.push_back({link, rest.empty() ? rest : rest.substr(1)});
-        }
-        return lines;
+    ui::RadioGroup* LinkSelector() const { return form->findChild<ui::RadioGroup*>("SerialModeRadioGroup"); }
+    // The operator picks an entry of the link selector: 0 for RS-232, 1 for Ethernet.
+    void Choose(int entry) {
+        LinkSelector()->SetItemIndex(entry);
+        emit LinkSelector()->ItemClicked(entry);
+    }
+    // Yes to the start-up question: the switcher is found on COM1 and read.
+    void ConnectSerial() {
+        prompts.answers = {true};
+        form->Core().StartupConnection();
+        ASSERT_TRUE(form->Core().Link().SerialLinkActive);
+    }
+    // Ethernet chosen with the simulator's address: connected and read over TCP.
+    void ConnectTcp() {
+        form->findChild<QLineEdit*>("IPAddrEdit")->setText("127.0.0.1");
+        Choose(1);
+        ASSERT_EQ(form->Core().Model().EthernetConnected, 1);
+    }
+
+    // Processes events until done() holds or ms have passed; whether it holds.
+    template <class Done>
+    static bool EventsUntil(Done done, int ms = 3000) {
+        return QTest::qWaitFor(done, ms);
+    }
+
+    // The lines the simulator received from entry `from` on, in order, each with its time
+    // and the link it came over.
+    std::vector<WireLine> WireWithLinks(std::size_t from = 0) const {
+        return ReadTranscript(dir.Path() / "transcript.txt", from);
+    }
+    // Waits, bounded, until the last non-empty line the simulator received is `line`.
+    bool WireEndsWith(const std::string& line) const {
+        return EventsUntil([&] {
+            const auto w = WireLines();
+            return !w.empty() && w.back() == line;
+        });
     }
 
     // The lines the simulator received, in order, without their timestamps and links.

@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QThread>
 #include <algorithm>
 #include <cstring>
 
@@ -61,17 +60,7 @@ class SetupSessionTest : public SwitcherSession {
 protected:
     // Connected and read over the link asked for.
     void Connect(Via via) {
-        if (via == Via::Serial) {
-            prompts.answers = {true};
-            form->Core().StartupConnection();
-            ASSERT_TRUE(form->Core().Link().SerialLinkActive);
-        } else {
-            form->findChild<QLineEdit*>("IPAddrEdit")->setText("127.0.0.1");
-            auto* selector = form->findChild<ui::RadioGroup*>("SerialModeRadioGroup");
-            selector->SetItemIndex(1);
-            emit selector->ItemClicked(1);
-            ASSERT_EQ(form->Core().Model().EthernetConnected, 1);
-        }
+        ASSERT_NO_FATAL_FAILURE(via == Via::Serial ? ConnectSerial() : ConnectTcp());
         ASSERT_TRUE(prompts.messages.empty()) << prompts.messages.front();
         ASSERT_EQ(form->Core().Model().EventsSuppressed, 0);
         wireSeen = WireWithLinks().size();
@@ -79,14 +68,9 @@ protected:
     // The lines received since the last look, each with its link; a line sent without
     // waiting for its answer may reach the transcript a moment after the panel moved on.
     std::vector<WireLine> NewWire(std::size_t atLeast = 0) {
-        std::vector<WireLine> all = WireWithLinks();
-        for (int i = 0; i < 300 && all.size() < wireSeen + atLeast; ++i) {
-            QThread::msleep(10);
-            all = WireWithLinks();
-        }
-        std::vector<WireLine> fresh(all.begin() + static_cast<std::ptrdiff_t>(std::min(wireSeen, all.size())),
-                                    all.end());
-        wireSeen = all.size();
+        EventsUntil([&] { return WireWithLinks().size() >= wireSeen + atLeast; });
+        std::vector<WireLine> fresh = WireWithLinks(wireSeen);
+        wireSeen += fresh.size();
         return fresh;
     }
     static Lines Texts(const std::vector<WireLine>& lines) {

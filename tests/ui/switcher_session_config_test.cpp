@@ -29,9 +29,7 @@ protected:
 
 TEST_F(ConfigSessionTest, ALoadedConfigurationShowsOnEveryPageAndSendsNothing) {
     Start();
-    prompts.answers = {true};
-    form->Core().Connection().FormShow();
-    ASSERT_TRUE(form->Core().Link().SerialLinkActive);
+    ASSERT_NO_FATAL_FAILURE(ConnectSerial());
 
     // Names, a group of output 2 with input 4, and routes: 5 to output 3 in force, 7 to
     // output 1 pending.

@@ -20,18 +20,6 @@ protected:
         ASSERT_NE(b, nullptr) << name.toStdString();
         b->click();
     }
-    void ConnectSerial() {
-        prompts.answers = {true};
-        form->Core().Connection().FormShow();
-        ASSERT_TRUE(form->Core().Link().SerialLinkActive);
-    }
-    void ConnectTcp() {
-        form->findChild<QLineEdit*>("IPAddrEdit")->setText("127.0.0.1");
-        auto* selector = form->findChild<ui::RadioGroup*>("SerialModeRadioGroup");
-        selector->SetItemIndex(1);
-        emit selector->ItemClicked(1);
-        ASSERT_EQ(form->Core().Model().EthernetConnected, 1);
-    }
     // Routes output o from input i and takes it (both 1-based, as on the buttons).
     void Route(int o, int i) {
         Click(QString("OutputButton%1").arg(o));
@@ -44,15 +32,6 @@ protected:
         // Over TCP the line goes out without a wait for its answer: let it reach the transcript.
         ASSERT_TRUE(WireEndsWith("PRST " + std::to_string(n)));
     }
-    // Waits, bounded, until the last line the simulator received is `line`.
-    bool WireEndsWith(const std::string& line) const {
-        return QTest::qWaitFor(
-            [&] {
-                const auto w = WireLines();
-                return !w.empty() && w.back() == line;
-            },
-            3000);
-    }
     void SequenceRow(int row, const char* preset, const char* delay) {
         form->findChild<QCheckBox*>(QString("PresetSeqEnableCheckBox%1").arg(row))->click();
         form->findChild<QLineEdit*>(QString("PresetSeqEdit%1").arg(row))->setText(preset);
@@ -62,29 +41,9 @@ protected:
         const auto all = WireLines();
         return {all.begin() + static_cast<std::ptrdiff_t>(std::min(skip, all.size())), all.end()};
     }
-    // The transcript's entries from entry `from` on, with their times.
-    struct Entry {
-        long ms;
-        std::string link, text;
-    };
-    std::vector<Entry> Entries(std::size_t from) const {
-        std::vector<Entry> out;
-        std::ifstream in(dir.Path() / "transcript.txt");
-        std::string line;
-        for (std::size_t n = 0; std::getline(in, line); ++n) {
-            if (n < from) continue;
-            std::istringstream fields(line);
-            Entry e{};
-            fields >> e.ms >> e.link;
-            std::getline(fields, e.text);
-            if (!e.text.empty()) e.text.erase(0, 1);
-            out.push_back(e);
-        }
-        return out;
-    }
-    std::vector<Entry> Recalls(std::size_t from) const {
-        std::vector<Entry> out;
-        for (auto& e : Entries(from))
+    std::vector<WireLine> Recalls(std::size_t from) const {
+        std::vector<WireLine> out;
+        for (auto& e : WireWithLinks(from))
             if (e.text.rfind("RPRST", 0) == 0) out.push_back(e);
         return out;
     }
@@ -179,7 +138,7 @@ TEST_F(PresetSessionTest, ASequenceOfTwoPresetsRunsOverTcpOnItsTimer) {
     SequenceRow(2, "2", "4");
 
     Click("PresetSeqStartButton");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return Recalls(before).size() >= 3; }, 5000));
+    EXPECT_TRUE(EventsUntil([&] { return Recalls(before).size() >= 3; }, 5000));
     Click("PresetSeqStopButton");
 
     const auto seen = Recalls(before);
@@ -195,7 +154,7 @@ TEST_F(PresetSessionTest, ASequenceOfTwoPresetsRunsOverTcpOnItsTimer) {
     for (int p : {1, 2, 1})
         for (const auto& l : RecallLines(p)) expected.push_back(l);
     std::vector<std::string> wire;
-    for (const auto& e : Entries(before))
+    for (const auto& e : WireWithLinks(before))
         if (!e.text.empty() && wire.size() < expected.size()) wire.push_back(e.text);
     EXPECT_EQ(wire, expected) << "each recall with its sixteen reclockers, nothing in between";
     EXPECT_EQ(form->findChild<QLabel*>("VideoLabel1")->text(), "2");

@@ -16,7 +16,9 @@
 namespace vx::test {
 namespace {
 
-bool Has(const std::vector<std::string>& v, const std::string& s) { return std::find(v.begin(), v.end(), s) != v.end(); }
+bool Has(const std::vector<std::string>& v, const std::string& s) {
+    return std::find(v.begin(), v.end(), s) != v.end();
+}
 
 const std::vector<std::string> kReadOrder = {
     "MINFOVX",    "OINFOVX",    "OPINFOVX",   "PINFOVX 0",  "PINFOVX 1",  "PINFOVX 2",  "PINFOVX 3",
@@ -25,14 +27,8 @@ const std::vector<std::string> kReadOrder = {
 
 class SessionTest : public SwitcherSession {
 protected:
-    ui::RadioGroup* Selector() const { return form->findChild<ui::RadioGroup*>("SerialModeRadioGroup"); }
     QLineEdit* IpField() const { return form->findChild<QLineEdit*>("IPAddrEdit"); }
     QAction* Item(const char* name) const { return form->findChild<QAction*>(name); }
-    // The operator picks an entry of the link selector.
-    void Choose(int entry) {
-        Selector()->SetItemIndex(entry);
-        emit Selector()->ItemClicked(entry);
-    }
 };
 
 TEST_F(SessionTest, YesAtStartupFindsTheSwitcherOnTheMappedPortAndReadsIt) {
@@ -60,9 +56,7 @@ TEST_F(SessionTest, YesAtStartupFindsTheSwitcherOnTheMappedPortAndReadsIt) {
 
 TEST_F(SessionTest, RoutingAfterConnectingReachesTheSwitcher) {
     Start();
-    prompts.answers = {true};
-    form->Core().Connection().FormShow();
-    ASSERT_TRUE(form->Core().Link().SerialLinkActive);
+    ASSERT_NO_FATAL_FAILURE(ConnectSerial());
     form->findChild<QPushButton*>("OutputButton3")->click();
     form->findChild<QPushButton*>("InputButton5")->click();
     form->findChild<QPushButton*>("TakeButton")->click();
@@ -76,7 +70,8 @@ TEST_F(SessionTest, RoutingAfterConnectingReachesTheSwitcher) {
 TEST_F(SessionTest, NoAtStartupWithoutIpSaveShowsTheTwoMessages) {
     Start();
     form->Core().Connection().FormShow();
-    EXPECT_EQ(prompts.messages, (std::vector<std::string>{ConnectLaterText, "Error! Unable to open IPSave.ini file."}));
+    EXPECT_EQ(prompts.messages,
+              (std::vector<std::string>{ConnectLaterText, "Error! Unable to open IPSave.ini file."}));
     EXPECT_TRUE(Wire().empty());
     EXPECT_EQ(form->Core().Model().EventsSuppressed, 1);
 }
@@ -85,9 +80,10 @@ TEST_F(SessionTest, MissingGroupAnswerGivesOneMessageAndTheRestIsRead) {
     Start({"--no-marker", "GINFOVX"});
     prompts.answers = {true};
     form->Core().Connection().FormShow();
-    EXPECT_EQ(prompts.messages,
-              (std::vector<std::string>{"VX Control unable to read Grouping Status. (NOTE: VX Control settings on "
-                                        "Grouping will be invalid)"}));
+    EXPECT_EQ(
+        prompts.messages,
+        (std::vector<std::string>{"VX Control unable to read Grouping Status. (NOTE: VX Control settings on "
+                                  "Grouping will be invalid)"}));
     EXPECT_EQ(WireLines(), kReadOrder);
     EXPECT_EQ(form->Core().Model().EventsSuppressed, 0);
 }
@@ -136,13 +132,11 @@ TEST_F(SessionTest, LongAnswersOverTcpDoNotSpoilTheRead) {
 
 TEST_F(SessionTest, OpenComWhileOnTcpUsesBothLinks) {
     Start();
-    IpField()->setText("127.0.0.1");
-    Choose(1);
-    ASSERT_EQ(form->Core().Model().EthernetConnected, 1);
+    ASSERT_NO_FATAL_FAILURE(ConnectTcp());
     Item("COM11")->trigger();
     ASSERT_TRUE(form->Core().Link().SerialLinkActive);
     EXPECT_TRUE(Item("COM11")->isChecked());
-    EXPECT_EQ(Selector()->ItemIndex(), 1) << "the selector keeps showing Ethernet";
+    EXPECT_EQ(LinkSelector()->ItemIndex(), 1) << "the selector keeps showing Ethernet";
     form->findChild<QPushButton*>("OutputButton2")->click();
     form->findChild<QPushButton*>("InputButton4")->click();
     std::string queryLink, commandLink;
@@ -157,7 +151,7 @@ TEST_F(SessionTest, OpenComWhileOnTcpUsesBothLinks) {
 TEST_F(SessionTest, EthernetWithAnEmptyFieldReturnsToRs232) {
     Start();
     Choose(1);
-    EXPECT_EQ(Selector()->ItemIndex(), 0);
+    EXPECT_EQ(LinkSelector()->ItemIndex(), 0);
     EXPECT_EQ(prompts.messages, (std::vector<std::string>{NoAddressText}));
     EXPECT_FALSE(form->Core().Connection().SuppressSerialClick());
     EXPECT_TRUE(Wire().empty()) << "no serial search starts";
@@ -169,7 +163,7 @@ TEST_F(SessionTest, EthernetConnectsAndReadsOverTcp) {
     Choose(1);
     EXPECT_TRUE(prompts.messages.empty());
     EXPECT_EQ(form->Core().Model().EthernetConnected, 1);
-    EXPECT_EQ(Selector()->ItemIndex(), 1);
+    EXPECT_EQ(LinkSelector()->ItemIndex(), 1);
     auto wire = WireLines();
     EXPECT_EQ(wire, kReadOrder);
     EXPECT_EQ(IpField()->text(), "127.0.0.1");
@@ -186,35 +180,32 @@ TEST_F(SessionTest, SilentEthernetAsksWhetherToTrySerialAndNoKeepsTheConnection)
     EXPECT_EQ(prompts.messages[0], SilentSwitcherText);
     ASSERT_EQ(prompts.questions.size(), 1u);
     EXPECT_EQ(prompts.questions[0], SerialQuestion);
-    EXPECT_EQ(Selector()->ItemIndex(), 1);
+    EXPECT_EQ(LinkSelector()->ItemIndex(), 1);
     EXPECT_TRUE(services.Tcp.IsActive());
 }
 
 TEST_F(SessionTest, BackToRs232WithNoComPortAnsweringKeepsTcp) {
     Start();
-    IpField()->setText("127.0.0.1");
-    Choose(1);
-    ASSERT_EQ(form->Core().Model().EthernetConnected, 1);
-    services.Serial.SetPortPaths({{1, Path("nothing1")}, {2, Path("nothing2")}, {3, Path("nothing3")},
-                                  {4, Path("nothing4")}});
+    ASSERT_NO_FATAL_FAILURE(ConnectTcp());
+    services.Serial.SetPortPaths(
+        {{1, Path("nothing1")}, {2, Path("nothing2")}, {3, Path("nothing3")}, {4, Path("nothing4")}});
     prompts.answers = {true};
     Choose(0);
     EXPECT_TRUE(Has(prompts.messages, SearchFailedText));
     EXPECT_TRUE(services.Tcp.IsActive());
     EXPECT_EQ(form->Core().Model().EthernetConnected, 1);
-    EXPECT_EQ(Selector()->ItemIndex(), 1);
+    EXPECT_EQ(LinkSelector()->ItemIndex(), 1);
 }
 
 TEST_F(SessionTest, OpenComOfThePortAlreadyOpenFails) {
     Start();
-    prompts.answers = {true};
-    form->Core().Connection().FormShow();
-    ASSERT_TRUE(form->Core().Link().SerialLinkActive);
+    ASSERT_NO_FATAL_FAILURE(ConnectSerial());
     Item("COM11")->trigger();
     EXPECT_TRUE(Has(prompts.messages, ConnectPortFailedText));
     EXPECT_FALSE(form->Core().Link().SerialLinkActive);
     EXPECT_EQ(form->findChild<QLabel*>("ComNumberLabel")->text(), "None");
-    for (const char* item : {"COM11", "COM21", "COM31", "COM41"}) EXPECT_FALSE(Item(item)->isChecked()) << item;
+    for (const char* item : {"COM11", "COM21", "COM31", "COM41"})
+        EXPECT_FALSE(Item(item)->isChecked()) << item;
 }
 
 TEST_F(SessionTest, ChangeIpAddressRefusesWithoutALinkAndAboveTwoHundredFiftyFive) {
@@ -234,9 +225,7 @@ TEST_F(SessionTest, ChangeIpAddressRefusesWithoutALinkAndAboveTwoHundredFiftyFiv
 
 TEST_F(SessionTest, ChangeIpAddressOverTcpSendsIpConfigAndReconnects) {
     Start();
-    IpField()->setText("127.0.0.1");
-    Choose(1);
-    ASSERT_EQ(form->Core().Model().EthernetConnected, 1);
+    ASSERT_NO_FATAL_FAILURE(ConnectTcp());
     form->findChild<QPushButton*>("IPAddressButton")->click();
     const auto wire = Wire();
     const auto at = std::find(wire.begin(), wire.end(), "IPCONFIG 127 0 0 1");

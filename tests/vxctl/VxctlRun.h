@@ -4,15 +4,14 @@
 // the transcript of the lines the simulator received.
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QStringList>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "SimProcess.h"
+#include "SimTranscript.h"
 #include "TempWorkingDir.h"
 
 namespace vx::test {
@@ -27,7 +26,6 @@ struct CtlResult {
     int Exit = -1;
     std::string Out;
     std::string Err;
-    qint64 ElapsedMs = 0;
 };
 
 // Runs vxctl with the arguments, at most limitMs.
@@ -35,8 +33,6 @@ inline CtlResult RunVxctl(const QStringList& args, int limitMs = 60000) {
     QProcess p;
     p.setProgram(QStringLiteral(VXCTL_PATH));
     p.setArguments(args);
-    QElapsedTimer clock;
-    clock.start();
     p.start();
     CtlResult r;
     if (!p.waitForFinished(limitMs)) {
@@ -45,7 +41,6 @@ inline CtlResult RunVxctl(const QStringList& args, int limitMs = 60000) {
         r.Err = "vxctl did not finish in time";
         return r;
     }
-    r.ElapsedMs = clock.elapsed();
     r.Exit = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     r.Out = p.readAllStandardOutput().toStdString();
     r.Err = p.readAllStandardError().toStdString();
@@ -75,14 +70,9 @@ protected:
 
     // The non-empty lines the simulator received, in order.
     std::vector<std::string> Wire() const {
-        std::ifstream in(dir.Path() / "transcript.txt");
         std::vector<std::string> lines;
-        std::string l;
-        while (std::getline(in, l)) {
-            const auto a = l.find(' ');
-            const auto b = a == std::string::npos ? a : l.find(' ', a + 1);
-            if (b != std::string::npos && b + 1 < l.size()) lines.push_back(l.substr(b + 1));
-        }
+        for (const auto& l : ReadTranscript(dir.Path() / "transcript.txt"))
+            if (!l.text.empty()) lines.push_back(l.text);
         return lines;
     }
 
