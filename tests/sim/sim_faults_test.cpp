@@ -57,6 +57,19 @@ TEST(FaultTest, IgnoreAcknowledgesTheCommandAndChangesNothing) {
     EXPECT_EQ(SplitStatus(info, 20).Payload[0], 1) << "other commands are carried out";
 }
 
+TEST(FaultTest, AnIgnoredResetIsAcknowledgedAtOnceAndResetsNothing) {
+    // A reset carried out would keep the switcher busy far past the client's wait.
+    Faulty f({"--ignore", "resetvx", "--reset-delay-ms", "600000"});
+    ASSERT_EQ(f.client.Exchange(vx::line::RouteTemp(2, 4)), "OK\r\n#");
+    ASSERT_EQ(f.client.Exchange(vx::line::Take()), "OK\r\n#");
+    const std::string before = f.client.Exchange(vx::line::OutputStatusQuery(), 32);
+    for (const std::string& reset : {vx::line::Reset(), vx::line::FactoryReset()}) {
+        EXPECT_EQ(f.client.Exchange(reset), "OK\r\n#") << reset;
+        EXPECT_EQ(f.client.Exchange(vx::line::OutputStatusQuery(), 32), before) << reset;
+    }
+    EXPECT_EQ(f.client.Exchange("RESETVX X\r").substr(0, 3), "ERR") << "a bad mode is still refused";
+}
+
 TEST(FaultTest, NoMarkerAnswerHasTheFrameLengthAndNoMarkerByte) {
     Faulty f({"--no-marker", "OINFOVX"});
     const std::string answer = f.client.Exchange(vx::line::OutputStatusQuery(), 32);

@@ -1,11 +1,14 @@
 // vxsim as a running program, talked to over loopback TCP and its pseudo-terminal.
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <fstream>
 #include <random>
 
+#include "PtyEnd.h"
 #include "SimClient.h"
 #include "link/CommandLines.h"
 
@@ -28,7 +31,9 @@ const std::vector<Query> SixQueries{
 };
 
 enum class Via { Tcp, Serial };
-void PrintTo(Via v, std::ostream* os) { *os << (v == Via::Tcp ? "tcp" : "serial"); }
+void PrintTo(Via v, std::ostream* os) {
+    *os << (v == Via::Tcp ? "tcp" : "serial");
+}
 
 // A switcher serving both links, and a client on the link under test.
 class LinkTest : public ::testing::TestWithParam<Via> {
@@ -186,6 +191,36 @@ TEST(SerialEndTest, KeepsAnsweringAfterAClientClosesAndAnotherOpens) {
     Client again = Client::Serial(sim.SerialPath());
     EXPECT_EQ(again.Exchange(vx::line::CancelTake()), "OK\r\n#");
     EXPECT_TRUE(sim.Running());
+}
+
+// Plugging the serial end back in can fail (here: a file took the path meanwhile). The
+// end must then be down with nothing left open, so the next attempt plugs it in afresh.
+TEST(SerialEndTest, AFailedOpenLeavesNothingOpenAndTheNextOneWorks) {
+    TempDir dir;
+    const std::string path = dir.File("com1");
+    const auto openFds = [] {
+        const std::filesystem::directory_iterator fds("/proc/self/fd");
+        return std::distance(begin(fds), end(fds));
+    };
+    PtyEnd pty;
+    std::ofstream(path) << "not a symlink";
+    const auto before = openFds();
+    std::string error;
+    EXPECT_FALSE(pty.Open(path, error));
+    EXPECT_NE(error.find("not a symlink"), std::string::npos) << error;
+    EXPECT_FALSE(pty.IsOpen());
+    EXPECT_EQ(openFds(), before) << "descriptors of the failed open are left open";
+
+    std::filesystem::remove(path);
+    ASSERT_TRUE(pty.Open(path, error)) << error;
+    EXPECT_TRUE(pty.IsOpen());
+    Client client = Client::Serial(path);
+    client.Send("X");
+    pollfd ready{pty.Fd(), POLLIN, 0};
+    char byte = 0;
+    ASSERT_EQ(::poll(&ready, 1, WaitMs), 1);
+    EXPECT_EQ(::read(pty.Fd(), &byte, 1), 1);
+    EXPECT_EQ(byte, 'X') << "the new end carries the client's bytes";
 }
 
 }  // namespace

@@ -1,7 +1,11 @@
 // The report's text layout and the checks of the command line, without a switcher.
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <cstring>
+#include <iterator>
 
 #include "CtlArguments.h"
 #include "SwitcherReport.h"
@@ -70,15 +74,38 @@ TEST(VxctlReport, TextLayout) {
 TEST(VxctlReport, JsonKeepsOneBasedNumbersAndEscapesNames) {
     vx::SwitcherState m;
     SetUpSwitcher(m);
+    m.Info.FirmwareVersion[3] = 0xE9;  // the code page's e acute
     ReportNames names;
     names.Present = true;
-    vx::WriteNameSlot(names.Labels.OutputLabels[0], "A\"B\\");
+    vx::InitDefaultLabels(names.Labels);
+    // Name slots hold the switcher's code page, one byte a character.
+    struct Case {
+        const char* slot;
+        const char* name;  // as the JSON document gives it back
+    };
+    const Case cases[] = {
+        {"A\"B\\", "A\"B\\"},
+        {"Caf\xE9", "Caf\xC3\xA9"},
+        {"\x80\xFF", "\xE2\x82\xAC\xC3\xBF"},
+        {"A\x01\x1F\x7F", "A\x01\x1F\x7F"},
+    };
+    for (int k = 0; k < static_cast<int>(std::size(cases)); ++k)
+        vx::WriteNameSlot(names.Labels.OutputLabels[k], cases[k].slot);
     const std::string json = JsonReport(m, names);
     EXPECT_NE(json.find("{\"output\": 1, \"input\": 5, \"state\": \"in force\""), std::string::npos) << json;
     EXPECT_NE(json.find("{\"output\": 3, \"input\": null, \"state\": \"pending\""), std::string::npos)
         << json;
     EXPECT_NE(json.find("{\"group\": 2, \"outputs\": [4, 5], \"inputs\": [7]}"), std::string::npos) << json;
     EXPECT_NE(json.find("\"outputs\": [\"A\\\"B\\\\\""), std::string::npos) << json;
+    EXPECT_NE(json.find("\"A\\u0001\\u001f\\u007f\""), std::string::npos) << json;
+
+    QJsonParseError error{};
+    const QJsonObject doc = QJsonDocument::fromJson(QByteArray::fromStdString(json), &error).object();
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << json;
+    EXPECT_EQ(doc["firmware"].toString(), QString::fromUtf8("1.0\xC3\xA9"));
+    const QJsonArray outputs = doc["names"].toObject()["outputs"].toArray();
+    for (int k = 0; k < static_cast<int>(std::size(cases)); ++k)
+        EXPECT_EQ(outputs[k].toString(), QString::fromUtf8(cases[k].name)) << cases[k].slot;
 }
 
 TEST(VxctlArguments, OptionsGoAnywhereAndNumbersAreTheOperators) {

@@ -225,6 +225,24 @@ TEST_F(VxctlUsage, ReadWithAConfigurationFileNamesTheOutputsAndInputs) {
     EXPECT_EQ(Wire().size(), asked);
 }
 
+TEST_F(VxctlUsage, JsonGivesItsDocumentAlsoWhenTheSwitchersSizeCannotBeRead) {
+    // Without its marker the information answer is not read; the commands that need
+    // the switcher's size stop there.
+    StartSim({"--no-marker", "MINFOVX"});
+    for (const QStringList& args : {QStringList{"route", "3", "5"}, QStringList{"reclock", "2", "on"},
+                                    QStringList{"take", "--verify"}, QStringList{"preset", "recall", "1"}}) {
+        const std::string what = args.join(' ').toStdString();
+        const CtlResult r = Ctl(Via::Tcp, args + QStringList{"--json"});
+        EXPECT_EQ(r.Exit, 1) << what << ": " << r.Err;
+        EXPECT_NE(r.Err.find("MINFOVX"), std::string::npos) << what << ": " << r.Err;
+        QJsonParseError error{};
+        const QJsonObject doc = QJsonDocument::fromJson(QByteArray::fromStdString(r.Out), &error).object();
+        ASSERT_EQ(error.error, QJsonParseError::NoError) << what << ": '" << r.Out << "'";
+        EXPECT_FALSE(doc["ok"].toBool(true)) << what << ": " << r.Out;
+        EXPECT_TRUE(doc["lines"].toArray().isEmpty()) << what << ": " << r.Out;
+    }
+}
+
 TEST_F(VxctlUsage, ALongAnswerToTheConnectTestDoesNotSpoilTheFirstQuery) {
     StartSim({"--long-answer", "300"});
     const CtlResult r = Ctl(Via::Tcp, {"route", "3", "5", "--take", "--verify"});

@@ -2,9 +2,11 @@
 // The panel core's view ports for a program without a window: nothing is drawn, the
 // IP field holds a text of its own, and every message the panel would show in a box is
 // kept for the program to print with its own verdict.
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "model/Records.h"
 #include "panel/PanelServices.h"
 
 namespace vxctl {
@@ -26,7 +28,8 @@ class ConsoleViews : public vx::LinkView,
                      public vx::Prompter {
 public:
     vx::PanelViews Views() {
-        return {*this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this};
+        return {*this, *this, *this, *this, *this, *this, *this,
+                *this, *this, *this, *this, *this, *this, *this};
     }
     // The messages the panel would have shown, in order.
     const std::vector<std::string>& Messages() const { return messages_; }
@@ -91,7 +94,7 @@ public:
     void SetInputName(int, const std::string&) override {}
     void SetOutputName(int, const std::string&) override {}
     void SetGroupName(int, const std::string&, const std::string&) override {}
-    void SetPresetName(int, const std::string&) override {}    // ProgressView
+    void SetPresetName(int, const std::string&) override {}  // ProgressView
     void SetInfoText(const std::string&) override {}
     void SetProgressText(const std::string&) override {}
     void Show() override {}
@@ -124,12 +127,12 @@ public:
     }
 
 private:
-    static int Clamp(int o) { return o < 0 ? 0 : (o > 15 ? 15 : o); }
+    static int Clamp(int o) { return std::clamp(o, 0, vx::MaxOutputs - 1); }
 
     std::vector<std::string> messages_;
     bool hourglass_ = false;
     std::string ip_;
-    bool reclockers_[16]{};
+    bool reclockers_[vx::MaxOutputs]{};
     int group_ = 0;
     bool lock_ = false;
     bool vi_ = false;

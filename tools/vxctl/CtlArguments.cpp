@@ -4,8 +4,15 @@
 #include <charconv>
 #include <map>
 
+#include "link/IpText.h"
+#include "link/LinkState.h"
+#include "model/Records.h"
+
 namespace vxctl {
 namespace {
+
+// A raw line, its carriage return and the closing zero fill at most the panel's command line.
+constexpr std::size_t LongestRawLine = vx::CommandLineSize - 2;
 
 // A whole decimal number within [lo, hi], nothing else.
 bool Number(const std::string& text, int lo, int hi, int& out) {
@@ -97,10 +104,12 @@ struct Parser {
             return Fail("route expects pairs of OUT IN, e.g. route 3 5");
         for (std::size_t k = 1; k + 1 < words.size(); k += 2) {
             int o = 0, in = 0;
-            if (!Number(words[k], 1, LargestSize, o))
-                return Fail("route: bad output '" + words[k] + "' (1 to 16)");
-            if (!Number(words[k + 1], 0, LargestSize, in))
-                return Fail("route: bad input '" + words[k + 1] + "' (0 to 16, 0 disconnects)");
+            if (!Number(words[k], 1, vx::MaxOutputs, o))
+                return Fail("route: bad output '" + words[k] + "' (1 to " + std::to_string(vx::MaxOutputs) +
+                            ")");
+            if (!Number(words[k + 1], 0, vx::MaxInputs, in))
+                return Fail("route: bad input '" + words[k + 1] + "' (0 to " + std::to_string(vx::MaxInputs) +
+                            ", 0 disconnects)");
             for (const auto& [seen, unused] : r.Routes)
                 if (seen == o) return Fail("route: output " + words[k] + " given twice");
             r.Routes.emplace_back(o, in);
@@ -109,13 +118,10 @@ struct Parser {
     }
 
     bool Ip(const std::string& text) {
-        std::size_t at = 0;
-        for (int k = 0; k < 4; ++k) {
-            const auto dot = k < 3 ? text.find('.', at) : text.size();
-            if (dot == std::string::npos || !Number(text.substr(at, dot - at), 0, 255, r.Ip[k]))
-                return Fail("ip expects A.B.C.D with each part 0 to 255, not '" + text + "'");
-            at = dot + 1;
-        }
+        // The panel's own check of an address typed for the switcher.
+        const vx::IpAddressCheck check = vx::CheckIpAddress(text);
+        if (!check.segments) return Fail("ip expects A.B.C.D with each part 0 to 255, not '" + text + "'");
+        r.Ip = *check.segments;
         return true;
     }
 
@@ -133,8 +139,9 @@ struct Parser {
         if (c == "reclock") {
             r.Cmd = Command::Reclock;
             if (!Count(2, "reclock OUT on|off")) return false;
-            if (!Number(words[1], 1, LargestSize, r.Output))
-                return Fail("reclock: bad output '" + words[1] + "' (1 to 16)");
+            if (!Number(words[1], 1, vx::MaxOutputs, r.Output))
+                return Fail("reclock: bad output '" + words[1] + "' (1 to " + std::to_string(vx::MaxOutputs) +
+                            ")");
             return OnOff("reclock", words[2]);
         }
         if (c == "preset") {
@@ -145,8 +152,9 @@ struct Parser {
                 r.Cmd = Command::PresetRecall;
             else
                 return Fail("preset expects store or recall, not '" + words[1] + "'");
-            if (!Number(words[2], 1, 8, r.Preset))
-                return Fail("preset: bad number '" + words[2] + "' (1 to 8)");
+            if (!Number(words[2], 1, vx::PresetCount, r.Preset))
+                return Fail("preset: bad number '" + words[2] + "' (1 to " + std::to_string(vx::PresetCount) +
+                            ")");
             return true;
         }
         if (c == "lock" || c == "vi") {
@@ -166,7 +174,8 @@ struct Parser {
             for (std::size_t k = 1; k < words.size(); ++k) r.RawLine += (k > 1 ? " " : "") + words[k];
             if (r.RawLine.find_first_of("\r\n") != std::string::npos)
                 return Fail("raw: the line may not hold a carriage return or line feed");
-            if (r.RawLine.size() + 2 > 250) return Fail("raw: the line is longer than 248 characters");
+            if (r.RawLine.size() > LongestRawLine)
+                return Fail("raw: the line is longer than " + std::to_string(LongestRawLine) + " characters");
             return true;
         }
         return Fail("unknown command '" + c + "' (try --help)");

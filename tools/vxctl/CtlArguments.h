@@ -46,7 +46,7 @@ struct CtlRequest {
     std::vector<std::pair<int, int>> Routes;  // output 1.., input 1.. or 0 for a disconnect
     int Output = 0;                           // reclock, 1..
     bool On = false;                          // reclock, lock, vi
-    int Preset = 0;                           // 1..8
+    int Preset = 0;                           // 1..PresetCount
     std::array<int, 4> Ip{};
     std::string RawLine;  // without its carriage return
 };
@@ -57,8 +57,5 @@ struct ParsedRequest {
 };
 
 ParsedRequest ParseArguments(const std::vector<std::string>& args);
-
-// The number a route or reclock argument may reach on any switcher.
-inline constexpr int LargestSize = 16;
 
 }  // namespace vxctl

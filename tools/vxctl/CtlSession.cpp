@@ -99,7 +99,7 @@ int CtlSession::Run() {
     if (!Connect()) return 1;
     const int code = RunCommand();
     // The link is given up before the process ends; nothing more is sent.
-    core_.Link().SerialLinkActive = false;
+    core_.Serial().SetSerialLinkActive(false);
     if (core_.Context().Serial.IsOpen()) core_.Context().Serial.Close();
     core_.Context().Tcp.Close();
     return code;
@@ -107,13 +107,17 @@ int CtlSession::Run() {
 
 void CtlSession::PrintCarried(std::size_t from) {
     const auto& carried = exchange_.Carried();
-    for (std::size_t k = std::max(from, printed_); k < carried.size(); ++k) {
+    for (std::size_t k = from; k < carried.size(); ++k) {
         const auto& c = carried[k];
         if (!r_.Json)
             out_ << WithoutReturn(c.Line) << ": " << (c.Answer.Answered() ? Trimmed(c.Answer.Bytes) : "-")
                  << "\n";
     }
-    printed_ = carried.size();
+}
+
+bool CtlSession::LastLineOk() const {
+    const auto& last = exchange_.Carried().back().Answer;
+    return last.Answered() && !last.IsError();
 }
 
 template <class F>
@@ -178,7 +182,7 @@ int CtlSession::RunCommand() {
         case Command::Clear:
             return Finish(Send([&] { s.SendClearAll(); }) ? 0 : 1);
         case Command::Reclock:
-            if (!ReadInfo()) return 1;
+            if (!ReadInfo()) return Finish(1);
             if (r_.Output > vx::LiveCount(m.OutputCount, vx::MaxOutputs))
                 return UsageError("reclock: output " + std::to_string(r_.Output) +
                                   " is out of range for this " + std::to_string(m.OutputCount) + " x " +
@@ -188,9 +192,7 @@ int CtlSession::RunCommand() {
             // As the panel stores a preset: pending routes are taken first.
             return Finish(Send([&] {
                 s.SendTake();
-                if (exchange_.Carried().back().Answer.Answered() &&
-                    !exchange_.Carried().back().Answer.IsError())
-                    s.SendPresetStore(r_.Preset - 1);
+                if (LastLineOk()) s.SendPresetStore(r_.Preset - 1);
             })
                               ? 0
                               : 1);
@@ -225,8 +227,8 @@ int CtlSession::Read() {
         {&vx::StatusReader::ReadMatrixInfo, "MINFOVX"},
         {&vx::StatusReader::ReadOutputStatus, "OINFOVX"},
         {&vx::StatusReader::ReadPrevOutputStatus, "OPINFOVX"},
-        {&vx::StatusReader::ReadGroupingStatus, "GINFOVX"},
         {&vx::StatusReader::ReadPresetStatus, "PINFOVX"},
+        {&vx::StatusReader::ReadGroupingStatus, "GINFOVX"},
         {&vx::StatusReader::ReadPresetGroupStatus, "PGINFOVX"},
     };
     for (const Step& step : Steps) {
@@ -240,7 +242,7 @@ int CtlSession::Read() {
 }
 
 int CtlSession::Route() {
-    if (!ReadInfo()) return 1;
+    if (!ReadInfo()) return Finish(1);
     const auto& m = core_.Model();
     const int outputs = vx::LiveCount(m.OutputCount, vx::MaxOutputs);
     const int inputs = vx::LiveCount(m.InputCount, vx::MaxInputs);
@@ -258,8 +260,7 @@ int CtlSession::Route() {
     const bool sent = Send([&] {
         for (const auto& [o, in] : r_.Routes) {
             s.SendRouteTemp(o - 1, in - 1);
-            if (!exchange_.Carried().back().Answer.Answered() || exchange_.Carried().back().Answer.IsError())
-                return;
+            if (!LastLineOk()) return;
             expected.push_back({o - 1, in == 0 ? NO_INPUT : static_cast<vx::byte>(in - 1)});
         }
         if (r_.TakeAfterRoute) s.SendTake();
@@ -287,7 +288,7 @@ int CtlSession::Route() {
 int CtlSession::Take() {
     std::vector<Expected> expected;
     if (r_.Verify) {
-        if (!ReadInfo() || !ReadRoutes("before the take")) return 1;
+        if (!ReadInfo() || !ReadRoutes("before the take")) return Finish(1);
         const auto& m = core_.Model();
         for (int o = 0; o < vx::LiveCount(m.OutputCount, vx::MaxOutputs); ++o)
             if (m.Routes[o].Committed == 0) expected.push_back({o, m.Routes[o].Input});
@@ -299,10 +300,10 @@ int CtlSession::Take() {
 }
 
 int CtlSession::PresetRecall() {
-    if (!ReadInfo()) return 1;
+    if (!ReadInfo()) return Finish(1);
     const std::size_t seen = views_.Messages().size();
     if (!core_.Reader().ReadPresetStatus())
-        return Failure("the switcher did not answer the preset query PINFOVX" + PanelMessages(seen));
+        return Finish(Failure("the switcher did not answer the preset query PINFOVX" + PanelMessages(seen)));
     const int p = r_.Preset - 1;
     const auto& preset = core_.Model().Presets[p];
     const int outputs = vx::LiveCount(core_.Model().OutputCount, vx::MaxOutputs);
@@ -310,13 +311,11 @@ int CtlSession::PresetRecall() {
     // As the panel recalls a preset directly: the recall, then every output's reclocker.
     const bool sent = Send([&] {
         s.SendPresetRecall(p, 0);
-        if (!exchange_.Carried().back().Answer.Answered() || exchange_.Carried().back().Answer.IsError())
-            return;
+        if (!LastLineOk()) return;
         const std::uint16_t mask = preset.ReclockerMask.Get();
         for (int o = 0; o < outputs; ++o) {
             s.SendReclock(o, (mask >> o) & 1u);
-            if (!exchange_.Carried().back().Answer.Answered() || exchange_.Carried().back().Answer.IsError())
-                return;
+            if (!LastLineOk()) return;
         }
     });
     if (!sent) return Finish(1);

@@ -43,6 +43,8 @@ private:
     // line went unanswered or was answered with an error.
     template <class F>
     bool Send(F&& send);
+    // The last line carried was answered, and not with an error.
+    bool LastLineOk() const;
     bool ReadInfo();
     bool ReadRoutes(const char* why);
     int Verify(const std::vector<Expected>& expected);
@@ -61,7 +63,6 @@ private:
     vx::AnsweredExchange exchange_;
     ReportNames names_;
     std::vector<std::string> verifyLines_;
-    std::size_t printed_ = 0;
 };
 
 }  // namespace vxctl

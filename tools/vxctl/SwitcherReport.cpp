@@ -7,6 +7,7 @@
 #include "labels/NameText.h"
 #include "model/LiveCount.h"
 #include "model/ModelCodes.h"
+#include "status/SetupPage.h"
 
 namespace vxctl {
 namespace {
@@ -40,21 +41,6 @@ std::vector<GroupMembers> GroupsOf(const vx::SwitcherState& m) {
     return out;
 }
 
-std::string Firmware(const vx::SwitcherState& m) {
-    std::string text;
-    for (const auto b : m.Info.FirmwareVersion) {
-        if (b == 0) break;
-        text.push_back(static_cast<char>(b));
-    }
-    return text;
-}
-
-std::string Ip(const vx::SwitcherState& m) {
-    const auto* a = m.Info.IPAddress;
-    return std::to_string(a[0]) + "." + std::to_string(a[1]) + "." + std::to_string(a[2]) + "." +
-           std::to_string(a[3]);
-}
-
 std::string Title(const vx::SwitcherState& m) {
     const auto model = vx::DescribeModelCode(m.Info.ModelCode);
     return model ? model->Title : "unknown model";
@@ -81,7 +67,7 @@ std::string OnOff(bool on) {
     return on ? "on" : "off";
 }
 
-// A name as text: its bytes are in the switcher's 8-bit code page.
+// A name as UTF-8 text (its slot holds the switcher's 8-bit code page).
 std::string Name(const vx::NameSlot& slot) {
     return vx::ReadName(slot);
 }
@@ -99,8 +85,8 @@ std::string TextReport(const vx::SwitcherState& m, const ReportNames& names) {
     out << Title(m) << "\n";
     out << "Model code:          " << int(m.Info.ModelCode) << " (" << Outputs(m) << " outputs, " << Inputs(m)
         << " inputs)\n";
-    out << "Firmware:            " << Firmware(m) << "\n";
-    out << "IP address:          " << Ip(m) << "\n";
+    out << "Firmware:            " << vx::FirmwareText(m.Info) << "\n";
+    out << "IP address:          " << vx::IpAddressText(m.Info) << "\n";
     out << "Front panel lockout: " << OnOff(m.Info.FrontPanelLocked != 0) << "\n";
     out << "VI state:            " << OnOff(m.Info.VIState != 0) << "\n";
     out << "\nOutput  Input  State     Reclocker" << (names.Present ? "  Output name  Input name" : "")
@@ -143,13 +129,15 @@ std::string TextReport(const vx::SwitcherState& m, const ReportNames& names) {
 }
 
 std::string JsonString(const std::string& text) {
+    // The text is UTF-8: bytes from 0x80 up are parts of characters and go through as
+    // they are; only the quote, the backslash and the control characters are escaped.
     std::string out = "\"";
     for (const char ch : text) {
         const auto c = static_cast<unsigned char>(ch);
         if (c == '"' || c == '\\') {
             out.push_back('\\');
             out.push_back(ch);
-        } else if (c < 0x20 || c >= 0x7F) {
+        } else if (c < 0x20 || c == 0x7F) {
             char esc[8];
             std::snprintf(esc, sizeof esc, "\\u%04x", c);
             out += esc;
@@ -172,8 +160,8 @@ std::string JsonReport(const vx::SwitcherState& m, const ReportNames& names) {
     out << "{\n";
     out << "  \"model\": {\"code\": " << int(m.Info.ModelCode) << ", \"title\": " << JsonString(Title(m))
         << ", \"outputs\": " << Outputs(m) << ", \"inputs\": " << Inputs(m) << "},\n";
-    out << "  \"firmware\": " << JsonString(Firmware(m)) << ",\n";
-    out << "  \"ip\": " << JsonString(Ip(m)) << ",\n";
+    out << "  \"firmware\": " << JsonString(vx::FirmwareText(m.Info)) << ",\n";
+    out << "  \"ip\": " << JsonString(vx::IpAddressText(m.Info)) << ",\n";
     out << "  \"frontPanelLocked\": " << boolean(m.Info.FrontPanelLocked != 0) << ",\n";
     out << "  \"viState\": " << boolean(m.Info.VIState != 0) << ",\n";
     out << "  \"routes\": [\n";

@@ -16,7 +16,7 @@ struct ReportNames {
 std::string TextReport(const vx::SwitcherState& m, const ReportNames& names);
 std::string JsonReport(const vx::SwitcherState& m, const ReportNames& names);
 
-// Text of a byte string as a JSON string literal, quotes included.
+// UTF-8 text as a JSON string literal, quotes included.
 std::string JsonString(const std::string& text);
 
 }  // namespace vxctl

@@ -20,8 +20,10 @@ public:
     // The server and the serial end may be null when that link was not asked for.
     EventLoop(const SimOptions& options, TcpServer* server, PtyEnd* pty, Transcript& transcript);
 
-    // Runs until *stop becomes non-zero. Signals are delivered only inside the wait,
-    // with waitMask in force, so a stop request is never missed.
+    // Runs until *stop becomes non-zero. The loop's signals stay blocked except inside
+    // the wait (with waitMask in force) and for a moment right after it, for a signal
+    // that ready descriptors kept from coming in; *stop and *hangUp are looked at before
+    // every wait, so no request is missed.
     // Each time *hangUp becomes non-zero the serial end is hung up or, when it is down,
     // plugged back in, and *hangUp is cleared.
     void Run(volatile std::sig_atomic_t* stop, const sigset_t* waitMask,

@@ -263,18 +263,23 @@ Outcome Interpreter::Execute(std::string_view line) {
         out = Reply(AnswerKind::Error, answer::ArgumentCount);
     } else if (!spec->Run) {
         const std::string& mode = words.Args[0];
-        if (mode == "R" || mode == "r") {
+        const bool restore = mode == "R" || mode == "r";
+        const bool factory = mode == "F" || mode == "f";
+        // An ignored reset is acknowledged and neither resets nor keeps the switcher busy.
+        const bool acts = !ignored_.count(words.Keyword);
+        if (!restore && !factory) {
+            out = Range();
+        } else {
+            out = Ok();
+            out.StartsReset = acts;
+        }
+        if (acts && restore) {
             // The saved settings come back; presets and the address are kept.
             RestoreSettings(live_, saved_);
-            out = Ok();
-        } else if (mode == "F" || mode == "f") {
+        } else if (acts && factory) {
             live_ = factory_;  // presets and the address go too
             saved_ = SaveSettings(factory_);
-            out = Ok();
-        } else {
-            out = Range();
         }
-        out.StartsReset = out.Kind == AnswerKind::Ack;
     } else {
         std::vector<long> args;
         for (const auto& word : words.Args) {

@@ -21,7 +21,9 @@ bool IsRaw(const termios& t) {
 
 }  // namespace
 
-PtyEnd::~PtyEnd() { Close(); }
+PtyEnd::~PtyEnd() {
+    Close();
+}
 
 void PtyEnd::Close() {
     RemoveLink();
@@ -31,6 +33,13 @@ void PtyEnd::Close() {
 }
 
 bool PtyEnd::Open(const std::string& linkPath, std::string& error) {
+    if (OpenEnds(linkPath, error)) return true;
+    // Nothing half-open is kept: IsOpen() stays false and the next Open starts afresh.
+    Close();
+    return false;
+}
+
+bool PtyEnd::OpenEnds(const std::string& linkPath, std::string& error) {
     master_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
     char name[PATH_MAX] = {};
     if (master_ < 0 || ::grantpt(master_) != 0 || ::unlockpt(master_) != 0 ||

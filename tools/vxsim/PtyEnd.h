@@ -12,7 +12,8 @@ public:
     PtyEnd(const PtyEnd&) = delete;
     PtyEnd& operator=(const PtyEnd&) = delete;
 
-    // Opens the pseudo-terminal and makes linkPath point to its slave.
+    // Opens the pseudo-terminal and makes linkPath point to its slave. On failure
+    // nothing is left open.
     bool Open(const std::string& linkPath, std::string& error);
     int Fd() const { return master_; }
     const std::string& SlavePath() const { return slavePath_; }
@@ -28,6 +29,8 @@ public:
     bool IsOpen() const { return master_ >= 0; }
 
 private:
+    bool OpenEnds(const std::string& linkPath, std::string& error);
+
     int master_ = -1;
     int slave_ = -1;  // held open so that reading the master never fails with EIO
     std::string slavePath_;

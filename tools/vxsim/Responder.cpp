@@ -6,13 +6,6 @@
 
 namespace vxsim {
 
-namespace {
-
-// A client that never reads must not make the switcher grow without bound.
-constexpr std::size_t MaxQueuedBytes = 4 << 20;
-
-}  // namespace
-
 void Responder::Serve(Link& link, const ReceivedLine& line, Micros now, Micros& busyUntil) {
     const Outcome outcome = line.TooLong ? Interpreter::RejectTooLong() : interpreter_.Execute(line.Text);
     ++link.LinesServed;
@@ -21,7 +14,7 @@ void Responder::Serve(Link& link, const ReceivedLine& line, Micros now, Micros& 
 
     if (outcome.StartsReset) busyUntil = std::max(busyUntil, now + Micros{options_.ResetDelayMs} * 1000);
     const bool answered = !options_.Silent && !options_.NoAnswer.count(outcome.Keyword);
-    if (!answered || link.Out.QueuedBytes() > MaxQueuedBytes) return;
+    if (!answered) return;
 
     const std::string bytes = FrameAnswer(outcome, line.Text, options_.Frame);
     Micros due = std::max(now, outcome.StartsReset ? busyUntil : now) + Micros{options_.DelayMs} * 1000;

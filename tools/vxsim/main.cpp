@@ -44,12 +44,13 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    // Stop signals are blocked except while the loop waits, so none slips between
-    // the check and the wait; the symlink is removed on the way out.
-    sigset_t stopSignals, waitMask;
-    sigemptyset(&stopSignals);
-    for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGUSR1}) sigaddset(&stopSignals, sig);
-    sigprocmask(SIG_BLOCK, &stopSignals, &waitMask);
+    // The stop signals and the hang-up signal are blocked except while the loop lets
+    // them in, so none slips between its check and the wait; the symlink is removed on
+    // the way out.
+    sigset_t loopSignals, waitMask;
+    sigemptyset(&loopSignals);
+    for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGUSR1}) sigaddset(&loopSignals, sig);
+    sigprocmask(SIG_BLOCK, &loopSignals, &waitMask);
     struct sigaction action {};
     action.sa_handler = RequestStop;
     for (int sig : {SIGINT, SIGTERM, SIGHUP}) sigaction(sig, &action, nullptr);
