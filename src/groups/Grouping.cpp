@@ -22,6 +22,10 @@ Grouping::Grouping(SwitcherState& model, CommandSender& sender, GroupingView& vi
 
 void Grouping::InitGroups() {
     InitGroupTables(m_.Groups);
+    ShowFirstGroup();
+}
+
+void Grouping::ShowFirstGroup() {
     view_.SelectGroupRadioItem(0);
     UpdateGroupExistBoxes();
     ShowGroup(0);

@@ -11,8 +11,12 @@ class Grouping {
 public:
     Grouping(SwitcherState& model, CommandSender& sender, GroupingView& view);
 
-    // Empty tables, radio item 0, exist boxes, ShowGroup(0). Once, at construction.
+    // Empty tables, then ShowFirstGroup. Once, at construction.
     void InitGroups();
+    // The page drawn from the tables as they are: group 1 selected and shown, every exist
+    // box set. After a load of the tables this is all the page needs: the group buttons
+    // and "Remove Group" are never disabled, so only the selector is set back.
+    void ShowFirstGroup();
     // Enabling and colours of the group buttons for group g.
     void ShowGroup(int g);
     // Exist box of every group: checked when it has members and at least one output.

@@ -3,34 +3,20 @@
 #include <cstring>
 
 #include "labels/ConfigFileTexts.h"
+#include "link/LinkContext.h"
 #include "model/LiveCount.h"
 
 namespace vx {
 
-namespace {
-
-// The hourglass while a file is read or written. It goes before any message box, so
-// the operator never answers a box under the busy cursor; one already shown is left to
-// its owner.
-class FileHourglass {
-public:
-    explicit FileHourglass(LinkView& window) : window_(window), owned_(!window.IsHourglass()) {
-        if (owned_) window_.SetHourglass(true);
-    }
-    ~FileHourglass() { Release(); }
-    FileHourglass(const FileHourglass&) = delete;
-    FileHourglass& operator=(const FileHourglass&) = delete;
-    void Release() {
-        if (owned_) window_.SetHourglass(false);
-        owned_ = false;
-    }
-
-private:
-    LinkView& window_;
-    bool owned_;
-};
-
-}  // namespace
+ConfigReadError ReadConfigImage(ConfigFileStore& store, const std::string& path, ConfigImage& image) {
+    const ConfigFileStore::ReadResult file = store.Read(path, sizeof image);
+    if (!file.Opened) return ConfigReadError::Open;
+    // The size the file system reports and the count actually read must both be 520: a
+    // file that shrinks while it is read leaves the image as it was.
+    if (file.Size != sizeof image || file.Bytes.size() != sizeof image) return ConfigReadError::Size;
+    std::memcpy(&image, file.Bytes.data(), sizeof image);
+    return ConfigReadError::None;
+}
 
 ConfigFile::ConfigFile(SwitcherState& model, ConfigFileStore& store, Prompter& prompts, LinkView& window,
                        Labeling& labels, ConfigRedraw redraw)
@@ -39,33 +25,36 @@ ConfigFile::ConfigFile(SwitcherState& model, ConfigFileStore& store, Prompter& p
 void ConfigFile::SaveConfigurationtoFile1Click() {
     const auto path = prompts_.ChooseFileToSave(SaveConfigTitle);
     if (!path) return;
-    FileHourglass busy(window_);
-    labels_.GatherLabels();
-    StoreGroupsInImage();
-    StoreRoutesInImage();
-    if (const char* error = WriteConfigFile(*path)) {
-        busy.Release();
-        prompts_.ShowMessage(error);
+    const char* error = nullptr;
+    {
+        HourglassScope busy(window_);
+        labels_.GatherLabels();
+        StoreGroupsInImage();
+        StoreRoutesInImage();
+        error = WriteConfigFile(*path);
     }
+    // The box comes after the hourglass: the operator never answers it under the busy
+    // cursor (one the caller already showed stays the caller's).
+    if (error) prompts_.ShowMessage(error);
 }
 
 void ConfigFile::OpenConfigurationFile1Click() {
     const auto path = prompts_.ChooseFileToOpen(OpenConfigTitle);
     if (!path) return;
-    FileHourglass busy(window_);
-    if (const char* error = ReadConfigFile(*path)) {
-        busy.Release();
-        prompts_.ShowMessage(error);
-        return;
+    const char* error = nullptr;
+    {
+        HourglassScope busy(window_);
+        error = ReadConfigFile(*path);
+        if (!error) {
+            m_.EventsSuppressed = 1;
+            labels_.ApplyLabels();
+            RestoreGroupsFromImage();
+            RestoreRoutesFromImage();
+            // Released for good: the model now comes from a file, as after a read.
+            m_.EventsSuppressed = 0;
+        }
     }
-    m_.EventsSuppressed = 1;
-    labels_.ApplyLabels();
-    RestoreGroupsFromImage();
-    RestoreRoutesFromImage();
-    // Released for good: the model now comes from a file, as after a read.
-    m_.EventsSuppressed = 0;
-    busy.Release();
-    prompts_.ShowMessage(ConfigLoadedText);
+    prompts_.ShowMessage(error ? error : ConfigLoadedText);
 }
 
 const char* ConfigFile::WriteConfigFile(const std::string& path) {
@@ -74,13 +63,15 @@ const char* ConfigFile::WriteConfigFile(const std::string& path) {
 }
 
 const char* ConfigFile::ReadConfigFile(const std::string& path) {
-    const ConfigFileStore::ReadResult file = store_.Read(path, sizeof m_.Config);
-    if (!file.Opened) return ConfigOpenError;
-    // The size the file system reports and the count actually read must both be 520: a
-    // file that shrinks while it is read leaves the model as it was.
-    if (file.Size != sizeof m_.Config || file.Bytes.size() != sizeof m_.Config) return ConfigSizeError;
-    std::memcpy(&m_.Config, file.Bytes.data(), sizeof m_.Config);
-    return nullptr;
+    switch (ReadConfigImage(store_, path, m_.Config)) {
+        case ConfigReadError::None:
+            return nullptr;
+        case ConfigReadError::Open:
+            return ConfigOpenError;
+        case ConfigReadError::Size:
+            break;
+    }
+    return ConfigSizeError;
 }
 
 void ConfigFile::StoreRoutesInImage() {
@@ -93,11 +84,7 @@ void ConfigFile::StoreGroupsInImage() {
 
 void ConfigFile::RestoreGroupsFromImage() {
     std::memcpy(&m_.Groups, &m_.Config.Groups, sizeof m_.Groups);
-    // The group buttons and "Remove Group" are never disabled, so only the selector
-    // needs setting back.
-    redraw_.GroupingPage.SelectGroupRadioItem(0);
-    redraw_.Groups.ShowGroup(0);
-    redraw_.Groups.UpdateGroupExistBoxes();
+    redraw_.Groups.ShowFirstGroup();
 }
 
 void ConfigFile::RestoreRoutesFromImage() {

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "groups/Grouping.h"
-#include "groups/GroupingView.h"
 #include "labels/ConfigFileStore.h"
 #include "labels/Labeling.h"
 #include "link/Ports.h"
@@ -20,8 +19,18 @@ struct ConfigRedraw {
     OutputDisplay& Outputs;
     Crosspoint& Routing;
     Grouping& Groups;
-    GroupingView& GroupingPage;
 };
+
+// Why a configuration file could not be read.
+enum class ConfigReadError {
+    None,
+    Open,  // no regular file, or it cannot be opened
+    Size,  // its size or the count read is not exactly 520 bytes
+};
+
+// The file into image: None when it is exactly 520 bytes and all of them were read;
+// image is left as it was otherwise.
+ConfigReadError ReadConfigImage(ConfigFileStore& store, const std::string& path, ConfigImage& image);
 
 class ConfigFile {
 public:

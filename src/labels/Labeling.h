@@ -26,10 +26,6 @@ public:
     static bool IsChainKey(char32_t key) { return key == 13; }
 
     // The exit action of every box of a family, box 1 first.
-    void ShowInputLabels() { ShowLabels(NameFamily::Input); }
-    void ShowOutputLabels() { ShowLabels(NameFamily::Output); }
-    void ShowGroupLabels() { ShowLabels(NameFamily::Group); }
-    void ShowPresetLabels() { ShowLabels(NameFamily::Preset); }
     void ShowLabels(NameFamily f);
 
     // Boxes to slots: inputs and outputs below the counts, all groups and presets.

@@ -28,7 +28,7 @@ PanelCore::PanelCore(PanelServices services, PanelViews views)
       setup_(ctx_, sender_, reader_, readSequence_, views.Progress, views.SetupCommands),
       labels_(model_, views.NameBoxes, views.Names),
       configFile_(model_, services.Files, services.Prompts, views.Window, labels_,
-                  ConfigRedraw{outputs_, crosspoint_, grouping_, views.Grouping}) {
+                  ConfigRedraw{outputs_, crosspoint_, grouping_}) {
     // Nothing the operator does may run while the window is being built.
     model_.HandlerBusy = 1;
     model_.SerialPortOpen = 0;
@@ -37,6 +37,10 @@ PanelCore::PanelCore(PanelServices services, PanelViews views)
     serialLink_.Attach();
     ethernetLink_.Attach();
     serialLink_.SetPortLostHandler([this] { connection_.SerialPortLost(); });
+    // The timers fire from the event loop, also inside a wait; the watchdog's handler takes
+    // over from the one the serial link set for itself.
+    services_.Timer1.SetHandler([this] { services_.RunHandler([this] { Timer1Timer(); }); });
+    services_.PresetSeqTimer.SetHandler([this] { services_.RunHandler([this] { PresetSeqTimerTimer(); }); });
 }
 
 template <class F>
@@ -62,6 +66,7 @@ PanelCore::~PanelCore() {
 void PanelCore::FormCreate() {
     // The slots take the names the boxes start with (the model is 16 x 16 here).
     labels_.GatherLabels();
+    labels_.ShowLabels(NameFamily::Preset);
     model_.SelectedOutput = NO_INPUT;
     model_.SelectedPreset = NO_INPUT;
     grouping_.InitGroups();

@@ -2,6 +2,8 @@
 // What the panel core is built from: the platform services and the window's view ports.
 // The application hands in the Qt adapters and the main window's views; a test or a
 // command-line tool hands in fakes or views of its own.
+#include <functional>
+
 #include "connection/ConnectionView.h"
 #include "connection/SetupCommandView.h"
 #include "groups/GroupingView.h"
@@ -30,6 +32,12 @@ struct PanelServices {
     Prompter& Prompts;
     OneShotTimer& PresetSeqTimer;
     ConfigFileStore& Files;
+    // Runs what the watchdog and the sequencer's timer fire from the event loop. The window
+    // passes its handler runner, so an error there is shown like any other; left alone it
+    // is a plain call.
+    std::function<void(const std::function<void()>&)> RunHandler = [](const std::function<void()>& handler) {
+        handler();
+    };
 
     static PanelServices From(const LinkServices& link, Prompter& prompts, ConfigFileStore& files) {
         return {link.Serial, link.Tcp, link.Time, link.Events, link.Timer1, prompts, link.PresetSeqTimer, files};

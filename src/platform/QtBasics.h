@@ -44,7 +44,6 @@ public:
     void SetHandler(std::function<void()> handler) override { handler_ = std::move(handler); }
     void Start(int ms) override { timer_.start(ms); }
     void Stop() override { timer_.stop(); }
-    bool IsActive() const { return timer_.isActive(); }
 
 private:
     QTimer timer_;

@@ -1,7 +1,7 @@
 #pragma once
 // The box "Preset Save/Recall": the enabling of its five buttons, the page of preset
-// buttons and the eight preset buttons. Indexes are 0-based; p is a preset 0..7.
-#include <string>
+// buttons and the eight preset buttons. Indexes are 0-based; p is a preset 0..7. The
+// buttons' captions are the names' (NameCaptionView).
 
 namespace vx {
 
@@ -14,8 +14,6 @@ struct PresetBoxView {
     virtual void SetConfirmEnabled(bool on) = 0;        // PresetRecallConfirmButton
     virtual void SetPresetPageVisible(bool on) = 0;     // PresetsPageControl
     virtual void SetPresetButtonEnabled(int p, bool on) = 0;
-    // The caption of preset button p: the preset's name.
-    virtual void SetPresetButtonText(int p, const std::string& name) = 0;
 };
 
 }  // namespace vx

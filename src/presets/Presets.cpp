@@ -2,9 +2,7 @@
 
 #include <utility>
 
-#include "labels/NameText.h"
 #include "model/HandlerGuard.h"
-#include "model/NameSlots.h"
 
 namespace vx {
 
@@ -15,16 +13,10 @@ Presets::Presets(SwitcherState& model, CommandSender& sender, Crosspoint& crossp
 void Presets::InitPresets() {
     InitPresetRecords(m_);
     ShowIdle();
-    ShowPresetLabels();
 }
 
 bool Presets::IsPresetStored(int n) const {
     return vx::IsPresetStored(m_, n);
-}
-
-void Presets::ShowPresetLabels() {
-    for (int p = 0; p < PresetCount; ++p)
-        box_.SetPresetButtonText(p, ReadName(m_.Labels().PresetLabels[p]));
 }
 
 void Presets::ShowIdle() {

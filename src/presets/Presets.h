@@ -26,12 +26,11 @@ public:
     Presets(SwitcherState& model, CommandSender& sender, Crosspoint& crosspoint, PresetBoxView& box,
             std::function<void()> refresh);
 
-    // Every preset empty, the preset buttons hidden and captioned with the preset names.
+    // Every preset empty and the preset buttons hidden. Their captions are the names'
+    // (Labeling).
     void InitPresets();
     // Whether preset n (1..8) holds a setting.
     bool IsPresetStored(int n) const;
-    // Preset button captions from the preset names of the label store.
-    void ShowPresetLabels();
 
     // The live state into preset p, "TAKE 1" (every pending route taken), "PRST p+1";
     // the box goes back to idle.

@@ -41,9 +41,7 @@ public:
 
     bool Running() const { return running_; }
     const std::array<std::int32_t, SequenceRowCount>& SequenceSteps() const { return steps_; }
-    const std::array<std::int32_t, SequenceRowCount>& SequenceDelays() const { return delays_; }
     std::int32_t SequenceEnabledCount() const { return enabledCount_; }
-    std::int32_t SequenceCurrentStep() const { return currentStep_; }
     // The validity marks of the edits: true after the last check failed.
     bool PresetEditInvalid(int k) const { return presetInvalid_.at(static_cast<std::size_t>(k)); }
     bool DelayEditInvalid(int k) const { return delayInvalid_.at(static_cast<std::size_t>(k)); }

@@ -5,22 +5,22 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "model/Records.h"
 #include "ui/Look.h"
 #include "ui/SequencingPage.h"
 #include "ui/StatusLight.h"
+#include "ui/WidgetAt.h"
 
 namespace vx::ui {
 
 namespace {
 
-bool IsRow(int k) {
-    return k >= 0 && k < SequenceRows;
-}
-std::size_t At(int k) {
-    return static_cast<std::size_t>(k);
+std::string TextOf(const QLineEdit* e) {
+    return e ? e->text().toStdString() : std::string();
 }
 
 void FocusEdit(QLineEdit* e) {
+    if (!e) return;
     e->setFocus(Qt::OtherFocusReason);
     e->selectAll();
 }
@@ -28,29 +28,30 @@ void FocusEdit(QLineEdit* e) {
 }  // namespace
 
 bool SequencingPageView::IsRowOn(int k) const {
-    return IsRow(k) && page_.PresetSeqEnableCheckBoxes[At(k)]->isChecked();
+    const QCheckBox* on = WidgetAt(page_.PresetSeqEnableCheckBoxes, k);
+    return on && on->isChecked();
 }
 
 std::string SequencingPageView::PresetText(int k) const {
-    return IsRow(k) ? page_.PresetSeqEdits[At(k)]->text().toStdString() : std::string();
+    return TextOf(WidgetAt(page_.PresetSeqEdits, k));
 }
 
 std::string SequencingPageView::DelayText(int k) const {
-    return IsRow(k) ? page_.PresetDelayEdits[At(k)]->text().toStdString() : std::string();
+    return TextOf(WidgetAt(page_.PresetDelayEdits, k));
 }
 
 void SequencingPageView::SetRowEditsEnabled(int k, bool on) {
-    if (!IsRow(k)) return;
-    page_.PresetSeqEdits[At(k)]->setEnabled(on);
-    page_.PresetDelayEdits[At(k)]->setEnabled(on);
+    if (!IsIndex(k, SequenceRows)) return;
+    WidgetAt(page_.PresetSeqEdits, k)->setEnabled(on);
+    WidgetAt(page_.PresetDelayEdits, k)->setEnabled(on);
 }
 
 void SequencingPageView::FocusPresetEdit(int k) {
-    if (IsRow(k)) FocusEdit(page_.PresetSeqEdits[At(k)]);
+    FocusEdit(WidgetAt(page_.PresetSeqEdits, k));
 }
 
 void SequencingPageView::FocusDelayEdit(int k) {
-    if (IsRow(k)) FocusEdit(page_.PresetDelayEdits[At(k)]);
+    FocusEdit(WidgetAt(page_.PresetDelayEdits, k));
 }
 
 void SequencingPageView::SetRowsUnlocked(bool on) {
@@ -58,8 +59,8 @@ void SequencingPageView::SetRowsUnlocked(bool on) {
 }
 
 void SequencingPageView::SetRowColour(int k, Colour c) {
-    if (!IsRow(k)) return;
-    QLabel* label = page_.PresetSeqLabels[At(k)];
+    QLabel* label = WidgetAt(page_.PresetSeqLabels, k);
+    if (!label) return;
     PaintBackground(label, c);
     SetColourMeaning(label, c == Colour::Lime ? "current row" : "");
 }

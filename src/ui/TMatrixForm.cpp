@@ -53,15 +53,15 @@ TMatrixForm::TMatrixForm(LinkServices& services, Prompter* prompter, QWidget* pa
     info_ = std::make_unique<TInfoForm>();
 
     BuildViews();
+    PanelServices coreServices = PanelServices::From(services_, prompts_, *files_);
+    // The timers' handlers run through the window's runner: an error in one is shown like any other.
+    coreServices.RunHandler = [this](const std::function<void()>& handler) { handlers_.Run(handler); };
     core_ = std::make_unique<PanelCore>(
-        PanelServices::From(services_, prompts_, *files_),
-        PanelViews{*this, *this, *this, *routingView_, *groupingView_, *presetBoxView_, *infoView_,
-                   *labelEnableView_, *setupView_, *connectionView_, *setupCommandsView_, *sequencingView_,
-                   *nameBoxesView_, *nameCaptionsView_});
+        coreServices, PanelViews{*this, *this, *this, *routingView_, *groupingView_, *presetBoxView_,
+                                 *infoView_, *labelEnableView_, *setupView_, *connectionView_,
+                                 *setupCommandsView_, *sequencingView_, *nameBoxesView_, *nameCaptionsView_});
     // The model was created 16 x 16 with every route empty; the names come from the boxes.
     core_->FormCreate();
-    // The watchdog fires from the event loop: an error in its handler is shown like any other.
-    services_.Timer1.SetHandler([this] { handlers_.Run([this] { core_->Timer1Timer(); }); });
 
     WireRoutingPage();
     WirePageKeys();

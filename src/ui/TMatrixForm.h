@@ -2,6 +2,7 @@
 // The main window. It builds the widgets, implements the view ports on them, owns the
 // one panel core and forwards every widget event to it through the handler runner.
 #include <QMainWindow>
+#include <cstddef>
 #include <memory>
 
 #include "link/IpAddressView.h"
@@ -103,6 +104,19 @@ private:
     void WireLabels();
     void WireConfigFile();
     void CentreOnScreen();
+
+    // The widget's signal runs the core's action through the handler runner.
+    template <class Widget, class Signal>
+    void Forward(Widget* widget, Signal signal, void (PanelCore::*action)()) {
+        handlers_.Bind(widget, signal, this, [core = core_.get(), action] { (core->*action)(); });
+    }
+    // Widget i of a row runs the core's action for i (0-based).
+    template <class Widgets, class Signal>
+    void ForwardEach(const Widgets& widgets, Signal signal, void (PanelCore::*action)(int)) {
+        for (std::size_t at = 0; at < widgets.size(); ++at)
+            handlers_.Bind(widgets[at], signal, this,
+                           [core = core_.get(), action, i = static_cast<int>(at)] { (core->*action)(i); });
+    }
 
     void MainPageControlChange(int index);
     void ShowPresetBox(bool on);

@@ -13,27 +13,19 @@
 namespace vx::ui {
 
 void TMatrixForm::WireLabels() {
-    PanelCore& core = *core_;
-    nameBoxEvents_ = new NameBoxEvents(core, handlers_, this);
+    nameBoxEvents_ = new NameBoxEvents(*core_, handlers_, this);
     for (NameFamily f : {NameFamily::Input, NameFamily::Output, NameFamily::Group, NameFamily::Preset})
         for (int i = 0; i < FamilySize(f); ++i) nameBoxEvents_->Watch(nameBoxesView_->Edit({f, i}), {f, i});
     LabelingPage& page = *labeling_;
-    handlers_.Bind(page.ResetInputLabelsButton, &QPushButton::clicked, this,
-                   [&core] { core.ResetInputLabelsButtonClick(); });
-    handlers_.Bind(page.ResetOutputLabelsButton, &QPushButton::clicked, this,
-                   [&core] { core.ResetOutputLabelsButtonClick(); });
-    handlers_.Bind(page.ResetGroupLabelsButton, &QPushButton::clicked, this,
-                   [&core] { core.ResetGroupLabelsButtonClick(); });
-    handlers_.Bind(page.ResetPresetLabelsButton, &QPushButton::clicked, this,
-                   [&core] { core.ResetPresetLabelsButtonClick(); });
+    Forward(page.ResetInputLabelsButton, &QPushButton::clicked, &PanelCore::ResetInputLabelsButtonClick);
+    Forward(page.ResetOutputLabelsButton, &QPushButton::clicked, &PanelCore::ResetOutputLabelsButtonClick);
+    Forward(page.ResetGroupLabelsButton, &QPushButton::clicked, &PanelCore::ResetGroupLabelsButtonClick);
+    Forward(page.ResetPresetLabelsButton, &QPushButton::clicked, &PanelCore::ResetPresetLabelsButtonClick);
 }
 
 void TMatrixForm::WireConfigFile() {
-    PanelCore& core = *core_;
-    handlers_.Bind(menu_->SaveConfigurationtoFile1, &QAction::triggered, this,
-                   [&core] { core.SaveConfigurationtoFile1Click(); });
-    handlers_.Bind(menu_->OpenConfigurationFile1, &QAction::triggered, this,
-                   [&core] { core.OpenConfigurationFile1Click(); });
+    Forward(menu_->SaveConfigurationtoFile1, &QAction::triggered, &PanelCore::SaveConfigurationtoFile1Click);
+    Forward(menu_->OpenConfigurationFile1, &QAction::triggered, &PanelCore::OpenConfigurationFile1Click);
 }
 
 }  // namespace vx::ui

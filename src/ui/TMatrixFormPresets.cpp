@@ -1,4 +1,4 @@
-// The event wiring of the preset box and the "Sequencing" page, and the sequencer's timer.
+// The event wiring of the preset box and the "Sequencing" page.
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,41 +11,29 @@
 namespace vx::ui {
 
 void TMatrixForm::WirePresetBox() {
-    PanelCore& core = *core_;
     PresetBox& box = *presetBox_;
-    handlers_.Bind(box.PresetsSaveButton, &QPushButton::clicked, this,
-                   [&core] { core.PresetsSaveButtonClick(); });
-    handlers_.Bind(box.PresetSaveCancelButton, &QPushButton::clicked, this,
-                   [&core] { core.PresetSaveCancelButtonClick(); });
-    handlers_.Bind(box.PresetsRecallButton, &QPushButton::clicked, this,
-                   [&core] { core.PresetsRecallButtonClick(); });
-    for (int p = 0; p < PresetCount; ++p)
-        handlers_.Bind(box.PresetButtons[static_cast<std::size_t>(p)], &QPushButton::clicked, this,
-                       [&core, p] { core.PresetButtonClick(p); });
-    handlers_.Bind(box.PresetRecallConfirmButton, &QPushButton::clicked, this,
-                   [&core] { core.PresetRecallConfirmButtonClick(); });
-    handlers_.Bind(box.PresetRecallCancelButton, &QPushButton::clicked, this,
-                   [&core] { core.PresetRecallCancelButtonClick(); });
+    Forward(box.PresetsSaveButton, &QPushButton::clicked, &PanelCore::PresetsSaveButtonClick);
+    Forward(box.PresetSaveCancelButton, &QPushButton::clicked, &PanelCore::PresetSaveCancelButtonClick);
+    Forward(box.PresetsRecallButton, &QPushButton::clicked, &PanelCore::PresetsRecallButtonClick);
+    ForwardEach(box.PresetButtons, &QPushButton::clicked, &PanelCore::PresetButtonClick);
+    Forward(box.PresetRecallConfirmButton, &QPushButton::clicked, &PanelCore::PresetRecallConfirmButtonClick);
+    Forward(box.PresetRecallCancelButton, &QPushButton::clicked, &PanelCore::PresetRecallCancelButtonClick);
 }
 
 void TMatrixForm::WireSequencingPage() {
-    PanelCore& core = *core_;
     SequencingPage& page = *sequencing_;
+    ForwardEach(page.PresetSeqEnableCheckBoxes, &QCheckBox::clicked,
+                &PanelCore::PresetSeqEnableCheckBoxClick);
+    // An edit is left by the focus, not by a signal.
     for (int k = 0; k < SequenceRows; ++k) {
         const auto at = static_cast<std::size_t>(k);
-        handlers_.Bind(page.PresetSeqEnableCheckBoxes[at], &QCheckBox::clicked, this,
-                       [&core, k] { core.PresetSeqEnableCheckBoxClick(k); });
         OnEditExit(page.PresetSeqEdits[at],
-                   [this, &core, k] { handlers_.Run([&core, k] { core.PresetSeqEditExit(k); }); });
+                   [this, k] { handlers_.Run([this, k] { core_->PresetSeqEditExit(k); }); });
         OnEditExit(page.PresetDelayEdits[at],
-                   [this, &core, k] { handlers_.Run([&core, k] { core.PresetDelayEditExit(k); }); });
+                   [this, k] { handlers_.Run([this, k] { core_->PresetDelayEditExit(k); }); });
     }
-    handlers_.Bind(page.PresetSeqStartButton, &QPushButton::clicked, this,
-                   [&core] { core.PresetSeqStartButtonClick(); });
-    handlers_.Bind(page.PresetSeqStopButton, &QPushButton::clicked, this,
-                   [&core] { core.PresetSeqStopButtonClick(); });
-    // The timer fires from the event loop, also inside a wait: an error is shown like any other.
-    services_.PresetSeqTimer.SetHandler([this] { handlers_.Run([this] { core_->PresetSeqTimerTimer(); }); });
+    Forward(page.PresetSeqStartButton, &QPushButton::clicked, &PanelCore::PresetSeqStartButtonClick);
+    Forward(page.PresetSeqStopButton, &QPushButton::clicked, &PanelCore::PresetSeqStopButtonClick);
 }
 
 }  // namespace vx::ui

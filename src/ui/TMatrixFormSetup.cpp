@@ -8,19 +8,14 @@
 namespace vx::ui {
 
 void TMatrixForm::WireSetupPage() {
-    PanelCore& core = *core_;
     SetupPage& page = *setup_;
     // clicked, not toggled: a box set from the model must not send its command back.
-    handlers_.Bind(page.FrontPanelLockCheckBox, &QCheckBox::clicked, this,
-                   [&core] { core.FrontPanelLockCheckBoxClick(); });
-    handlers_.Bind(page.VIStateCheckBox, &QCheckBox::clicked, this, [&core] { core.VIStateCheckBoxClick(); });
-    handlers_.Bind(page.ResetButton, &QPushButton::clicked, this, [&core] { core.ResetButtonClick(); });
-    handlers_.Bind(page.FactoryResetButton, &QPushButton::clicked, this,
-                   [&core] { core.FactoryResetButtonClick(); });
-    handlers_.Bind(page.SystemSaveButton, &QPushButton::clicked, this,
-                   [&core] { core.SystemSaveButtonClick(); });
-    handlers_.Bind(page.SystemRecallButton, &QPushButton::clicked, this,
-                   [&core] { core.SystemRecallButtonClick(); });
+    Forward(page.FrontPanelLockCheckBox, &QCheckBox::clicked, &PanelCore::FrontPanelLockCheckBoxClick);
+    Forward(page.VIStateCheckBox, &QCheckBox::clicked, &PanelCore::VIStateCheckBoxClick);
+    Forward(page.ResetButton, &QPushButton::clicked, &PanelCore::ResetButtonClick);
+    Forward(page.FactoryResetButton, &QPushButton::clicked, &PanelCore::FactoryResetButtonClick);
+    Forward(page.SystemSaveButton, &QPushButton::clicked, &PanelCore::SystemSaveButtonClick);
+    Forward(page.SystemRecallButton, &QPushButton::clicked, &PanelCore::SystemRecallButtonClick);
 }
 
 }  // namespace vx::ui

@@ -19,31 +19,22 @@
 namespace vx::ui {
 
 void TMatrixForm::WireRoutingPage() {
-    PanelCore& core = *core_;
-    for (int i = 0; i < MaxOutputs; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        handlers_.Bind(video_->OutputButtons[at], &QPushButton::clicked, this,
-                       [&core, i] { core.OutputButtonClick(i); });
-        // clicked, not toggled: a box set from the model must not run the handler.
-        handlers_.Bind(video_->ReclockerCheckBoxes[at], &QCheckBox::clicked, this,
-                       [&core, i] { core.ReclockerCheckBoxClick(i); });
-    }
-    for (int k = 0; k < MaxInputs; ++k)
-        handlers_.Bind(video_->InputButtons[static_cast<std::size_t>(k)], &QPushButton::clicked, this,
-                       [&core, k] { core.InputButtonClick(k); });
-    handlers_.Bind(video_->TakeButton, &QPushButton::clicked, this, [&core] { core.TakeButtonClick(); });
-    handlers_.Bind(video_->CancelTakeButton, &QPushButton::clicked, this,
-                   [&core] { core.CancelTakeButtonClick(); });
-    handlers_.Bind(video_->ClearAllRoutingButton, &QPushButton::clicked, this,
-                   [&core] { core.ClearAllRoutingButtonClick(); });
-    handlers_.Bind(video_->UpdateStatus, &QPushButton::clicked, this, [&core] { core.ReadfromVextaros1Click(); });
+    VideoSwitchingPage& page = *video_;
+    ForwardEach(page.OutputButtons, &QPushButton::clicked, &PanelCore::OutputButtonClick);
+    // clicked, not toggled: a box set from the model must not run the handler.
+    ForwardEach(page.ReclockerCheckBoxes, &QCheckBox::clicked, &PanelCore::ReclockerCheckBoxClick);
+    ForwardEach(page.InputButtons, &QPushButton::clicked, &PanelCore::InputButtonClick);
+    Forward(page.TakeButton, &QPushButton::clicked, &PanelCore::TakeButtonClick);
+    Forward(page.CancelTakeButton, &QPushButton::clicked, &PanelCore::CancelTakeButtonClick);
+    Forward(page.ClearAllRoutingButton, &QPushButton::clicked, &PanelCore::ClearAllRoutingButtonClick);
+    Forward(page.UpdateStatus, &QPushButton::clicked, &PanelCore::ReadfromVextaros1Click);
 
     // Routing from the keyboard while the page is shown.
     auto* keys = new KeyRoutingFilter(
         *this, [this] { return pages_->currentWidget() == video_; },
-        [this, &core](KeyStroke k) {
+        [this](KeyStroke k) {
             bool used = false;
-            handlers_.Run([&] { used = core.VideoPageKey(k); });
+            handlers_.Run([&] { used = core_->VideoPageKey(k); });
             return used;
         });
     QCoreApplication::instance()->installEventFilter(keys);
@@ -63,50 +54,40 @@ void TMatrixForm::WirePageKeys() {
 }
 
 void TMatrixForm::WireGroupingPage() {
-    PanelCore& core = *core_;
     GroupingPage& page = *groupingPage_;
-    handlers_.Bind(page.GroupingRadioGroup, &RadioGroup::ItemClicked, this,
-                   [&core] { core.GroupingRadioGroupClick(); });
-    for (int i = 0; i < MaxInputs; ++i)
-        handlers_.Bind(page.GroupInputButtons[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
-                       [&core, i] { core.GroupInputButtonClick(i); });
-    for (int o = 0; o < MaxOutputs; ++o)
-        handlers_.Bind(page.GroupOutputButtons[static_cast<std::size_t>(o)], &QPushButton::clicked, this,
-                       [&core, o] { core.GroupOutputButtonClick(o); });
-    handlers_.Bind(page.GroupingRemoveButton, &QPushButton::clicked, this,
-                   [&core] { core.GroupingRemoveButtonClick(); });
-    handlers_.Bind(page.GroupingRemoveAllButton, &QPushButton::clicked, this,
-                   [&core] { core.GroupingRemoveAllButtonClick(); });
+    Forward(page.GroupingRadioGroup, &RadioGroup::ItemClicked, &PanelCore::GroupingRadioGroupClick);
+    ForwardEach(page.GroupInputButtons, &QPushButton::clicked, &PanelCore::GroupInputButtonClick);
+    ForwardEach(page.GroupOutputButtons, &QPushButton::clicked, &PanelCore::GroupOutputButtonClick);
+    Forward(page.GroupingRemoveButton, &QPushButton::clicked, &PanelCore::GroupingRemoveButtonClick);
+    Forward(page.GroupingRemoveAllButton, &QPushButton::clicked, &PanelCore::GroupingRemoveAllButtonClick);
 }
 
 void TMatrixForm::WireMenu() {
-    PanelCore& core = *core_;
     MainMenu& m = *menu_;
     // Exit asks the window to close, which asks the operator first.
     handlers_.Bind(m.Exit1, &QAction::triggered, this, [this] { close(); });
     handlers_.Bind(m.About1, &QAction::triggered, this, [this] { About1Click(); });
     // The advanced settings menu is never enabled, but its rates do what they say.
-    handlers_.Bind(m.N192001, &QAction::triggered, this, [&core] { core.N192001Click(); });
-    handlers_.Bind(m.N384001, &QAction::triggered, this, [&core] { core.N384001Click(); });
-    handlers_.Bind(m.N576001, &QAction::triggered, this, [&core] { core.N576001Click(); });
+    Forward(m.N192001, &QAction::triggered, &PanelCore::N192001Click);
+    Forward(m.N384001, &QAction::triggered, &PanelCore::N384001Click);
+    Forward(m.N576001, &QAction::triggered, &PanelCore::N576001Click);
 }
 
 // The links to the switcher: the serial menu items and the Setup page's connection controls.
 void TMatrixForm::WireConnection() {
-    PanelCore& core = *core_;
     MainMenu& m = *menu_;
+    // The COM items number from 1, and a click first puts their marks back.
     for (int n = 1; n <= ComPortCount; ++n)
-        handlers_.Bind(m.ComItems[static_cast<std::size_t>(n - 1)], &QAction::triggered, this, [this, &core, n] {
+        handlers_.Bind(m.ComItems[static_cast<std::size_t>(n - 1)], &QAction::triggered, this, [this, n] {
             connectionView_->RestoreComChecks();
-            core.COMClick(n);
+            core_->COMClick(n);
         });
-    handlers_.Bind(m.SearchForVextaro1, &QAction::triggered, this, [&core] { core.SearchAllClick(); });
-    handlers_.Bind(m.ReadfromVextaros1, &QAction::triggered, this, [&core] { core.ReadfromVextaros1Click(); });
-    handlers_.Bind(m.DisconnectSerialCommunication1, &QAction::triggered, this,
-                   [&core] { core.DisconnectSerialCommunication1Click(); });
-    handlers_.Bind(setup_->SerialModeRadioGroup, &RadioGroup::ItemClicked, this,
-                   [&core] { core.SerialModeRadioGroupClick(); });
-    handlers_.Bind(setup_->IPAddressButton, &QPushButton::clicked, this, [&core] { core.IPAddressButtonClick(); });
+    Forward(m.SearchForVextaro1, &QAction::triggered, &PanelCore::SearchAllClick);
+    Forward(m.ReadfromVextaros1, &QAction::triggered, &PanelCore::ReadfromVextaros1Click);
+    Forward(m.DisconnectSerialCommunication1, &QAction::triggered,
+            &PanelCore::DisconnectSerialCommunication1Click);
+    Forward(setup_->SerialModeRadioGroup, &RadioGroup::ItemClicked, &PanelCore::SerialModeRadioGroupClick);
+    Forward(setup_->IPAddressButton, &QPushButton::clicked, &PanelCore::IPAddressButtonClick);
 }
 
 }  // namespace vx::ui

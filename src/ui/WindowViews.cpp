@@ -6,18 +6,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QSignalBlocker>
+#include <QTabWidget>
 
 #include "model/Records.h"
 #include "ui/AboutPage.h"
 #include "ui/LabelingPage.h"
-#include "ui/LabelViews.h"
 #include "ui/MainMenu.h"
 #include "ui/PresetBox.h"
 #include "ui/RadioGroup.h"
 #include "ui/SetupPage.h"
 #include "ui/TInfoForm.h"
+#include "ui/WidgetAt.h"
 
 namespace vx::ui {
 
@@ -90,12 +90,7 @@ void PresetBoxWidgetsView::SetRecallCancelEnabled(bool on) { box_.PresetRecallCa
 void PresetBoxWidgetsView::SetConfirmEnabled(bool on) { box_.PresetRecallConfirmButton->setEnabled(on); }
 void PresetBoxWidgetsView::SetPresetPageVisible(bool on) { box_.PresetsPageControl->setVisible(on); }
 void PresetBoxWidgetsView::SetPresetButtonEnabled(int p, bool on) {
-    if (p >= 0 && p < PresetCount) box_.PresetButtons[static_cast<std::size_t>(p)]->setEnabled(on);
-}
-void PresetBoxWidgetsView::SetPresetButtonText(int p, const std::string& name) {
-    if (p < 0 || p >= PresetCount) return;
-    // The same caption and accessible name as the names page gives it.
-    ShowName(box_.PresetButtons[static_cast<std::size_t>(p)], name, "Preset", p);
+    if (QPushButton* b = WidgetAt(box_.PresetButtons, p)) b->setEnabled(on);
 }
 
 }  // namespace vx::ui

@@ -87,7 +87,6 @@ public:
     void SetConfirmEnabled(bool on) override;
     void SetPresetPageVisible(bool on) override;
     void SetPresetButtonEnabled(int p, bool on) override;
-    void SetPresetButtonText(int p, const std::string& name) override;
 
 private:
     PresetBox& box_;

@@ -4,6 +4,7 @@
 
 #include "PanelRig.h"
 #include "connection/ConnectionTexts.h"
+#include "link/SerialLink.h"
 #include "model/Colour.h"
 
 namespace vx {
@@ -91,6 +92,21 @@ TEST_F(PanelCoreTest, TheQueryingTextStaysForTheWholeReadAfterAPendingRouteIsWit
     ASSERT_FALSE(statusAtQueries.empty());
     for (const auto& status : statusAtQueries) EXPECT_EQ(status, QueryingText);
     EXPECT_EQ(rig.window.status, "") << "emptied when the read is done";
+}
+
+// The core hooks both timers itself, and each fires through the runner the window hands
+// in, so that an error in a timer's handler is shown like any other.
+TEST(PanelTimersTest, BothTimersReachTheCoreThroughTheRunner) {
+    test::PanelRig rig;
+    rig.fakes.timer1.Start();
+    rig.fakes.timer1.Fire();
+    EXPECT_EQ(rig.timerRuns, 1);
+    EXPECT_EQ(rig.prompts.messages, Lines{SerialTimeoutText}) << "the watchdog's handler ran";
+    EXPECT_FALSE(rig.fakes.timer1.running);
+
+    rig.fakes.seqTimer.Start(1000);
+    rig.fakes.seqTimer.Fire();
+    EXPECT_EQ(rig.timerRuns, 2);
 }
 
 }  // namespace

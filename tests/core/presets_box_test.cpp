@@ -226,7 +226,7 @@ TEST(PresetBoxStart, AllPresetsEmptyAndTheButtonsHiddenAndNumbered) {
         EXPECT_EQ(m.Presets[p].LastSaved, 0);
         EXPECT_EQ(m.Presets[p].Routes[15].Input, NO_INPUT);
         EXPECT_EQ(m.PresetGroups[p].OutputGroups[15], NO_INPUT);
-        EXPECT_EQ(rig.presetBox.texts[p], std::to_string(p + 1));
+        EXPECT_EQ(rig.names.presets[p], std::to_string(p + 1));
     }
     EXPECT_FALSE(rig.core.Presets().IsPresetStored(0));
     EXPECT_FALSE(rig.core.Presets().IsPresetStored(9));
@@ -240,10 +240,10 @@ TEST(PresetBoxStart, PresetButtonsCarryTheNamesOfTheLabelStore) {
     test::PanelRig rig;
     WriteNameSlot(rig.core.Model().Labels().PresetLabels[2], "Studio");
     WriteNameSlot(rig.core.Model().Labels().PresetLabels[7], "");
-    rig.core.Presets().ShowPresetLabels();
-    EXPECT_EQ(rig.presetBox.texts[2], "Studio");
-    EXPECT_EQ(rig.presetBox.texts[7], "");
-    EXPECT_EQ(rig.presetBox.texts[0], "1");
+    rig.core.Names().ApplyLabels();
+    EXPECT_EQ(rig.names.presets[2], "Studio");
+    EXPECT_EQ(rig.names.presets[7], "");
+    EXPECT_EQ(rig.names.presets[0], "1");
 }
 
 }  // namespace

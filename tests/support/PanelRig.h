@@ -37,7 +37,9 @@ struct PanelRig {
     FakeConfigFileStore files;
     RecordingNameBoxes nameBoxes;
     RecordingNameCaptions names;
-    PanelCore core{PanelServices::From(fakes.bundle, prompts, files),
+    // What the timers fired through the runner, as the window's handler runner sees it.
+    int timerRuns = 0;
+    PanelCore core{CountedRuns(PanelServices::From(fakes.bundle, prompts, files)),
                    PanelViews{window, comLabel, ipField, routing, grouping, presetBox, progress, pages,
                               setupPage, connection, setupPage, sequencing, nameBoxes, names}};
 
@@ -49,8 +51,6 @@ struct PanelRig {
     PanelRig() {
         core.FormCreate();
         fakes.events.onEvents = [this] { DeliverEvents(); };
-        fakes.timer1.SetHandler([this] { core.Timer1Timer(); });
-        fakes.seqTimer.SetHandler([this] { core.PresetSeqTimerTimer(); });
     }
 
     // A switcher on COM n that answers every line as the fake switcher does.
@@ -73,6 +73,14 @@ struct PanelRig {
     }
 
 private:
+    PanelServices CountedRuns(PanelServices services) {
+        services.RunHandler = [this](const std::function<void()>& handler) {
+            ++timerRuns;
+            handler();
+        };
+        return services;
+    }
+
     void DeliverEvents() {
         auto& clock = fakes.clock;
         if (fakes.timer1.starts != startsSeen_) {  // armed again since the last look

@@ -1,7 +1,6 @@
 #pragma once
 // A PresetBoxView that remembers the box's widget states, starting idle.
 #include <array>
-#include <string>
 
 #include "model/Records.h"
 #include "presets/PresetBoxView.h"
@@ -16,12 +15,10 @@ struct RecordingPresetBoxView : PresetBoxView {
     void SetConfirmEnabled(bool on) override { confirm = on; }
     void SetPresetPageVisible(bool on) override { pageVisible = on; }
     void SetPresetButtonEnabled(int p, bool on) override { buttons.at(static_cast<std::size_t>(p)) = on; }
-    void SetPresetButtonText(int p, const std::string& name) override { texts.at(static_cast<std::size_t>(p)) = name; }
 
     bool save = true, recall = true, saveCancel = false, recallCancel = false, confirm = false;
     bool pageVisible = false;
     std::array<bool, PresetCount> buttons{};
-    std::array<std::string, PresetCount> texts{};
 };
 
 }  // namespace vx::test

@@ -54,7 +54,7 @@ TEST_F(PresetWidgetsTest, PresetButtonsCarryThePresetNamesAndSayThem) {
     EXPECT_EQ(Button("PresetButton4")->text(), "4");
     EXPECT_EQ(Button("PresetButton4")->accessibleName(), "Preset 4");
     WriteNameSlot(form->Core().Model().Labels().PresetLabels[3], "Studio");
-    form->Core().Presets().ShowPresetLabels();
+    form->Core().Names().ApplyLabels();
     EXPECT_EQ(Button("PresetButton4")->text(), "Studio");
     EXPECT_EQ(Button("PresetButton4")->accessibleName(), "Preset 4, Studio");
 }

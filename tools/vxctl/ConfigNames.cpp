@@ -1,23 +1,20 @@
 #include "ConfigNames.h"
 
-#include <cstring>
-#include <fstream>
-#include <iterator>
-#include <vector>
+#include "labels/ConfigFile.h"
 
 namespace vxctl {
 
-std::string ReadConfigNames(const std::string& path, ReportNames& names) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return "--config: cannot open '" + path + "'";
-    // One byte more than a configuration file, so a longer file is told apart.
-    std::vector<char> bytes(sizeof(vx::ConfigImage) + 1);
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.gcount() != static_cast<std::streamsize>(sizeof(vx::ConfigImage)))
-        return "--config: '" + path + "' is not a configuration file (it must be exactly " +
-               std::to_string(sizeof(vx::ConfigImage)) + " bytes)";
+std::string ReadConfigNames(vx::ConfigFileStore& files, const std::string& path, ReportNames& names) {
     vx::ConfigImage image{};
-    std::memcpy(&image, bytes.data(), sizeof image);
+    switch (vx::ReadConfigImage(files, path, image)) {
+        case vx::ConfigReadError::None:
+            break;
+        case vx::ConfigReadError::Open:
+            return "--config: cannot open '" + path + "'";
+        case vx::ConfigReadError::Size:
+            return "--config: '" + path + "' is not a configuration file (it must be exactly " +
+                   std::to_string(sizeof(vx::ConfigImage)) + " bytes)";
+    }
     names.Labels = image.Labels;
     names.Present = true;
     return {};

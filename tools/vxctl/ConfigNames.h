@@ -4,10 +4,12 @@
 #include <string>
 
 #include "SwitcherReport.h"
+#include "labels/ConfigFileStore.h"
 
 namespace vxctl {
 
-// Empty on success; otherwise why the file cannot be used.
-std::string ReadConfigNames(const std::string& path, ReportNames& names);
+// Empty on success; otherwise why the file cannot be used. The file is read as the panel
+// reads it: a regular file of exactly 520 bytes.
+std::string ReadConfigNames(vx::ConfigFileStore& files, const std::string& path, ReportNames& names);
 
 }  // namespace vxctl

@@ -74,7 +74,6 @@ public:
     void SetConfirmEnabled(bool) override {}
     void SetPresetPageVisible(bool) override {}
     void SetPresetButtonEnabled(int, bool) override {}
-    void SetPresetButtonText(int, const std::string&) override {}
     // SequencingView: no rows are ever on.
     bool IsRowOn(int) const override { return false; }
     std::string PresetText(int) const override { return ""; }
@@ -94,7 +93,8 @@ public:
     void SetInputName(int, const std::string&) override {}
     void SetOutputName(int, const std::string&) override {}
     void SetGroupName(int, const std::string&, const std::string&) override {}
-    void SetPresetName(int, const std::string&) override {}  // ProgressView
+    void SetPresetName(int, const std::string&) override {}
+    // ProgressView
     void SetInfoText(const std::string&) override {}
     void SetProgressText(const std::string&) override {}
     void Show() override {}

@@ -26,9 +26,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     const vxctl::CtlRequest& request = parsed.Request;
+    vx::platform::QtConfigFileStore files;
     vxctl::ReportNames names;
     if (!request.ConfigPath.empty()) {
-        if (const std::string problem = vxctl::ReadConfigNames(request.ConfigPath, names); !problem.empty()) {
+        if (const std::string problem = vxctl::ReadConfigNames(files, request.ConfigPath, names);
+            !problem.empty()) {
             std::fprintf(stderr, "vxctl: %s\n", problem.c_str());
             return 2;
         }
@@ -41,7 +43,6 @@ int main(int argc, char** argv) {
         if (request.Link == vxctl::LinkKind::Serial)
             services.Serial.SetPortPaths({{1, QString::fromStdString(request.Device)}});
         vxctl::ConsoleViews views;
-        vx::platform::QtConfigFileStore files;
         vx::PanelCore core(vx::PanelServices::From(services.Bundle(), views, files), views.Views());
         core.FormCreate();
         vxctl::CtlSession session(core, views, request, std::cout, std::cerr);
