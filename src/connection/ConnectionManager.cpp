@@ -50,6 +50,7 @@ void ConnectionManager::SearchAllClick() {
     serial_.SetSerialLinkActive(true);
     x_.SerialSendWaitPromptReported(line::BareReturn);
     progress_.Hide();
+    if (!c_.Link.SerialLinkActive) return;  // the port was lost in the check and given up
     SerialConnected();
 }
 
@@ -78,8 +79,7 @@ void ConnectionManager::DisconnectSerialCommunication1Click() {
 
 void ConnectionManager::SerialPortLost() {
     view_.SetReadEnabled(c_.Model.EthernetConnected != 0);
-    view_.SetSearchEnabled(true);
-    view_.SetDisconnectEnabled(false);
+    SerialGivenUp();
 }
 
 void ConnectionManager::SetSelector(LinkChoice entry) {
@@ -167,6 +167,7 @@ bool ConnectionManager::ConnectPort(int n) {
     }
     serial_.SetSerialLinkActive(true);
     x_.SerialSendWaitPromptReported(line::BareReturn);
+    if (!c_.Link.SerialLinkActive) return false;  // the port was lost in the check and given up
     SerialConnected();
     return true;
 }

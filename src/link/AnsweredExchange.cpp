@@ -5,6 +5,8 @@
 #include <cctype>
 #include <cstdio>
 
+#include "link/PortReads.h"
+
 namespace vx {
 namespace {
 
@@ -71,7 +73,7 @@ LineAnswer AnsweredExchange::OverSerial(std::string_view line, int limitMs) {
     answer.Serial = true;
     if (!c_.Serial.IsOpen()) return answer;
     c_.Serial.FlushInput();  // nothing left over from before may pass for this answer
-    if (c_.Serial.OutputFree() <= line.size()) {
+    if (!SerialOutputHasRoom(c_.Serial, line)) {
         answer.Result = LineAnswer::Outcome::LinkFailed;
         answer.Failure = OutputOverflowText;
         return answer;
@@ -99,12 +101,6 @@ LineAnswer AnsweredExchange::OverSerial(std::string_view line, int limitMs) {
     return answer;
 }
 
-void AnsweredExchange::DrainTcp() {
-    std::array<std::uint8_t, SocketChunkSize> scratch{};
-    for (int k = 0; k < SocketChunkCount; ++k)
-        if (c_.Tcp.Read(scratch.data(), scratch.size(), 0) == 0) return;
-}
-
 void AnsweredExchange::ReadRestOfConnectAnswer() {
     constexpr std::size_t ConnectAnswerBytes = 20;  // what the connect test reads
     const auto& area = c_.Link.SocketReadArea;
@@ -112,22 +108,14 @@ void AnsweredExchange::ReadRestOfConnectAnswer() {
     if (std::find(area.begin(), area.begin() + ConnectAnswerBytes, prompt) !=
         area.begin() + ConnectAnswerBytes)
         return;  // the whole answer came in the test's read
-    const std::int64_t deadline = c_.Time.NowMs() + c_.Link.Limits.StreamTimeoutMs;
-    std::array<std::uint8_t, SocketChunkSize> chunk{};
-    for (int k = 0; k < SocketChunkCount && c_.Tcp.IsActive(); ++k) {
-        const std::int64_t left = deadline - c_.Time.NowMs();
-        if (left <= 0) return;
-        const std::size_t n = c_.Tcp.Read(chunk.data(), chunk.size(), static_cast<int>(left));
-        if (std::find(chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(n), prompt) !=
-            chunk.begin() + static_cast<std::ptrdiff_t>(n))
-            return;
-    }
+    if (c_.Tcp.IsActive())
+        DiscardTcpThroughPrompt(c_.Tcp, c_.Time, c_.Link.PromptChar, c_.Link.Limits.StreamTimeoutMs);
 }
 
 LineAnswer AnsweredExchange::OverTcp(std::string_view line, int limitMs) {
     LineAnswer answer;
     if (!c_.Tcp.IsActive()) return answer;
-    DrainTcp();  // a late answer to an earlier line may not pass for this one
+    DiscardTcpInput(c_.Tcp);  // a late answer to an earlier line may not pass for this one
     c_.Tcp.Send(line);
     AnswerCollector collector(c_.Link.PromptChar);
     const std::int64_t deadline = c_.Time.NowMs() + limitMs;

@@ -55,7 +55,6 @@ public:
 private:
     LineAnswer OverSerial(std::string_view line, int limitMs);
     LineAnswer OverTcp(std::string_view line, int limitMs);
-    void DrainTcp();
 
     LinkContext& c_;
     std::vector<CarriedLine> carried_;

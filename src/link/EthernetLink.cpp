@@ -7,6 +7,7 @@
 #include "link/AnswerEndRule.h"
 #include "link/IpSaveFile.h"
 #include "link/IpText.h"
+#include "link/PortReads.h"
 #include "link/SerialLink.h"
 #include "link/WatchdogRun.h"
 
@@ -103,7 +104,7 @@ void EthernetLink::CollectAnswer() {
         return;
     }
     const int timeout = l.Limits.StreamTimeoutMs;
-    x_.DiscardTcpInput();
+    DiscardTcpInput(c_.Tcp);
     c_.Tcp.Send(x_.CommandText());
     if (!c_.Tcp.WaitForData(timeout)) return;  // ReplyBuffer stays all zero
 
@@ -163,21 +164,8 @@ void EthernetLink::FailOversizeAnswer(bool drain) {
     l.ReplyFailed = true;
     c_.View.ShowStatus(ReplyTooLongText);
     if (!drain) return;  // the answer has ended already
-    // Reads the rest of this answer away, so it cannot pass for the next one; bounded
-    // like the answer itself, and by one stream limit in all, so a switcher that trickles
-    // bytes without a prompt cannot hold the window.
-    const auto prompt = static_cast<std::uint8_t>(l.PromptChar);
-    const std::int64_t deadline = c_.Time.NowMs() + l.Limits.StreamTimeoutMs;
-    std::array<std::uint8_t, SocketChunkSize> scratch{};
-    for (int k = 0; k < SocketChunkCount; ++k) {
-        const std::int64_t left = deadline - c_.Time.NowMs();
-        if (left <= 0) return;
-        const std::size_t n = c_.Tcp.Read(scratch.data(), scratch.size(), static_cast<int>(left));
-        if (n == 0) return;
-        if (std::find(scratch.begin(), scratch.begin() + static_cast<std::ptrdiff_t>(n), prompt) !=
-            scratch.begin() + static_cast<std::ptrdiff_t>(n))
-            return;
-    }
+    // The rest of this answer goes, within one stream limit.
+    DiscardTcpThroughPrompt(c_.Tcp, c_.Time, l.PromptChar, l.Limits.StreamTimeoutMs);
 }
 
 bool EthernetLink::NormalizeIpText() {

@@ -1,8 +1,9 @@
 #include "link/Exchanges.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
+
+#include "link/PortReads.h"
 
 namespace vx {
 
@@ -59,7 +60,7 @@ bool Exchanges::SerialSendWaitPrompt(std::string_view text) {
 
 void Exchanges::SerialWrite(std::string_view text) {
     if (!c_.Serial.IsOpen()) return;
-    if (c_.Serial.OutputFree() > text.size()) {
+    if (SerialOutputHasRoom(c_.Serial, text)) {
         c_.Serial.Write(text);
     } else {
         c_.Prompts.ShowMessage(OutputOverflowText);
@@ -89,18 +90,11 @@ void Exchanges::SocketCommand() {
     SocketSendWait(CommandText());
 }
 
-void Exchanges::DiscardTcpInput() {
-    std::array<std::uint8_t, SocketChunkSize> scratch{};
-    // Bounded like an answer: a peer that never stops sending cannot hold the panel here.
-    for (int k = 0; k < SocketChunkCount; ++k)
-        if (c_.Tcp.Read(scratch.data(), scratch.size(), 0) == 0) return;
-}
-
 bool Exchanges::SocketSendWait(std::string_view text) {
     std::fill_n(c_.Link.SocketReadArea.begin(), SocketChunkSize, 0);
     if (!c_.Tcp.IsActive()) return false;
     const int timeout = c_.Link.Limits.StreamTimeoutMs;
-    DiscardTcpInput();
+    DiscardTcpInput(c_.Tcp);  // what an earlier exchange left may not pass for this answer
     c_.Tcp.Send(text);
     if (!c_.Tcp.WaitForData(timeout)) return false;
     constexpr std::size_t CommandAnswerBytes = 20;

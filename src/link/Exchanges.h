@@ -26,10 +26,6 @@ public:
     bool SerialSendWaitPromptReported(std::string_view line, bool* failed = nullptr);
     void SerialWrite(std::string_view line);
     void SocketCommand();
-    // Reads away what an earlier exchange left on the connection (the rest of an answer
-    // longer than was read, or the answer to a line sent without a wait), so it cannot
-    // pass for the answer to the next line. Takes only what has arrived; never waits.
-    void DiscardTcpInput();
     bool SocketSendWait(std::string_view line);
     void SocketSend();
 

@@ -1,5 +1,7 @@
 #include "panel/PanelCore.h"
 
+#include <utility>
+
 #include "link/ExchangeScope.h"
 
 namespace vx {
@@ -54,6 +56,11 @@ bool PanelCore::Act(F&& action) {
     return true;
 }
 
+template <class F, class R>
+void PanelCore::Act(F&& action, R&& redraw) {
+    if (!Act(std::forward<F>(action))) redraw();
+}
+
 PanelCore::~PanelCore() {
     // The services outlive the panel: nothing they report may reach its links any more.
     services_.Serial.SetListener(nullptr);
@@ -79,14 +86,22 @@ void PanelCore::FormShow() { model_.EventsSuppressed = 1; }
 void PanelCore::StartupConnection() { Act([&] { connection_.FormShow(); }); }
 
 bool PanelCore::FormCloseQuery() {
-    if (!ctx_.Prompts.AskYesNo(ExitQuestion, ExitCaption)) return false;
-    if (services_.Tcp.IsActive()) services_.Tcp.Close();
-    return true;
+    // Closing the TCP link under an exchange would pull the socket from under its wait:
+    // an exit that arrives inside one is ignored and the window stays open.
+    bool close = false;
+    Act([&] {
+        if (!ctx_.Prompts.AskYesNo(ExitQuestion, ExitCaption)) return;
+        if (services_.Tcp.IsActive()) services_.Tcp.Close();
+        close = true;
+    });
+    return close;
 }
 
 void PanelCore::OutputButtonClick(int o) { Act([&] { crosspoint_.OutputButtonClick(o); }); }
 void PanelCore::InputButtonClick(int k) { Act([&] { crosspoint_.InputButtonClick(k); }); }
-void PanelCore::ReclockerCheckBoxClick(int o) { Act([&] { outputs_.ReclockerCheckBoxClick(o); }); }
+void PanelCore::ReclockerCheckBoxClick(int o) {
+    Act([&] { outputs_.ReclockerCheckBoxClick(o); }, [&] { outputs_.ShowReclocker(o); });
+}
 void PanelCore::TakeButtonClick() { Act([&] { crosspoint_.TakeButtonClick(); }); }
 void PanelCore::CancelTakeButtonClick() { Act([&] { crosspoint_.CancelTakeButtonClick(); }); }
 void PanelCore::ClearAllRoutingButtonClick() { Act([&] { crosspoint_.ClearAllRoutingButtonClick(); }); }
@@ -97,7 +112,10 @@ bool PanelCore::VideoPageKey(KeyStroke k) {
 }
 void PanelCore::VideoPageEntered() { Act([&] { crosspoint_.CancelPending(); }); }
 
-void PanelCore::GroupingRadioGroupClick() { Act([&] { grouping_.GroupingRadioGroupClick(); }); }
+// The selector has already moved to the new group: the page follows it, wait or not.
+void PanelCore::GroupingRadioGroupClick() {
+    grouping_.GroupingRadioGroupClick();
+}
 void PanelCore::GroupInputButtonClick(int i) { Act([&] { grouping_.GroupInputButtonClick(i); }); }
 void PanelCore::GroupOutputButtonClick(int o) { Act([&] { grouping_.GroupOutputButtonClick(o); }); }
 void PanelCore::GroupingRemoveButtonClick() { Act([&] { grouping_.GroupingRemoveButtonClick(); }); }
@@ -149,15 +167,21 @@ void PanelCore::SearchAllClick() { Act([&] { connection_.SearchAllClick(); }); }
 void PanelCore::COMClick(int n) { Act([&] { connection_.COMClick(n); }); }
 void PanelCore::DisconnectSerialCommunication1Click() { Act([&] { connection_.DisconnectSerialCommunication1Click(); }); }
 void PanelCore::SerialModeRadioGroupClick() {
-    if (!Act([&] { connection_.SerialModeRadioGroupClick(); })) ShowLinkInUse();
+    Act([&] { connection_.SerialModeRadioGroupClick(); }, [&] { ShowLinkInUse(); });
 }
 void PanelCore::IPAddressButtonClick() { Act([&] { connection_.IPAddressButtonClick(); }); }
 void PanelCore::N192001Click() { Act([&] { serialLink_.N192001Click(); }); }
 void PanelCore::N384001Click() { Act([&] { serialLink_.N384001Click(); }); }
 void PanelCore::N576001Click() { Act([&] { serialLink_.N576001Click(); }); }
 
-void PanelCore::FrontPanelLockCheckBoxClick() { Act([&] { setup_.FrontPanelLockCheckBoxClick(); }); }
-void PanelCore::VIStateCheckBoxClick() { Act([&] { setup_.VIStateCheckBoxClick(); }); }
+void PanelCore::FrontPanelLockCheckBoxClick() {
+    Act([&] { setup_.FrontPanelLockCheckBoxClick(); },
+        [&] { views_.Setup.SetFrontPanelLockChecked(model_.Info.FrontPanelLocked != 0); });
+}
+void PanelCore::VIStateCheckBoxClick() {
+    Act([&] { setup_.VIStateCheckBoxClick(); },
+        [&] { views_.Setup.SetVIStateChecked(model_.Info.VIState != 0); });
+}
 void PanelCore::ResetButtonClick() { Act([&] { setup_.ResetButtonClick(); }); }
 void PanelCore::FactoryResetButtonClick() { Act([&] { setup_.FactoryResetButtonClick(); }); }
 void PanelCore::SystemSaveButtonClick() { Act([&] { setup_.SystemSaveButtonClick(); }); }

@@ -7,8 +7,9 @@
 // A wait for the switcher processes events, so an action can arrive in the middle of
 // another. Such an action is ignored, as a guarded handler is while the panel is busy:
 // it would send on a link, close or change a link, or release the handler guard under
-// the wait. Only the watchdog, the page change's look, leaving a name box, a sequencer
-// row's On box and Exit run inside a wait.
+// the wait. A check box or selector the operator changed for nothing is drawn again from
+// the model. Only the watchdog, the page change's look, choosing a group on the Grouping
+// page, leaving a name box and a sequencer row's On box run inside a wait.
 #include <memory>
 
 #include "connection/ConnectionManager.h"
@@ -52,7 +53,8 @@ public:
     void FormShow();
     // The start-up question and whatever connection it leads to.
     void StartupConnection();
-    // True when the operator confirmed exit; an open TCP connection is closed then.
+    // True when the operator confirmed exit; an open TCP connection is closed then. An
+    // exit inside an exchange is ignored and the window stays open.
     bool FormCloseQuery();
 
     // "Video Switching" page.
@@ -68,7 +70,8 @@ public:
     // belonged to the keyboard routing and was used.
     bool VideoPageKey(KeyStroke k);
 
-    // "Grouping" page.
+    // "Grouping" page. Choosing a group only redraws the page for the group the selector
+    // already shows, so it runs even in the middle of a wait.
     void GroupingRadioGroupClick();
     void GroupInputButtonClick(int i);
     void GroupOutputButtonClick(int o);
@@ -134,26 +137,24 @@ public:
     SwitcherState& Model() { return model_; }
     LinkState& Link() { return link_; }
     LinkContext& Context() { return ctx_; }
-    Prompter& Prompts() { return ctx_.Prompts; }
     CommandSender& Sender() { return sender_; }
     OutputDisplay& Outputs() { return outputs_; }
-    Crosspoint& Routing() { return crosspoint_; }
-    Grouping& Groups() { return grouping_; }
     vx::Presets& Presets() { return presets_; }
     Sequencer& Sequencing() { return sequencer_; }
     SerialLink& Serial() { return serialLink_; }
     EthernetLink& Ethernet() { return ethernetLink_; }
     StatusReader& Reader() { return reader_; }
-    ReadSequence& Reading() { return readSequence_; }
     ConnectionManager& Connection() { return connection_; }
-    SetupCommands& Setup() { return setup_; }
     Labeling& Names() { return labels_; }
-    ConfigFile& Configuration() { return configFile_; }
 
 private:
     // Runs an operator action unless another is under way; false when it was ignored.
     template <class F>
     bool Act(F&& action);
+    // The same for a control that has already changed on screen when its action arrives
+    // (a check box, the link selector): an ignored one is drawn again by redraw.
+    template <class F, class R>
+    void Act(F&& action, R&& redraw);
     // An ignored selector click leaves the selector showing the link really in use.
     void ShowLinkInUse();
     // A sequencer tick kept back by an exchange or a preview runs once both are over.

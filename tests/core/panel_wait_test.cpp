@@ -95,28 +95,59 @@ TEST_F(PanelWaitTest, EthernetChosenDuringAStalledSerialReadIsIgnoredAndTheReadT
     EXPECT_FALSE(Rig().core.ExchangeOpen());
 }
 
-// Each action that would send, close or change a link does nothing inside a status query.
+// Each action that would send, close or change a link does nothing inside a status query;
+// a check box the operator flipped for nothing shows the model's state again at once.
 TEST_F(PanelWaitTest, LinkActionsInsideAStatusQueryDoNothing) {
-    const std::vector<std::pair<const char*, std::function<void(PanelCore&)>>> actions = {
-        {"Take", [](PanelCore& c) { c.TakeButtonClick(); }},
-        {"Cancel", [](PanelCore& c) { c.CancelTakeButtonClick(); }},
-        {"Clear All Routing", [](PanelCore& c) { c.ClearAllRoutingButtonClick(); }},
-        {"Open COM 2", [](PanelCore& c) { c.COMClick(2); }},
-        {"Connect to Vextaro SDI", [](PanelCore& c) { c.SearchAllClick(); }},
-        {"Disconnect Serial Communication", [](PanelCore& c) { c.DisconnectSerialCommunication1Click(); }},
-        {"Change IP Address", [](PanelCore& c) { c.IPAddressButtonClick(); }},
-        {"Read from Vextaro", [](PanelCore& c) { c.ReadfromVextaros1Click(); }},
-        {"Reclocker", [](PanelCore& c) { c.ReclockerCheckBoxClick(0); }},
-        {"Video page", [](PanelCore& c) { c.VideoPageEntered(); }},
+    struct Action {
+        const char* name;
+        std::function<void(test::PanelRig&)> click;
+        // Checked right after the ignored click, before the read redraws the page.
+        std::function<void(test::PanelRig&)> afterRefusal;
     };
-    for (const auto& [name, action] : actions) {
-        SCOPED_TRACE(name);
+    const auto noCheck = [](test::PanelRig&) {};
+    const std::vector<Action> actions = {
+        {"Take", [](test::PanelRig& r) { r.core.TakeButtonClick(); }, noCheck},
+        {"Cancel", [](test::PanelRig& r) { r.core.CancelTakeButtonClick(); }, noCheck},
+        {"Clear All Routing", [](test::PanelRig& r) { r.core.ClearAllRoutingButtonClick(); }, noCheck},
+        {"Open COM 2", [](test::PanelRig& r) { r.core.COMClick(2); }, noCheck},
+        {"Connect to Vextaro SDI", [](test::PanelRig& r) { r.core.SearchAllClick(); }, noCheck},
+        {"Disconnect Serial Communication",
+         [](test::PanelRig& r) { r.core.DisconnectSerialCommunication1Click(); }, noCheck},
+        {"Change IP Address", [](test::PanelRig& r) { r.core.IPAddressButtonClick(); }, noCheck},
+        {"Read from Vextaro", [](test::PanelRig& r) { r.core.ReadfromVextaros1Click(); }, noCheck},
+        {"Video page", [](test::PanelRig& r) { r.core.VideoPageEntered(); }, noCheck},
+        {"Reclocker",
+         [](test::PanelRig& r) {
+             r.routing.ClickReclocker(0);
+             r.core.ReclockerCheckBoxClick(0);
+         },
+         [](test::PanelRig& r) { EXPECT_EQ(r.routing.reclocker[0], r.core.Model().Reclockers[0] != 0); }},
+        {"Front Panel Lockout",
+         [](test::PanelRig& r) {
+             r.setupPage.frontPanelLock = !r.setupPage.frontPanelLock;
+             r.core.FrontPanelLockCheckBoxClick();
+         },
+         [](test::PanelRig& r) {
+             EXPECT_EQ(r.setupPage.frontPanelLock, r.core.Model().Info.FrontPanelLocked != 0);
+         }},
+        {"Source Channel 1",
+         [](test::PanelRig& r) {
+             r.setupPage.viState = !r.setupPage.viState;
+             r.core.VIStateCheckBoxClick();
+         },
+         [](test::PanelRig& r) { EXPECT_EQ(r.setupPage.viState, r.core.Model().Info.VIState != 0); }},
+    };
+    for (const Action& a : actions) {
+        SCOPED_TRACE(a.name);
         Renew();
         ConnectSerial();
         SlowStatusAnswers();
         m_->Routes[0].Committed = 0;  // a pending route that Cancel would withdraw
         Rig().ipField.text = "10.0.0.5";
-        OnceDuringQuery([this, &action] { action(Rig().core); });
+        OnceDuringQuery([this, &a] {
+            a.click(Rig());
+            a.afterRefusal(Rig());
+        });
 
         Rig().core.ReadfromVextaros1Click();
 
@@ -133,6 +164,59 @@ TEST_F(PanelWaitTest, LinkActionsInsideAStatusQueryDoNothing) {
         EXPECT_EQ(Rig().fakes.serial.selected, 1);
         EXPECT_EQ(m_->EventsSuppressed, 0) << "the read completed";
     }
+}
+
+// Closing the window inside a status query over TCP would pull the socket from under the
+// query: the close is refused without a question and the read completes.
+TEST_F(PanelWaitTest, ExitInsideATcpStatusQueryKeepsTheWindowAndTheSocket) {
+    Rig().SwitcherOnTcp();
+    Rig().ipField.text = "10.0.0.7";
+    Rig().connection.selector = LinkChoice::Ethernet;
+    Rig().core.SerialModeRadioGroupClick();
+    ASSERT_EQ(m_->EthernetConnected, 1);
+    Rig().prompts.messages.clear();
+    Rig().prompts.questions.clear();
+    Rig().prompts.answers = {true};  // "exit?" Yes, were it asked
+    bool closed = true;
+    Rig().duringEvents = [this, &closed, done = false]() mutable {
+        if (done || !Rig().core.ExchangeOpen()) return;  // TCP waits process events only in a query
+        done = true;
+        closed = Rig().core.FormCloseQuery();
+    };
+
+    Rig().core.ReadfromVextaros1Click();
+
+    EXPECT_FALSE(closed) << "the window stays open";
+    EXPECT_TRUE(Rig().prompts.questions.empty());
+    EXPECT_TRUE(Rig().fakes.tcp.active) << "the socket stays open";
+    EXPECT_EQ(m_->EthernetConnected, 1);
+    EXPECT_TRUE(Rig().prompts.messages.empty()) << Rig().prompts.messages.front();
+    EXPECT_EQ(m_->EventsSuppressed, 0) << "the read completed";
+
+    Rig().duringEvents = nullptr;
+    EXPECT_TRUE(Rig().core.FormCloseQuery()) << "outside a wait the exit is asked and confirmed";
+    EXPECT_FALSE(Rig().fakes.tcp.active);
+}
+
+// The group selector has already moved when its click arrives: the page shows that group
+// even inside a wait.
+TEST_F(PanelWaitTest, AGroupChosenInsideAStatusQueryIsShown) {
+    ConnectSerial();
+    m_->Groups.OutputCounts[0] = 1;  // group 1 holds output 3
+    m_->Groups.OutputGroups[2] = 0;
+    SlowStatusAnswers();
+    OnceDuringQuery([this] {
+        Rig().grouping.selected = 1;  // the operator picks group 2
+        Rig().grouping.ResetTouched();
+        Rig().core.GroupingRadioGroupClick();
+        EXPECT_TRUE(Rig().grouping.outputTouched[2]) << "the page was drawn for the group chosen";
+        EXPECT_FALSE(Rig().grouping.outputEnabled[2]) << "group 1's output is not group 2's to take";
+    });
+
+    Rig().core.ReadfromVextaros1Click();
+
+    EXPECT_EQ(actionRuns, 1);
+    EXPECT_TRUE(Rig().prompts.messages.empty()) << Rig().prompts.messages.front();
 }
 
 TEST_F(PanelWaitTest, TakeWhileAGroupAnswerArrivesInPiecesLeavesTheAnswerWhole) {

@@ -2,6 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "PanelRig.h"
 #include "link/SerialLink.h"
@@ -94,6 +98,44 @@ TEST_F(SerialPortLostTest, OpenComReconnectsOnceThePortIsBack) {
     EXPECT_EQ(rig.comLabel.comNumber, "1");
     EXPECT_TRUE(rig.prompts.messages.empty());
     EXPECT_TRUE(rig.connection.disconnectEnabled);
+}
+
+// A port lost in the prompt check that follows a connect is given up there: no read on
+// the closed port, one box, the menus as the loss left them, no Open COM mark.
+TEST(SerialPortLostInConnectTest, TheConnectStopsAtTheCheck) {
+    const std::vector<std::pair<const char*, std::function<void(PanelCore&)>>> connects = {
+        {"Connect to Vextaro SDI", [](PanelCore& c) { c.SearchAllClick(); }},
+        {"Open COM 1", [](PanelCore& c) { c.COMClick(1); }},
+    };
+    for (const auto& [name, connect] : connects) {
+        SCOPED_TRACE(name);
+        test::PanelRig rig;
+        rig.SwitcherOnCom(1);
+        rig.connection.comChecked[1] = false;
+        int returns = 0;
+        rig.fakes.serial.onWrite = [&](const std::string& line) {
+            if (line == "\r" && ++returns == 2) {  // the probe passed; this is the check
+                rig.fakes.serial.Lose();
+                return;
+            }
+            rig.fakes.serial.Answer(test::FakeSwitcherAnswer(line), 5);
+        };
+
+        connect(rig.core);
+
+        EXPECT_EQ(rig.fakes.serial.writes, (std::vector<std::string>{"\r", "\r"}))
+            << "no read after the loss";
+        EXPECT_EQ(rig.prompts.messages, (std::vector<std::string>{PortLostText(1)}));
+        EXPECT_FALSE(rig.core.Link().SerialLinkActive);
+        EXPECT_FALSE(rig.fakes.serial.monitoring);
+        EXPECT_FALSE(rig.connection.readEnabled);
+        EXPECT_TRUE(rig.connection.searchEnabled);
+        EXPECT_FALSE(rig.connection.disconnectEnabled);
+        for (int n = 1; n <= 4; ++n) EXPECT_FALSE(rig.connection.comChecked[n]) << n;
+        EXPECT_FALSE(rig.progress.shown);
+        EXPECT_EQ(rig.core.Model().HandlerBusy, 0);
+        EXPECT_FALSE(rig.fakes.timer1.running);
+    }
 }
 
 }  // namespace
