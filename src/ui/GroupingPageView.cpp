@@ -6,6 +6,7 @@
 
 #include "ui/GroupingPage.h"
 #include "ui/Look.h"
+#include "ui/OperatorToggle.h"
 #include "ui/RadioGroup.h"
 #include "ui/WidgetAt.h"
 
@@ -38,7 +39,7 @@ void GroupingPageView::SetGroupOutputButtonEnabled(int output, bool on) {
 }
 
 void GroupingPageView::SetGroupExistChecked(int group, bool on) {
-    if (QCheckBox* c = WidgetAt(page_.GroupExistCheckBoxes, group)) c->setChecked(on);
+    SetCheckedQuietly(WidgetAt(page_.GroupExistCheckBoxes, group), on);
 }
 
 void GroupingPageView::SetGroupExistEnabled(int group, bool on) {

@@ -4,6 +4,8 @@
 #include <QButtonGroup>
 #include <QRadioButton>
 
+#include "ui/OperatorToggle.h"
+
 namespace vx::ui {
 
 RadioGroup::RadioGroup(const QString& objectName, const QString& title, QWidget* parent,
@@ -16,11 +18,12 @@ RadioGroup::RadioGroup(const QString& objectName, const QString& title, QWidget*
     else
         layout_ = new QHBoxLayout(this);
     layout_->setSpacing(2);
-    connect(group_, &QButtonGroup::idClicked, this, [this](int id) {
-        if (id == selected_) return;
-        selected_ = id;
-        emit ItemClicked(id);
-    });
+}
+
+void RadioGroup::OperatorSelected(int index) {
+    if (index == selected_) return;
+    selected_ = index;
+    emit ItemClicked(index);
 }
 
 void RadioGroup::SetItems(const QStringList& captions) {
@@ -37,6 +40,11 @@ void RadioGroup::SetItems(const QStringList& captions) {
             auto* b = new QRadioButton(this);
             b->setObjectName(QString("%1Item%2").arg(objectName()).arg(i + 1));
             group_->addButton(b, i);
+            // The item the operator selects is the one that comes on; the one that goes
+            // off with it is no change of its own.
+            OnOperatorToggle(b, this, [this, i](bool on) {
+                if (on) OperatorSelected(i);
+            });
             layout_->addWidget(b);
             buttons_.push_back(b);
         }
@@ -60,7 +68,7 @@ QStringList RadioGroup::Items() const {
 void RadioGroup::SetItemIndex(int index) {
     // An exclusive group cannot be emptied; open it for the moment.
     group_->setExclusive(false);
-    for (int i = 0; i < Count(); ++i) buttons_[static_cast<std::size_t>(i)]->setChecked(i == index);
+    for (int i = 0; i < Count(); ++i) SetCheckedQuietly(buttons_[static_cast<std::size_t>(i)], i == index);
     group_->setExclusive(true);
     selected_ = ItemIndex();
 }

@@ -1,7 +1,8 @@
 #pragma once
 // A titled box of radio buttons whose items can be replaced while the panel runs.
-// Only the operator's click raises ItemClicked, and only when it selects another item
-// (a click or Space on the item already selected is no change); selecting from code is silent.
+// Only the operator raises ItemClicked, by a click, the keyboard or an assistive
+// technology's action, and only when it selects another item (a click or Space on the
+// item already selected is no change); selecting from code is silent.
 #include <QGroupBox>
 #include <QStringList>
 #include <vector>
@@ -33,6 +34,8 @@ signals:
     void ItemClicked(int index);
 
 private:
+    void OperatorSelected(int index);
+
     QButtonGroup* group_;
     QBoxLayout* layout_;
     std::vector<QRadioButton*> buttons_;

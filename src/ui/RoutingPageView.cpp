@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "ui/Look.h"
+#include "ui/OperatorToggle.h"
 #include "ui/WidgetAt.h"
 #include "ui/StatusLight.h"
 #include "ui/VideoSwitchingPage.h"
@@ -60,8 +61,7 @@ void RoutingPageView::DescribeVideoLabel(int output) {
 }
 
 void RoutingPageView::SetReclockerChecked(int output, bool on) {
-    // setChecked raises no clicked signal, so the reclocker handler does not run.
-    if (QCheckBox* c = WidgetAt(page_.ReclockerCheckBoxes, output)) c->setChecked(on);
+    SetCheckedQuietly(WidgetAt(page_.ReclockerCheckBoxes, output), on);
 }
 
 bool RoutingPageView::IsReclockerChecked(int output) const {

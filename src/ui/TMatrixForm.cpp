@@ -35,6 +35,11 @@
 
 namespace vx::ui {
 
+namespace {
+// What assistive technology calls the status line while it shows nothing.
+constexpr const char* EmptyStatusName = "Status";
+}  // namespace
+
 TMatrixForm::TMatrixForm(LinkServices& services, Prompter* prompter, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
@@ -147,7 +152,8 @@ void TMatrixForm::BuildWindow() {
     statusBar()->setSizeGripEnabled(false);
     statusText_ = new QLabel(statusBar());
     statusText_->setObjectName("MainStatusText");
-    statusText_->setAccessibleName("Status");
+    statusText_->setAccessibleName(EmptyStatusName);
+    statusText_->setAccessibleDescription("Status line");
     statusBar()->addWidget(statusText_, 1);
 }
 
@@ -164,7 +170,11 @@ QString TMatrixForm::StatusText() const {
 }
 
 void TMatrixForm::ShowStatus(const std::string& text) {
-    statusText_->setText(QString::fromStdString(text));
+    const QString shown = QString::fromStdString(text);
+    statusText_->setText(shown);
+    // A label with a name of its own hides its text from assistive technology, so the
+    // name is the text; the name change is what Qt announces to a screen reader.
+    statusText_->setAccessibleName(shown.isEmpty() ? QString(EmptyStatusName) : shown);
     // Painted now: the exchange that follows may block the thread.
     statusText_->repaint();
 }

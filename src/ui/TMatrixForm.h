@@ -3,6 +3,7 @@
 // one panel core and forwards every widget event to it through the handler runner.
 #include <QMainWindow>
 #include <cstddef>
+#include <functional>
 #include <memory>
 
 #include "link/IpAddressView.h"
@@ -13,6 +14,7 @@
 #include "ui/AboutPage.h"
 #include "ui/HandlerRunner.h"
 
+class QAbstractButton;
 class QLabel;
 class QTabWidget;
 
@@ -117,6 +119,17 @@ private:
             handlers_.Bind(widgets[at], signal, this,
                            [core = core_.get(), action, i = static_cast<int>(at)] { (core->*action)(i); });
     }
+
+    // A checkable control runs the core's action when the operator changes it, however
+    // the change arrives (see OperatorToggle.h).
+    void ForwardToggle(QAbstractButton* control, void (PanelCore::*action)());
+    template <class Controls>
+    void ForwardEachToggle(const Controls& controls, void (PanelCore::*action)(int)) {
+        for (std::size_t at = 0; at < controls.size(); ++at)
+            BindToggle(controls[at],
+                       [core = core_.get(), action, i = static_cast<int>(at)] { (core->*action)(i); });
+    }
+    void BindToggle(QAbstractButton* control, std::function<void()> handler);
 
     void MainPageControlChange(int index);
     void ShowPresetBox(bool on);

@@ -22,8 +22,7 @@ void TMatrixForm::WirePresetBox() {
 
 void TMatrixForm::WireSequencingPage() {
     SequencingPage& page = *sequencing_;
-    ForwardEach(page.PresetSeqEnableCheckBoxes, &QCheckBox::clicked,
-                &PanelCore::PresetSeqEnableCheckBoxClick);
+    ForwardEachToggle(page.PresetSeqEnableCheckBoxes, &PanelCore::PresetSeqEnableCheckBoxClick);
     // An edit is left by the focus, not by a signal.
     for (int k = 0; k < SequenceRows; ++k) {
         const auto at = static_cast<std::size_t>(k);

@@ -9,9 +9,8 @@ namespace vx::ui {
 
 void TMatrixForm::WireSetupPage() {
     SetupPage& page = *setup_;
-    // clicked, not toggled: a box set from the model must not send its command back.
-    Forward(page.FrontPanelLockCheckBox, &QCheckBox::clicked, &PanelCore::FrontPanelLockCheckBoxClick);
-    Forward(page.VIStateCheckBox, &QCheckBox::clicked, &PanelCore::VIStateCheckBoxClick);
+    ForwardToggle(page.FrontPanelLockCheckBox, &PanelCore::FrontPanelLockCheckBoxClick);
+    ForwardToggle(page.VIStateCheckBox, &PanelCore::VIStateCheckBoxClick);
     Forward(page.ResetButton, &QPushButton::clicked, &PanelCore::ResetButtonClick);
     Forward(page.FactoryResetButton, &QPushButton::clicked, &PanelCore::FactoryResetButtonClick);
     Forward(page.SystemSaveButton, &QPushButton::clicked, &PanelCore::SystemSaveButtonClick);

@@ -10,6 +10,7 @@
 #include "ui/GroupingPage.h"
 #include "ui/KeyRoutingFilter.h"
 #include "ui/MainMenu.h"
+#include "ui/OperatorToggle.h"
 #include "ui/RadioGroup.h"
 #include "ui/SetupPage.h"
 #include "ui/TMatrixForm.h"
@@ -21,8 +22,7 @@ namespace vx::ui {
 void TMatrixForm::WireRoutingPage() {
     VideoSwitchingPage& page = *video_;
     ForwardEach(page.OutputButtons, &QPushButton::clicked, &PanelCore::OutputButtonClick);
-    // clicked, not toggled: a box set from the model must not run the handler.
-    ForwardEach(page.ReclockerCheckBoxes, &QCheckBox::clicked, &PanelCore::ReclockerCheckBoxClick);
+    ForwardEachToggle(page.ReclockerCheckBoxes, &PanelCore::ReclockerCheckBoxClick);
     ForwardEach(page.InputButtons, &QPushButton::clicked, &PanelCore::InputButtonClick);
     Forward(page.TakeButton, &QPushButton::clicked, &PanelCore::TakeButtonClick);
     Forward(page.CancelTakeButton, &QPushButton::clicked, &PanelCore::CancelTakeButtonClick);
@@ -38,6 +38,14 @@ void TMatrixForm::WireRoutingPage() {
             return used;
         });
     QCoreApplication::instance()->installEventFilter(keys);
+}
+
+void TMatrixForm::ForwardToggle(QAbstractButton* control, void (PanelCore::*action)()) {
+    BindToggle(control, [core = core_.get(), action] { (core->*action)(); });
+}
+
+void TMatrixForm::BindToggle(QAbstractButton* control, std::function<void()> handler) {
+    OnOperatorToggle(control, this, [this, handler = std::move(handler)] { handlers_.Run(handler); });
 }
 
 void TMatrixForm::WirePageKeys() {

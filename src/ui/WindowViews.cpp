@@ -6,13 +6,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QTabWidget>
 
 #include "model/Records.h"
 #include "ui/AboutPage.h"
 #include "ui/LabelingPage.h"
 #include "ui/MainMenu.h"
+#include "ui/OperatorToggle.h"
 #include "ui/PresetBox.h"
 #include "ui/RadioGroup.h"
 #include "ui/SetupPage.h"
@@ -33,12 +33,10 @@ void InfoFormView::Hide() { form_.hide(); }
 void InfoFormView::Repaint() { form_.repaint(); }
 
 void SetupPageStatusView::SetFrontPanelLockChecked(bool on) {
-    const QSignalBlocker quiet(setup_.FrontPanelLockCheckBox);
-    setup_.FrontPanelLockCheckBox->setChecked(on);
+    SetCheckedQuietly(setup_.FrontPanelLockCheckBox, on);
 }
 void SetupPageStatusView::SetVIStateChecked(bool on) {
-    const QSignalBlocker quiet(setup_.VIStateCheckBox);
-    setup_.VIStateCheckBox->setChecked(on);
+    SetCheckedQuietly(setup_.VIStateCheckBox, on);
 }
 void SetupPageStatusView::SetIpText(const std::string& text) {
     setup_.IPAddrEdit->setText(QString::fromStdString(text));
