@@ -19,6 +19,7 @@ namespace {
 QLabel* NewLogo(QWidget* parent) {
     QLabel* logo = NewLabel(parent, "LogoImage", "TAVREL\nKESSWAY");
     logo->setAccessibleName("Tavrel Kessway logo");
+    logo->setAccessibleDescription(logo->text());
     logo->setAlignment(Qt::AlignCenter);
     logo->setFixedSize(150, 70);
     QFont font = logo->font();
@@ -40,12 +41,10 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
     big.setBold(true);
     big.setPixelSize(22);
     product->setFont(big);
-    Version1Label = NewLabel(this, "Version1Label", "N/A");
-    FirmwareVersionLabel = NewLabel(this, "FirmwareVersionLabel", "N/A");
+    Version1Label = NewValueLabel(this, "Version1Label", "GUI Version", "N/A");
+    FirmwareVersionLabel = NewValueLabel(this, "FirmwareVersionLabel", "Firmware Version", "N/A");
     QLabel* guiCaption = NewLabel(this, "GuiVersionCaption", "GUI Version :");
     QLabel* firmwareCaption = NewLabel(this, "FirmwareVersionCaption", "Firmware Version :");
-    Version1Label->setAccessibleName("GUI Version");
-    FirmwareVersionLabel->setAccessibleName("Firmware Version");
     auto* versions = new QGridLayout;
     versions->addWidget(guiCaption, 0, 0);
     versions->addWidget(Version1Label, 0, 1);
@@ -69,8 +68,7 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
         lights_[static_cast<std::size_t>(i)] = light;
     }
     QLabel* comCaption = NewLabel(serialBox, "ComCaption", "COM:");
-    ComNumberLabel = NewLabel(serialBox, "ComNumberLabel", "None");
-    ComNumberLabel->setAccessibleName("COM port");
+    ComNumberLabel = NewValueLabel(serialBox, "ComNumberLabel", "COM port", "None");
     lights->addWidget(comCaption, 2, 0, 1, 2, Qt::AlignRight);
     lights->addWidget(ComNumberLabel, 2, 2, 1, 3);
 

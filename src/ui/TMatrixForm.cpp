@@ -31,6 +31,7 @@
 #include "ui/TInfoForm.h"
 #include "ui/TerminalView.h"
 #include "ui/VideoSwitchingPage.h"
+#include "ui/Widgets.h"
 #include "ui/WindowViews.h"
 
 namespace vx::ui {
@@ -49,7 +50,7 @@ TMatrixForm::TMatrixForm(LinkServices& services, Prompter* prompter, QWidget* pa
       handlers_(prompts_) {
     setObjectName("MatrixForm");
     BuildWindow();
-    aboutPage_->Version1Label->setText(GuiVersion);
+    SetValueText(aboutPage_->Version1Label, GuiVersion);
     // The first page is active whatever the layout last showed; no page change is raised.
     pages_->setCurrentIndex(0);
     setWindowTitle(InitialWindowTitle);
@@ -193,7 +194,7 @@ void TMatrixForm::SetHourglass(bool on) {
 }
 
 void TMatrixForm::SetComNumberText(const std::string& text) {
-    aboutPage_->ComNumberLabel->setText(QString::fromStdString(text));
+    SetValueText(aboutPage_->ComNumberLabel, QString::fromStdString(text));
 }
 
 std::string TMatrixForm::IpText() const {

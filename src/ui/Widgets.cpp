@@ -50,6 +50,18 @@ QLabel* NewLabel(QWidget* parent, const QString& name, const QString& text) {
     return l;
 }
 
+QLabel* NewValueLabel(QWidget* parent, const QString& name, const QString& what, const QString& text) {
+    QLabel* l = NewLabel(parent, name, {});
+    l->setProperty("vxWhat", what);
+    SetValueText(l, text);
+    return l;
+}
+
+void SetValueText(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->setAccessibleName(label->property("vxWhat").toString() + ": " + text);
+}
+
 QGroupBox* NewGroupBox(QWidget* parent, const QString& name, const QString& title) {
     auto* g = new QGroupBox(title, parent);
     g->setObjectName(name);

@@ -24,6 +24,10 @@ QCheckBox* NewCheckBox(QWidget* parent, const QString& name, const QString& capt
 QLineEdit* NewEdit(QWidget* parent, const QString& name, const QString& text, int maxLength,
                    const QString& accessibleName);
 QLabel* NewLabel(QWidget* parent, const QString& name, const QString& text);
+// A label that shows a value (a version, a port number). A label with an accessible name
+// of its own is heard by that name alone, so the name says what the value is and the value.
+QLabel* NewValueLabel(QWidget* parent, const QString& name, const QString& what, const QString& text);
+void SetValueText(QLabel* label, const QString& text);
 QGroupBox* NewGroupBox(QWidget* parent, const QString& name, const QString& title);
 
 }  // namespace vx::ui

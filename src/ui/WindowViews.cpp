@@ -18,6 +18,7 @@
 #include "ui/SetupPage.h"
 #include "ui/TInfoForm.h"
 #include "ui/WidgetAt.h"
+#include "ui/Widgets.h"
 
 namespace vx::ui {
 
@@ -42,7 +43,7 @@ void SetupPageStatusView::SetIpText(const std::string& text) {
     setup_.IPAddrEdit->setText(QString::fromStdString(text));
 }
 void SetupPageStatusView::SetFirmwareText(const std::string& text) {
-    about_.FirmwareVersionLabel->setText(QString::fromStdString(text));
+    SetValueText(about_.FirmwareVersionLabel, QString::fromStdString(text));
 }
 
 void LabelingEnableView::SetInputLabelEnabled(int input, bool on) {
