@@ -226,10 +226,24 @@ void PanelCore::VIStateCheckBoxClick() {
     Act([&] { setup_.VIStateCheckBoxClick(); },
         [&] { views_.Setup.SetVIStateChecked(model_.Info.VIState != 0); });
 }
-void PanelCore::ResetButtonClick() { Act([&] { setup_.ResetButtonClick(); }); }
-void PanelCore::FactoryResetButtonClick() { Act([&] { setup_.FactoryResetButtonClick(); }); }
+// A reset or a System Recall would change the switcher's routes, reclockers and groups
+// beneath an open preview.
+void PanelCore::ResetButtonClick() {
+    Act([&] {
+        if (!RefusedUnderPreview()) setup_.ResetButtonClick();
+    });
+}
+void PanelCore::FactoryResetButtonClick() {
+    Act([&] {
+        if (!RefusedUnderPreview()) setup_.FactoryResetButtonClick();
+    });
+}
 void PanelCore::SystemSaveButtonClick() { Act([&] { setup_.SystemSaveButtonClick(); }); }
-void PanelCore::SystemRecallButtonClick() { Act([&] { setup_.SystemRecallButtonClick(); }); }
+void PanelCore::SystemRecallButtonClick() {
+    Act([&] {
+        if (!RefusedUnderPreview()) setup_.SystemRecallButtonClick();
+    });
+}
 
 bool PanelCore::RefusedUnderPreview() {
     if (model_.PreviewActive == 0) return false;

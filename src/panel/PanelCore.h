@@ -128,7 +128,8 @@ public:
     void N576001Click();
     void Timer1Timer();
 
-    // The Setup page's switcher-wide commands.
+    // The Setup page's switcher-wide commands; a reset and System Recall are refused under
+    // an open preset preview.
     void FrontPanelLockCheckBoxClick();
     void VIStateCheckBoxClick();
     void ResetButtonClick();
@@ -163,7 +164,8 @@ private:
     // An ignored selector click leaves the selector showing the link really in use.
     void ShowLinkInUse();
     // True, with a word on the status line, when a preset preview is open: a reclocker, a
-    // group edit or a file action would change the switcher or the picture beneath it.
+    // group edit, a file action, a reset or System Recall would change the switcher or the
+    // picture beneath it.
     bool RefusedUnderPreview();
     // A sequencer tick kept back by an exchange or a preview runs once both are over.
     bool TickMayRun() const { return !ExchangeOpen() && model_.PreviewActive == 0; }

@@ -243,12 +243,14 @@ TEST_P(RefusedUnderPreviewSession, SaysSoSendsNothingAndLeavesThePreviewToEnd) {
     Click("GroupingRemoveAllButton");
     Preview(3);
     const std::size_t before = WireLines().size();
+    prompts.questions.clear();
 
     GetParam().action(*this);
 
     EXPECT_EQ(form->StatusText().toStdString(), PreviewOpenText);
     EXPECT_EQ(WireLines().size(), before) << "nothing sent";
     EXPECT_TRUE(prompts.messages.empty()) << prompts.messages.front();
+    EXPECT_TRUE(prompts.questions.empty()) << prompts.questions.front();
     EXPECT_FALSE(std::filesystem::exists(dir.Path() / "preview.vx")) << "no file written";
     EXPECT_TRUE(Enabled("PresetRecallConfirmButton")) << "the preview is still open";
     EXPECT_EQ(Video(1), "4");
@@ -281,6 +283,14 @@ INSTANTIATE_TEST_SUITE_P(
                                       s.form->Menu().OpenConfigurationFile1->trigger();
                                   },
                                   "PresetRecallCancelButton"},
+                      RefusedCase{"SystemRecall", [](AgreementSession& s) { s.Click("SystemRecallButton"); },
+                                  "PresetRecallCancelButton"},
+                      RefusedCase{"Reset",
+                                  [](AgreementSession& s) {
+                                      s.prompts.answers = {true};  // Yes, were the question asked
+                                      s.Click("ResetButton");
+                                  },
+                                  "PresetRecallConfirmButton"},
                       RefusedCase{"FileSave",
                                   [](AgreementSession& s) {
                                       s.prompts.savePaths.push_back(s.Path("preview.vx").toStdString());
