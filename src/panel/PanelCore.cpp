@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "link/ExchangeScope.h"
+#include "presets/PreviewTexts.h"
 
 namespace vx {
 
@@ -23,7 +24,7 @@ PanelCore::PanelCore(PanelServices services, PanelViews views)
       reader_(ctx_, statusQuery_, views.Progress),
       readSequence_(ctx_, reader_, views.Progress, crosspoint_, presetHooks_,
                     RefreshTargets{outputs_, views.LabelEnables, grouping_, views.Setup}),
-      presets_(model_, sender_, crosspoint_, views.PresetBox, [this] { readSequence_.RefreshFromModel(); }),
+      presets_(model_, sender_, crosspoint_, views.PresetBox, [this] { readSequence_.RefreshSwitchingPages(); }),
       sequencer_(presets_, views.Sequencing, services.Prompts, services.PresetSeqTimer),
       connection_(ctx_, exchanges_, sender_, serialLink_, ethernetLink_, readSequence_, views.Progress,
                   views.IpField, views.Connection),
@@ -100,7 +101,15 @@ bool PanelCore::FormCloseQuery() {
 void PanelCore::OutputButtonClick(int o) { Act([&] { crosspoint_.OutputButtonClick(o); }); }
 void PanelCore::InputButtonClick(int k) { Act([&] { crosspoint_.InputButtonClick(k); }); }
 void PanelCore::ReclockerCheckBoxClick(int o) {
-    Act([&] { outputs_.ReclockerCheckBoxClick(o); }, [&] { outputs_.ShowReclocker(o); });
+    const auto redraw = [&] { outputs_.ShowReclocker(o); };
+    Act(
+        [&] {
+            if (RefusedUnderPreview())
+                redraw();
+            else
+                outputs_.ReclockerCheckBoxClick(o);
+        },
+        redraw);
 }
 void PanelCore::TakeButtonClick() { Act([&] { crosspoint_.TakeButtonClick(); }); }
 void PanelCore::CancelTakeButtonClick() { Act([&] { crosspoint_.CancelTakeButtonClick(); }); }
@@ -110,16 +119,39 @@ bool PanelCore::VideoPageKey(KeyStroke k) {
     Act([&] { used = keyRouting_.Key(k); });
     return used;
 }
-void PanelCore::VideoPageEntered() { Act([&] { crosspoint_.CancelPending(); }); }
+void PanelCore::VideoPageEntered() {
+    Act([&] {
+        // The page withdraws what is pending, and an open preview is all pending: it ends
+        // as the box's Cancel ends it, then the operator's own pending routes go too.
+        if (model_.PreviewActive != 0) presets_.CancelPresetRecall();
+        crosspoint_.CancelPending();
+    });
+}
 
 // The selector has already moved to the new group: the page follows it, wait or not.
 void PanelCore::GroupingRadioGroupClick() {
     grouping_.GroupingRadioGroupClick();
 }
-void PanelCore::GroupInputButtonClick(int i) { Act([&] { grouping_.GroupInputButtonClick(i); }); }
-void PanelCore::GroupOutputButtonClick(int o) { Act([&] { grouping_.GroupOutputButtonClick(o); }); }
-void PanelCore::GroupingRemoveButtonClick() { Act([&] { grouping_.GroupingRemoveButtonClick(); }); }
-void PanelCore::GroupingRemoveAllButtonClick() { Act([&] { grouping_.GroupingRemoveAllButtonClick(); }); }
+void PanelCore::GroupInputButtonClick(int i) {
+    Act([&] {
+        if (!RefusedUnderPreview()) grouping_.GroupInputButtonClick(i);
+    });
+}
+void PanelCore::GroupOutputButtonClick(int o) {
+    Act([&] {
+        if (!RefusedUnderPreview()) grouping_.GroupOutputButtonClick(o);
+    });
+}
+void PanelCore::GroupingRemoveButtonClick() {
+    Act([&] {
+        if (!RefusedUnderPreview()) grouping_.GroupingRemoveButtonClick();
+    });
+}
+void PanelCore::GroupingRemoveAllButtonClick() {
+    Act([&] {
+        if (!RefusedUnderPreview()) grouping_.GroupingRemoveAllButtonClick();
+    });
+}
 
 void PanelCore::PresetsSaveButtonClick() { Act([&] { presets_.PresetsSaveButtonClick(); }); }
 void PanelCore::PresetSaveCancelButtonClick() { Act([&] { presets_.PresetSaveCancelButtonClick(); }); }
@@ -133,7 +165,9 @@ void PanelCore::PresetSeqEnableCheckBoxClick(int k) { sequencer_.PresetSeqEnable
 void PanelCore::PresetSeqEditExit(int k) { Act([&] { sequencer_.ValidateSequencePreset(k); }); }
 void PanelCore::PresetDelayEditExit(int k) { Act([&] { sequencer_.ValidateSequenceDelay(k); }); }
 void PanelCore::PresetSeqStartButtonClick() { Act([&] { sequencer_.StartSequence(); }); }
-void PanelCore::PresetSeqStopButtonClick() { Act([&] { sequencer_.StopSequence(); }); }
+// Stop only halts the timer and redraws the page: it is honoured inside a wait too, and
+// no recall follows it.
+void PanelCore::PresetSeqStopButtonClick() { sequencer_.StopSequence(); }
 
 void PanelCore::PresetSeqTimerTimer() {
     if (!TickMayRun()) {
@@ -159,8 +193,18 @@ void PanelCore::ResetOutputLabelsButtonClick() { Act([&] { labels_.ResetOutputLa
 void PanelCore::ResetGroupLabelsButtonClick() { Act([&] { labels_.ResetGroupLabelsButtonClick(); }); }
 void PanelCore::ResetPresetLabelsButtonClick() { Act([&] { labels_.ResetPresetLabelsButtonClick(); }); }
 
-void PanelCore::SaveConfigurationtoFile1Click() { Act([&] { configFile_.SaveConfigurationtoFile1Click(); }); }
-void PanelCore::OpenConfigurationFile1Click() { Act([&] { configFile_.OpenConfigurationFile1Click(); }); }
+// A file saved under a preview would hold a state the switcher never had; one opened
+// under it would lie beneath a preview that Confirm then recalls over it.
+void PanelCore::SaveConfigurationtoFile1Click() {
+    Act([&] {
+        if (!RefusedUnderPreview()) configFile_.SaveConfigurationtoFile1Click();
+    });
+}
+void PanelCore::OpenConfigurationFile1Click() {
+    Act([&] {
+        if (!RefusedUnderPreview()) configFile_.OpenConfigurationFile1Click();
+    });
+}
 
 void PanelCore::ReadfromVextaros1Click() { Act([&] { readSequence_.ReadfromVextaros1Click(); }); }
 void PanelCore::SearchAllClick() { Act([&] { connection_.SearchAllClick(); }); }
@@ -182,10 +226,30 @@ void PanelCore::VIStateCheckBoxClick() {
     Act([&] { setup_.VIStateCheckBoxClick(); },
         [&] { views_.Setup.SetVIStateChecked(model_.Info.VIState != 0); });
 }
-void PanelCore::ResetButtonClick() { Act([&] { setup_.ResetButtonClick(); }); }
-void PanelCore::FactoryResetButtonClick() { Act([&] { setup_.FactoryResetButtonClick(); }); }
+// A reset or a System Recall would change the switcher's routes, reclockers and groups
+// beneath an open preview.
+void PanelCore::ResetButtonClick() {
+    Act([&] {
+        if (!RefusedUnderPreview()) setup_.ResetButtonClick();
+    });
+}
+void PanelCore::FactoryResetButtonClick() {
+    Act([&] {
+        if (!RefusedUnderPreview()) setup_.FactoryResetButtonClick();
+    });
+}
 void PanelCore::SystemSaveButtonClick() { Act([&] { setup_.SystemSaveButtonClick(); }); }
-void PanelCore::SystemRecallButtonClick() { Act([&] { setup_.SystemRecallButtonClick(); }); }
+void PanelCore::SystemRecallButtonClick() {
+    Act([&] {
+        if (!RefusedUnderPreview()) setup_.SystemRecallButtonClick();
+    });
+}
+
+bool PanelCore::RefusedUnderPreview() {
+    if (model_.PreviewActive == 0) return false;
+    views_.Window.ShowStatus(PreviewOpenText);
+    return true;
+}
 
 void PanelCore::ShowLinkInUse() {
     views_.Connection.SetSelectorEntry(model_.EthernetConnected ? LinkChoice::Ethernet : LinkChoice::Serial);

@@ -9,7 +9,8 @@
 // it would send on a link, close or change a link, or release the handler guard under
 // the wait. A check box or selector the operator changed for nothing is drawn again from
 // the model. Only the watchdog, the page change's look, choosing a group on the Grouping
-// page, leaving a name box and a sequencer row's On box run inside a wait.
+// page, leaving a name box, a sequencer row's On box and the sequencer's Stop run inside
+// a wait.
 #include <memory>
 
 #include "connection/ConnectionManager.h"
@@ -60,11 +61,13 @@ public:
     // "Video Switching" page.
     void OutputButtonClick(int o);
     void InputButtonClick(int k);
+    // Refused under an open preset preview: the box is drawn again from the model.
     void ReclockerCheckBoxClick(int o);
     void TakeButtonClick();
     void CancelTakeButtonClick();
     void ClearAllRoutingButtonClick();
-    // The page control moved to the "Video Switching" page: pending routes are withdrawn.
+    // The page control moved to the "Video Switching" page: an open preview ends as the
+    // box's Cancel ends it, and pending routes are withdrawn.
     void VideoPageEntered();
     // A key typed on the "Video Switching" page outside any text field; true when it
     // belonged to the keyboard routing and was used.
@@ -73,6 +76,7 @@ public:
     // "Grouping" page. Choosing a group only redraws the page for the group the selector
     // already shows, so it runs even in the middle of a wait.
     void GroupingRadioGroupClick();
+    // The group edits are refused under an open preset preview.
     void GroupInputButtonClick(int i);
     void GroupOutputButtonClick(int o);
     void GroupingRemoveButtonClick();
@@ -106,7 +110,8 @@ public:
     void ResetGroupLabelsButtonClick();
     void ResetPresetLabelsButtonClick();
 
-    // Menu "File"; a file action that arrives while the panel waits is ignored.
+    // Menu "File"; a file action that arrives while the panel waits is ignored, and one
+    // under an open preset preview is refused with a word on the status line.
     void SaveConfigurationtoFile1Click();
     void OpenConfigurationFile1Click();
 
@@ -123,7 +128,8 @@ public:
     void N576001Click();
     void Timer1Timer();
 
-    // The Setup page's switcher-wide commands.
+    // The Setup page's switcher-wide commands; a reset and System Recall are refused under
+    // an open preset preview.
     void FrontPanelLockCheckBoxClick();
     void VIStateCheckBoxClick();
     void ResetButtonClick();
@@ -157,6 +163,10 @@ private:
     void Act(F&& action, R&& redraw);
     // An ignored selector click leaves the selector showing the link really in use.
     void ShowLinkInUse();
+    // True, with a word on the status line, when a preset preview is open: a reclocker, a
+    // group edit, a file action, a reset or System Recall would change the switcher or the
+    // picture beneath it.
+    bool RefusedUnderPreview();
     // A sequencer tick kept back by an exchange or a preview runs once both are over.
     bool TickMayRun() const { return !ExchangeOpen() && model_.PreviewActive == 0; }
     void RunDeferredTick();

@@ -50,22 +50,23 @@ void SaveLiveState(SwitcherState& m, SavedLiveState& saved) {
     saved.Valid = true;
 }
 
-bool RestoreLiveState(SwitcherState& m, const SavedLiveState& saved, bool preview) {
-    bool anyPending = false;
+void RestoreLiveState(SwitcherState& m, const SavedLiveState& saved) {
     const int outputs = LiveCount(m.OutputCount, MaxOutputs);
     for (int o = 0; o < outputs; ++o) {
-        RouteEntry& r = m.Routes[o];
-        if (r.Committed == 0) {
-            anyPending = true;
-            r.Input = m.PrevInputs[o];
-            r.Committed = m.SavedCommitted[o];
-        }
-        if (!preview) continue;
+        m.Routes[o] = {m.PrevInputs[o], m.SavedCommitted[o]};
         m.Reclockers[o] = m.SavedReclockers[o];
         if (saved.Valid) m.PrevInputs[o] = saved.PrevInputs[static_cast<std::size_t>(o)];
     }
-    if (preview) m.Groups = m.SavedGroups;
-    return anyPending;
+    m.Groups = m.SavedGroups;
+}
+
+std::vector<int> RoutesChangedFromPreset(const SwitcherState& m, int p) {
+    std::vector<int> changed;
+    if (!IsIndex(p, PresetCount)) return changed;
+    const int outputs = LiveCount(m.OutputCount, MaxOutputs);
+    for (int o = 0; o < outputs; ++o)
+        if (m.Routes[o].Input != m.Presets[p].Routes[o].Input) changed.push_back(o);
+    return changed;
 }
 
 }  // namespace vx

@@ -3,6 +3,7 @@
 // the live state a preset replaces, and the copy of it kept for a preview's cancel.
 // Presets are 0..7 here; the operator and the commands see them as 1..8.
 #include <array>
+#include <vector>
 
 #include "model/SwitcherState.h"
 
@@ -27,9 +28,10 @@ struct SavedLiveState {
     bool Valid = false;
 };
 void SaveLiveState(SwitcherState& m, SavedLiveState& saved);
-// Puts back every output that is pending: its input from PrevInputs and its Committed byte
-// from SavedCommitted. With a preview, the reclockers, groups and fallback inputs too.
-// True when any output was pending.
-bool RestoreLiveState(SwitcherState& m, const SavedLiveState& saved, bool preview);
+// Puts back every live output as it was before the preview (its input from PrevInputs, its
+// Committed byte from SavedCommitted, its fallback input), the reclockers and the groups.
+void RestoreLiveState(SwitcherState& m, const SavedLiveState& saved);
+// The live outputs whose input differs from the one preset p holds for them.
+std::vector<int> RoutesChangedFromPreset(const SwitcherState& m, int p);
 
 }  // namespace vx

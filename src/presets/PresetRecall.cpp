@@ -1,4 +1,6 @@
 // Recalling a preset: the preview with its confirm and cancel, and the direct recall.
+#include <vector>
+
 #include "model/HandlerGuard.h"
 #include "model/LiveCount.h"
 #include "presets/Presets.h"
@@ -39,18 +41,33 @@ void Presets::LeaveRecall() {
 
 void Presets::ConfirmPresetRecall() {
     LeaveRecall();
-    if (IsIndex(m_.SelectedPreset, PresetCount)) send_.SendPresetRecall(m_.SelectedPreset, 1);
+    if (IsIndex(m_.SelectedPreset, PresetCount)) {
+        send_.SendPresetRecall(m_.SelectedPreset, 1);
+        // Routes the operator chose during the preview were kept off the switcher; the
+        // recall has put the preset in force there, so they follow as a take of their own.
+        const std::vector<int> changed = RoutesChangedFromPreset(m_, m_.SelectedPreset);
+        for (int o : changed) {
+            const int input = m_.Routes[o].Input;
+            send_.SendRouteTemp(o, IsIndex(input, MaxInputs) ? input : -1);
+        }
+        if (!changed.empty()) send_.SendTake();
+    }
     crosspoint_.CommitPending();
+    // Every output is now in force on the switcher as shown: each is its own fallback.
+    const int outputs = LiveCount(m_.OutputCount, MaxOutputs);
+    for (int o = 0; o < outputs; ++o) m_.PrevInputs[o] = m_.Routes[o].Input;
     m_.PreviewActive = 0;
 }
 
 void Presets::CancelPresetRecall() {
     LeaveRecall();
-    const bool preview = m_.PreviewActive != 0;
-    const bool anyPending = RestoreLiveState(m_, saved_, preview);
-    // Without a preview only pending routes were put back; redrawn when there were any.
-    if (preview || anyPending) Redraw();
+    // Without a preview there is nothing to withdraw: the routes pending then are the
+    // operator's own, which the switcher holds as they are shown.
+    if (m_.PreviewActive == 0) return;
+    // The switcher never left the state from before the preview: it comes back whole.
+    RestoreLiveState(m_, saved_);
     m_.PreviewActive = 0;
+    Redraw();
 }
 
 void Presets::Redraw() {

@@ -22,7 +22,7 @@ enum class PresetLoad { Preview, Direct };
 
 class Presets : public PresetRecallHooks {
 public:
-    // refresh redraws every page from the model (the read sequence's RefreshFromModel).
+    // refresh redraws the pages a preset changes from the model.
     Presets(SwitcherState& model, CommandSender& sender, Crosspoint& crosspoint, PresetBoxView& box,
             std::function<void()> refresh);
 

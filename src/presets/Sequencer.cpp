@@ -54,7 +54,9 @@ bool Sequencer::CheckRowNumber(const RowField& field, int k, int& number) {
     (this->*field.invalid)[At(k)] = !message.empty();
     if (!message.empty()) {
         prompts_.ShowMessage(message);
-        (view_.*field.focus)(k);
+        // Left for another page, the edit keeps its mark and the message is given once;
+        // the focus never goes to a page the operator cannot see.
+        if (view_.IsPageShown()) (view_.*field.focus)(k);
         return false;
     }
     number = static_cast<int>(*value);
@@ -108,7 +110,7 @@ void Sequencer::StartSequence() {
         if (!CheckPreset(k, preset) || !CheckDelay(k, seconds)) return;
         if (!presets_.IsPresetStored(preset)) {
             prompts_.ShowMessage(PresetEmptyText(view_.PresetText(k)));
-            view_.FocusPresetEdit(k);
+            if (view_.IsPageShown()) view_.FocusPresetEdit(k);
             return;
         }
         if (first < 0) {
@@ -127,10 +129,11 @@ void Sequencer::StartSequence() {
     view_.SetRowsUnlocked(false);
     currentStep_ = first;
     HighlightSequenceRow(first);
-    presets_.LoadPreset(steps_[At(first)] - 1, PresetLoad::Direct);
     running_ = true;
     view_.SetSequenceLight(true);
-    timer_.Start(firstDelayMs);
+    presets_.LoadPreset(steps_[At(first)] - 1, PresetLoad::Direct);
+    // A Stop that came in during the recall's exchanges stands.
+    if (running_) timer_.Start(firstDelayMs);
 }
 
 void Sequencer::StopSequence() {
@@ -162,7 +165,7 @@ void Sequencer::SequenceTick() {
     currentStep_ = next;
     presets_.LoadPreset(steps_[At(next)] - 1, PresetLoad::Direct);
     HighlightSequenceRow(next);
-    timer_.Start(delays_[At(next)]);
+    if (running_) timer_.Start(delays_[At(next)]);
 }
 
 void Sequencer::HighlightSequenceRow(int k) {

@@ -14,6 +14,8 @@ struct SequencingView {
     virtual std::string PresetText(int k) const = 0;      // PresetSeqEdit
     virtual std::string DelayText(int k) const = 0;       // PresetDelayEdit
     virtual void SetRowEditsEnabled(int k, bool on) = 0;  // both edits of the row
+    // Whether the page is the one on screen: a hidden page's edit never takes the focus.
+    virtual bool IsPageShown() const = 0;
     virtual void FocusPresetEdit(int k) = 0;
     virtual void FocusDelayEdit(int k) = 0;
     virtual void SetRowsUnlocked(bool on) = 0;       // PresetSequenceActiveBox

@@ -62,7 +62,8 @@ void Crosspoint::ColourInputsForOutput(int o) {
     if (!IsIndex(o, MaxOutputs)) return;  // NO_INPUT, or a stray selection: nothing to colour
     const int routed = m_.Routes[o].Input;
     const int inputs = LiveCount(m_.InputCount, MaxInputs);
-    for (int k = 0; k < inputs; ++k) view_.SetInputButtonColour(k, routed == k ? Colour::Yellow : Colour::ButtonFace);
+    for (int k = 0; k < inputs; ++k)
+        view_.SetInputButtonColour(k, routed == k ? Colour::Yellow : Colour::ButtonFace);
 }
 
 void Crosspoint::SelectInput(int k) {
@@ -72,6 +73,9 @@ void Crosspoint::SelectInput(int k) {
     RouteEntry& r = m_.Routes[o];
     const int c = r.Input;
     const int prev = m_.PrevInputs[o];
+    // A route chosen during a preset preview belongs to the preview: the switcher hears of
+    // it only when the preview is confirmed, and a cancel drops it with the preview.
+    const bool send = m_.PreviewActive == 0;
 
     if (k != c) {
         // A new input for this output: pending unless it is the input to fall back to.
@@ -80,7 +84,7 @@ void Crosspoint::SelectInput(int k) {
         for (int i = 0; i < MaxInputs; ++i) view_.SetInputButtonColour(i, Colour::ButtonFace);
         view_.SetInputButtonColour(k, Colour::Yellow);
         RefreshOutputLabel(o);
-        send_.SendRouteTemp(o, k);
+        if (send) send_.SendRouteTemp(o, k);
     } else if (c != prev) {
         // The shown input is a change: withdraw it for this output.
         view_.SetInputButtonColour(k, Colour::ButtonFace);
@@ -88,14 +92,26 @@ void Crosspoint::SelectInput(int k) {
         r.Input = static_cast<byte>(prev);
         r.Committed = 1;
         RefreshOutputLabel(o);
-        send_.SendCancelTake();
+        if (send) WithdrawOneRoute(o);
     } else {
         // The input in force clicked again: pending disconnect.
         r.Input = NO_INPUT;
         r.Committed = 0;
         view_.SetInputButtonColour(k, Colour::ButtonFace);
         RefreshOutputLabel(o);
-        send_.SendRouteTemp(o, -1);
+        if (send) send_.SendRouteTemp(o, -1);
+    }
+}
+
+void Crosspoint::WithdrawOneRoute(int o) {
+    // "TAKE 0" withdraws every pending route on the switcher: the other outputs' pending
+    // routes, still shown as pending, go to it again.
+    send_.SendCancelTake();
+    const int outputs = LiveCount(m_.OutputCount, MaxOutputs);
+    for (int i = 0; i < outputs; ++i) {
+        if (i == o || m_.Routes[i].Committed != 0) continue;
+        const int input = m_.Routes[i].Input;
+        send_.SendRouteTemp(i, IsIndex(input, MaxInputs) ? input : -1);
     }
 }
 

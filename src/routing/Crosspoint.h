@@ -45,6 +45,8 @@ public:
 
 private:
     void RefreshOutputLabel(int o);
+    // "TAKE 0" for output o's change, the other pending routes sent again.
+    void WithdrawOneRoute(int o);
 
     SwitcherState& m_;
     CommandSender& send_;

@@ -112,10 +112,14 @@ int ReadSequence::ReadAllStatus() {
 }
 
 void ReadSequence::RefreshFromModel() {
+    RefreshSwitchingPages();
+    RefreshSetupPage();
+}
+
+void ReadSequence::RefreshSwitchingPages() {
     pages_.Routing.RefreshRouting();
     RefreshLabelEnables();
     pages_.Groups.RefreshGroupingPage();
-    RefreshSetupPage();
 }
 
 void ReadSequence::RefreshLabelEnables() {

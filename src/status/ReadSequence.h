@@ -34,6 +34,9 @@ public:
     int ReadAllStatus();
     // Every page from the model. Leaves EventsSuppressed to the caller.
     void RefreshFromModel();
+    // The pages a preset changes (routing, reclockers, groups), without the Setup page:
+    // its IP field changes only on a full read, a System Recall or the operator's typing.
+    void RefreshSwitchingPages();
     void RefreshLabelEnables();
     void RefreshSetupPage();
 

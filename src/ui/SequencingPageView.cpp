@@ -46,6 +46,10 @@ void SequencingPageView::SetRowEditsEnabled(int k, bool on) {
     WidgetAt(page_.PresetDelayEdits, k)->setEnabled(on);
 }
 
+bool SequencingPageView::IsPageShown() const {
+    return page_.isVisible();
+}
+
 void SequencingPageView::FocusPresetEdit(int k) {
     FocusEdit(WidgetAt(page_.PresetSeqEdits, k));
 }

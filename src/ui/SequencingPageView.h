@@ -14,6 +14,7 @@ public:
     std::string PresetText(int k) const override;
     std::string DelayText(int k) const override;
     void SetRowEditsEnabled(int k, bool on) override;
+    bool IsPageShown() const override;
     void FocusPresetEdit(int k) override;
     void FocusDelayEdit(int k) override;
     void SetRowsUnlocked(bool on) override;

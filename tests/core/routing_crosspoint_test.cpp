@@ -132,6 +132,28 @@ TEST(CrosspointTest, TakeWithNothingPendingStillSendsTake1) {
     EXPECT_EQ(rig.Lines(), (Lines{"TAKE 1"}));
 }
 
+// "TAKE 0" withdraws every pending route on the switcher: undoing one output's change
+// sends the others' pending routes again, so the switcher still holds what the page shows.
+TEST(CrosspointTest, UndoingOneOutputKeepsTheOtherPendingRoutesOnTheSwitcher) {
+    RoutingRig rig;
+    rig.model.Routes[1] = {3, 1};
+    rig.model.PrevInputs[1] = 3;
+    rig.crosspoint.OutputButtonClick(0);
+    rig.crosspoint.InputButtonClick(4);
+    rig.crosspoint.OutputButtonClick(1);
+    rig.crosspoint.InputButtonClick(3);  // pending disconnect
+    rig.crosspoint.OutputButtonClick(2);
+    rig.crosspoint.InputButtonClick(6);
+    rig.ForgetLines();
+
+    rig.crosspoint.InputButtonClick(6);  // output 3's change taken back
+
+    EXPECT_EQ(rig.Lines(), (Lines{"TAKE 0", "RTEMP 1 5", "RTEMP 2 0"}));
+    EXPECT_EQ(rig.model.Routes[0].Committed, 0);
+    EXPECT_EQ(rig.model.Routes[1].Committed, 0);
+    EXPECT_EQ(rig.model.Routes[2].Committed, 1);
+}
+
 TEST(CrosspointTest, CancelPutsEveryPendingOutputBackWithOneTake0) {
     RoutingRig rig;
     rig.model.Routes[1] = {3, 1};

@@ -252,6 +252,60 @@ TEST_F(SequencerTest, StopDropsAKeptTick) {
     EXPECT_FALSE(timer.running);
 }
 
+TEST_F(SequencerTest, AWrongRowLeftForAnotherPageIsToldOnceWithoutTakingTheFocus) {
+    rows.Row(0, "x", "3");
+    rows.pageShown = false;
+    rig.core.PresetSeqEditExit(0);
+    EXPECT_EQ(rig.prompts.messages, (Lines{"Error! 'x' is not a valid Preset number."}));
+    EXPECT_TRUE(rows.focus.empty()) << "no focus on a page the operator cannot see";
+    EXPECT_TRUE(seq.PresetEditInvalid(0));
+
+    rows.pageShown = true;
+    rows.delayText[0] = "2";
+    rig.core.PresetDelayEditExit(0);
+    EXPECT_EQ(rows.focus, (Lines{"delay 1"})) << "on the page shown the focus goes back";
+}
+
+// Stop pressed while a serial read waits for the switcher, with a tick kept back by the
+// read: the sequence ends there, and nothing is recalled once the read is over.
+TEST(SequencerWaitTest, AStopInsideASerialReadIsHonouredAndNoRecallFollows) {
+    test::PanelRig rig;
+    SwitcherState& m = rig.core.Model();
+    rig.fakes.serial.open = true;
+    m.SerialPortOpen = 1;
+    rig.core.Link().SerialLinkActive = true;
+    PresetRecord stored{};
+    stored.Stored = 1;
+    rig.fakes.serial.onWrite = [&](const std::string& line) {
+        const bool preset = line.rfind("PINFOVX", 0) == 0;
+        rig.fakes.serial.Answer(
+            preset ? test::FramedAnswer(test::BytesOf(stored)) : test::FakeSwitcherAnswer(line), 5);
+    };
+    for (auto& p : m.Presets) p = stored;
+    rig.sequencing.Row(0, "3", "3");
+    rig.sequencing.Row(1, "7", "6");
+    rig.core.PresetSeqStartButtonClick();
+    rig.fakes.serial.writes.clear();
+    int step = 0;
+    rig.duringEvents = [&] {
+        if (!rig.core.ExchangeOpen() || step == 2) return;
+        if (step++ == 0)
+            rig.fakes.seqTimer.Fire();
+        else
+            rig.core.PresetSeqStopButtonClick();
+    };
+
+    rig.core.ReadfromVextaros1Click();
+
+    EXPECT_EQ(step, 2) << "the tick and the Stop both came inside the read";
+    for (const auto& line : rig.SerialCommands()) EXPECT_NE(line.rfind("RPRST", 0), 0u) << line;
+    EXPECT_FALSE(rig.core.Sequencing().Running());
+    EXPECT_FALSE(rig.core.Sequencing().TickDeferred());
+    EXPECT_FALSE(rig.fakes.seqTimer.running);
+    EXPECT_FALSE(rig.sequencing.light);
+    EXPECT_TRUE(rig.sequencing.unlocked);
+}
+
 // A tick while a status answer comes in over RS-232 in pieces: sending then would flush
 // the port and lose the rest of the answer.
 TEST(SequencerWaitTest, ATickDuringASerialStatusQueryWaitsAndTheAnswerStaysWhole) {

@@ -22,11 +22,13 @@ struct RecordingSequencingView : SequencingView {
     std::string PresetText(int k) const override { return presetText.at(At(k)); }
     std::string DelayText(int k) const override { return delayText.at(At(k)); }
     void SetRowEditsEnabled(int k, bool e) override { editsEnabled.at(At(k)) = e; }
+    bool IsPageShown() const override { return pageShown; }
     void FocusPresetEdit(int k) override { focus.push_back("preset " + std::to_string(k + 1)); }
     void FocusDelayEdit(int k) override { focus.push_back("delay " + std::to_string(k + 1)); }
     void SetRowsUnlocked(bool u) override { unlocked = u; }
     void SetRowColour(int k, Colour c) override { rowColour.at(At(k)) = c; }
     void SetSequenceLight(bool lit) override { light = lit; }
+    bool pageShown = true;
 
     // Turns row k (0-based) on with a preset number and a delay in seconds.
     void Row(int k, const std::string& preset, const std::string& delay) {

@@ -79,6 +79,7 @@ public:
     std::string PresetText(int) const override { return ""; }
     std::string DelayText(int) const override { return ""; }
     void SetRowEditsEnabled(int, bool) override {}
+    bool IsPageShown() const override { return false; }
     void FocusPresetEdit(int) override {}
     void FocusDelayEdit(int) override {}
     void SetRowsUnlocked(bool) override {}
