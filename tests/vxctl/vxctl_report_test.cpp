@@ -145,6 +145,9 @@ TEST(VxctlArguments, BadLinesNameTheBadArgument) {
         {{"--tcp", "h", "factory-reset"}, "--yes"},
         {{"--tcp", "h"}, "missing command"},
         {{"--tcp"}, "needs a value"},
+        {{"--tcp", "h", "watch", "--interval", "0"}, "'0'"},
+        {{"--tcp", "h", "watch", "--interval", "61"}, "'61'"},
+        {{"--tcp", "h", "read", "--interval", "5"}, "--interval goes with watch only"},
     };
     for (const Case& c : cases) {
         const ParsedRequest p = ParseArguments(c.args);
