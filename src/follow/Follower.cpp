@@ -125,9 +125,14 @@ void Follower::TimerFired() {
         TryReconnect();
         return;
     }
+    const std::int64_t started = c_.Time.NowMs();
     if (LinkInUse() != Link::None) Poll(false, {});
-    // Without a link the timer keeps looking, so polling resumes when one is chosen.
-    if (settings_.On && !reconnecting_) Arm(settings_.IntervalSeconds * 1000);
+    // The polls start an interval apart, however long each took (at least a tenth of it
+    // lies between them); without a link the timer keeps looking, so polling resumes when
+    // one is chosen.
+    const int interval = settings_.IntervalSeconds * 1000;
+    const auto took = static_cast<int>(std::clamp<std::int64_t>(c_.Time.NowMs() - started, 0, interval));
+    if (settings_.On && !reconnecting_) Arm(std::max(interval - took, interval / 10));
 }
 
 void Follower::VerifyAfter(const RouteSnapshot& before) {
