@@ -275,7 +275,7 @@ void Follower::LinkChosen() {
 }
 
 void Follower::TcpDisconnected() {
-    if (!settings_.On || reconnecting_) return;
+    if (!settings_.On || reconnecting_ || choosingLink_ > 0) return;
     if (!c_.Model.EthernetConnected || c_.Link.SerialLinkActive) return;  // not the link in use
     dropped_ = true;
     reconnecting_ = true;

@@ -77,8 +77,20 @@ public:
     void OutputSelected(int o);
     // A lost serial port ends follow mode; the port's one message is shown as always.
     void SerialPortLost();
-    // The operator chose, opened or closed a link: a background reconnection ends.
-    void LinkChosen();
+    // The operator chooses, opens or closes a link for its life: a TCP connection that ends
+    // meanwhile was closed on purpose, and a background reconnection ends with it.
+    class LinkChoice {
+    public:
+        explicit LinkChoice(Follower& f) : f_(f) { ++f_.choosingLink_; }
+        ~LinkChoice() {
+            if (--f_.choosingLink_ == 0) f_.LinkChosen();
+        }
+        LinkChoice(const LinkChoice&) = delete;
+        LinkChoice& operator=(const LinkChoice&) = delete;
+
+    private:
+        Follower& f_;
+    };
     // The TCP connection ended. With follow on and the panel on TCP, follow reconnects.
     void TcpDisconnected();
     // Whether a socket error the TCP client reports is one that follow handles quietly
@@ -101,6 +113,7 @@ private:
     void NoteAnswered();
     void SetRemark(int o, OutputRemark kind, const std::string& words);
     void ExpireMarks();
+    void LinkChosen();
 
     struct Mark {
         OutputRemark Kind = OutputRemark::None;
@@ -119,6 +132,7 @@ private:
     int polls_ = 0;  // since follow was switched on; the first is a slow one
     Link lastLink_ = Link::None;
     bool dropped_ = false;
+    int choosingLink_ = 0;
     bool reconnecting_ = false;
     int reconnectMs_ = FirstReconnectMs;
     std::string address_;

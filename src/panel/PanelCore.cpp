@@ -95,6 +95,12 @@ void PanelCore::Verified(F&& action, bool onlyWhenAsked) {
 }
 
 template <class F>
+void PanelCore::ChoosingLink(F&& action) {
+    Follower::LinkChoice choice(follower_);
+    action();
+}
+
+template <class F>
 void PanelCore::Selecting(F&& action) {
     const int selected = model_.SelectedOutput;
     action();
@@ -143,7 +149,7 @@ void PanelCore::FormCreate() {
 void PanelCore::FormShow() { model_.EventsSuppressed = 1; }
 
 void PanelCore::StartupConnection() {
-    if (Act([&] { connection_.FormShow(); })) follower_.LinkChosen();
+    Act([&] { ChoosingLink([&] { connection_.FormShow(); }); });
 }
 
 bool PanelCore::FormCloseQuery() {
@@ -152,10 +158,11 @@ bool PanelCore::FormCloseQuery() {
     bool close = false;
     Act([&] {
         if (!ctx_.Prompts.AskYesNo(ExitQuestion, ExitCaption)) return;
-        if (services_.Tcp.IsActive()) services_.Tcp.Close();
+        ChoosingLink([&] {
+            if (services_.Tcp.IsActive()) services_.Tcp.Close();
+        });
         close = true;
     });
-    if (close) follower_.LinkChosen();
     return close;
 }
 
@@ -275,22 +282,19 @@ void PanelCore::OpenConfigurationFile1Click() { Act([&] { configFile_.OpenConfig
 
 void PanelCore::ReadfromVextaros1Click() { Act([&] { readSequence_.ReadfromVextaros1Click(); }); }
 void PanelCore::SearchAllClick() {
-    if (Act([&] { connection_.SearchAllClick(); })) follower_.LinkChosen();
+    Act([&] { ChoosingLink([&] { connection_.SearchAllClick(); }); });
 }
 void PanelCore::COMClick(int n) {
-    if (Act([&] { connection_.COMClick(n); })) follower_.LinkChosen();
+    Act([&] { ChoosingLink([&] { connection_.COMClick(n); }); });
 }
 void PanelCore::DisconnectSerialCommunication1Click() {
-    if (Act([&] { connection_.DisconnectSerialCommunication1Click(); })) follower_.LinkChosen();
+    Act([&] { ChoosingLink([&] { connection_.DisconnectSerialCommunication1Click(); }); });
 }
 void PanelCore::SerialModeRadioGroupClick() {
-    if (Act([&] { connection_.SerialModeRadioGroupClick(); }))
-        follower_.LinkChosen();
-    else
-        ShowLinkInUse();
+    Act([&] { ChoosingLink([&] { connection_.SerialModeRadioGroupClick(); }); }, [&] { ShowLinkInUse(); });
 }
 void PanelCore::IPAddressButtonClick() {
-    if (Act([&] { connection_.IPAddressButtonClick(); })) follower_.LinkChosen();
+    Act([&] { ChoosingLink([&] { connection_.IPAddressButtonClick(); }); });
 }
 void PanelCore::N192001Click() { Act([&] { serialLink_.N192001Click(); }); }
 void PanelCore::N384001Click() { Act([&] { serialLink_.N384001Click(); }); }

@@ -183,6 +183,10 @@ private:
     // onlyWhenAsked, only when the action did ask for a route (a key that was a take).
     template <class F>
     void Verified(F&& action, bool onlyWhenAsked = false);
+    // Runs an action of the operator's on the links: a connection it closes is no drop to
+    // reconnect, and a background reconnection ends with it.
+    template <class F>
+    void ChoosingLink(F&& action);
     // A selection the action made shows that the operator has seen the output's mark.
     template <class F>
     void Selecting(F&& action);

@@ -346,6 +346,22 @@ TEST_F(FollowTcpTest, SwitchingFollowOffOrChoosingALinkStopsTheReconnection) {
     EXPECT_FALSE(rig.core.Following().Reconnecting());
 }
 
+TEST_F(FollowTcpTest, TheOperatorLeavingTcpForSerialIsNoDropToReconnect) {
+    rig.SwitcherOnCom(1);
+    rig.prompts.answers = {true};  // "use the serial port instead?"
+    rig.connection.selector = LinkChoice::Serial;
+    rig.core.SerialModeRadioGroupClick();
+    ASSERT_TRUE(rig.core.Link().SerialLinkActive);
+    EXPECT_FALSE(rig.fakes.tcp.active);
+    EXPECT_FALSE(rig.core.Following().Reconnecting());
+    for (const auto& text : rig.window.statusHistory)
+        EXPECT_FALSE(StartsWith(text, "The connection to the switcher was lost")) << text;
+    rig.fakes.tcp.sends.clear();
+    rig.fakes.followTimer.Fire();
+    EXPECT_TRUE(rig.fakes.tcp.sends.empty()) << "follow polls over serial now";
+    EXPECT_FALSE(rig.SerialCommands().empty());
+}
+
 TEST(RouteWatchTest, TextsSayWhatChangedAndWhatFailed) {
     struct Case {
         RouteEntry after;
