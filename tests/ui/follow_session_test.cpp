@@ -201,7 +201,6 @@ TEST_F(FollowSession, TheSettingsAreRememberedBesideIpSaveAndTheBoxActsHoweverOp
     form->Core().LoadPanelSettings();
     EXPECT_TRUE(form->findChild<QCheckBox*>("FollowCheckBox")->isChecked());
     EXPECT_EQ(form->findChild<QSpinBox*>("FollowIntervalSpinBox")->value(), 5);
-    // Set from the settings, the box did not act as the operator: nothing was written.
     EXPECT_TRUE(form->Core().Following().On());
 }
 
