@@ -11,6 +11,7 @@
 #include <QSpinBox>
 #include <QTcpSocket>
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 
@@ -172,6 +173,20 @@ TEST_F(FollowSession, ADroppedTcpConnectionIsReconnectedAndReadOnce) {
     const auto end = last.base();
     ASSERT_GE(end - lines.begin(), 20);
     EXPECT_EQ(std::vector<std::string>(end - 20, end), kReadOrder);
+}
+
+TEST_F(FollowSession, ALostSerialPortEndsInItsOneMessageAndFollowStops) {
+    Start();
+    ASSERT_NO_FATAL_FAILURE(ConnectSerial());
+    Follow(1);
+    ASSERT_TRUE(sim->Signal(SIGUSR1, "serial hung up"));
+    ASSERT_TRUE(EventsUntil([this] { return form->Core().Model().SerialPortOpen == 0; }));
+    EventsUntil([] { return false; }, 2500);  // two intervals more: nothing else may come of it
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].rfind("Error! The connection to COM1 was lost", 0), 0u)
+        << prompts.messages[0];
+    EXPECT_FALSE(form->Core().Following().On());
+    EXPECT_FALSE(form->findChild<QCheckBox*>("FollowCheckBox")->isChecked());
 }
 
 TEST_F(FollowSession, TheSettingsAreRememberedBesideIpSaveAndTheBoxActsHoweverOperated) {
