@@ -239,10 +239,6 @@ void Follower::SetRemark(int o, OutputRemark kind, const std::string& words) {
     view_.SetOutputRemark(o, kind, words);
 }
 
-OutputRemark Follower::RemarkOf(int o) const {
-    return IsIndex(o, MaxOutputs) ? marks_[static_cast<std::size_t>(o)].Kind : OutputRemark::None;
-}
-
 void Follower::ExpireMarks() {
     const std::int64_t now = c_.Time.NowMs();
     for (int o = 0; o < MaxOutputs; ++o) {

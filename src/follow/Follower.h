@@ -99,7 +99,6 @@ public:
     bool Reconnecting() const { return reconnecting_; }
     // True while the switcher has not answered the polls since the time in the note.
     bool Unanswered() const { return unansweredSince_ >= 0; }
-    OutputRemark RemarkOf(int o) const;
 
 private:
     enum class Link { None, Serial, Tcp };

@@ -1,9 +1,8 @@
 #pragma once
 // The prompter of the link layer. While quiet (during a follow poll or a background
-// reconnection) a message is kept instead of shown: a switcher that does not answer a poll
-// is told on the status line, never in a box.
+// reconnection) a message is not shown: a switcher that does not answer a poll is told on
+// the status line, never in a box.
 #include <string>
-#include <vector>
 
 #include "link/Ports.h"
 
@@ -14,16 +13,10 @@ public:
     explicit QuietPrompter(Prompter& shown) : shown_(shown) {}
 
     void ShowMessage(const std::string& text) override {
-        if (quiet_ > 0)
-            kept_.push_back(text);
-        else
-            shown_.ShowMessage(text);
+        if (quiet_ == 0) shown_.ShowMessage(text);
     }
     void ShowMessage(const std::string& text, const std::string& caption) override {
-        if (quiet_ > 0)
-            kept_.push_back(text);
-        else
-            shown_.ShowMessage(text, caption);
+        if (quiet_ == 0) shown_.ShowMessage(text, caption);
     }
     bool AskYesNo(const std::string& text, const std::string& caption) override {
         return shown_.AskYesNo(text, caption);
@@ -36,8 +29,6 @@ public:
     }
 
     bool Quiet() const { return quiet_ > 0; }
-    // The messages kept while quiet, oldest first.
-    const std::vector<std::string>& Kept() const { return kept_; }
 
     // Quiet for its life.
     class Scope {
@@ -51,23 +42,9 @@ public:
         QuietPrompter& p_;
     };
 
-    // Loud again for its life (the one message of a lost serial port must be seen).
-    class Loud {
-    public:
-        explicit Loud(QuietPrompter& p) : p_(p), saved_(p.quiet_) { p_.quiet_ = 0; }
-        ~Loud() { p_.quiet_ = saved_; }
-        Loud(const Loud&) = delete;
-        Loud& operator=(const Loud&) = delete;
-
-    private:
-        QuietPrompter& p_;
-        int saved_;
-    };
-
 private:
     Prompter& shown_;
     int quiet_ = 0;
-    std::vector<std::string> kept_;
 };
 
 }  // namespace vx
