@@ -3,13 +3,16 @@
 #   start-up: the panel against a bare Qt Widgets window of the same size (time and CPU time
 #             to the first paint, peak resident memory);
 #   read-back: a full read of a 16 x 16 switcher from vxsim at 57600 baud, over the
-#             pseudo-terminal against the wire time, over TCP against the protocol's pauses.
+#             pseudo-terminal against the wire time, over TCP against the protocol's pauses;
+#   follow:   the share of a 57600-baud serial line that follow mode takes at the default
+#             interval, and over TCP the time from another client's change to the model
+#             (95th percentile of 50 changes).
 #   bench/run.sh [BUILD_DIR]      (default build; configured when missing)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j2 --target bench_startup_panel bench_startup_bare bench_startup_text bench_startup_runner bench_readback vxsim \
+cmake --build "$build" -j2 --target bench_startup_panel bench_startup_bare bench_startup_text bench_startup_runner bench_readback bench_follow vxsim \
   >/dev/null
 # Offscreen unless a display is asked for, so that the figures do not depend on a desktop.
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
@@ -26,5 +29,8 @@ b=$build/bench
 log=$(mktemp)
 for link in serial tcp; do
   "$b/bench_readback" "$build/vxsim" "$link" 3 2>"$log" || { cat "$log"; rm -f "$log"; exit 1; }
+done
+for what in line latency; do
+  "$b/bench_follow" "$build/vxsim" "$what" 2>"$log" || { cat "$log"; rm -f "$log"; exit 1; }
 done
 rm -f "$log"

@@ -9,7 +9,7 @@
 
 #include "RoundTripSwitcher.h"
 #include "StatusFuzzRig.h"
-#include "status/AnswerFrame.h"
+#include "link/AnswerFrame.h"
 
 namespace vx::fuzz {
 namespace {

@@ -13,7 +13,7 @@
 #include "LineSplitter.h"
 #include "Transcript.h"
 #include "link/CommandLines.h"
-#include "status/AnswerFrame.h"
+#include "link/AnswerFrame.h"
 
 namespace {
 

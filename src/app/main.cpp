@@ -103,6 +103,12 @@ int main(int argc, char** argv) {
         "Work in the user's data folder for the panel ($XDG_DATA_HOME/vxpanel, by default "
         "~/.local/share/vxpanel), made when missing; the desktop entry starts the panel so.");
     parser.addOption(desktopOption);
+    const QCommandLineOption followOption(
+        "follow",
+        "Follow the switcher: poll it every SECONDS (1-60) and show what it holds, whoever changed it. "
+        "Remembered, with the Setup page's follow settings, in VXPanel.ini beside IPSave.ini.",
+        "SECONDS");
+    parser.addOption(followOption);
     parser.process(*app);
     if (!qobject_cast<QApplication*>(app.get())) return 0;  // the text has been printed
 
@@ -111,6 +117,15 @@ int main(int argc, char** argv) {
     if (!portOk || tcpPort < 1 || tcpPort > 65535) {
         std::fprintf(stderr, "vxpanel: --tcp-port expects a number from 1 to 65535\n");
         return 2;
+    }
+    int followSeconds = 0;
+    if (parser.isSet(followOption)) {
+        bool ok = false;
+        followSeconds = parser.value(followOption).toInt(&ok);
+        if (!ok || followSeconds < vx::MinFollowSeconds || followSeconds > vx::MaxFollowSeconds) {
+            std::fprintf(stderr, "vxpanel: --follow expects a number of seconds from 1 to 60\n");
+            return 2;
+        }
     }
     // A picture named on the command line lands where the command was given.
     const QString screenshotFile =
@@ -138,6 +153,9 @@ int main(int argc, char** argv) {
         vx::LinkServices bundle = services.Bundle();
         vx::ui::TMatrixForm form(bundle);
         form.Core().Ethernet().SetRemotePort(tcpPort);
+        // The panel's own settings live beside IPSave.ini, in the working folder.
+        form.Core().LoadPanelSettings();
+        if (followSeconds > 0) form.Core().SetFollow({true, followSeconds});
         ShowSerialPortOnAboutPage(services.Serial, form);
         if (!screenshotFile.isEmpty()) ScheduleScreenshot(form, screenshotFile);
         form.show();

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "status/AnswerFrame.h"
+#include "link/AnswerFrame.h"
 
 namespace vx {
 

@@ -1,6 +1,7 @@
 #pragma once
-// The platform services the panel runs on (the link layer's, and the preset sequencer's
-// timer), handed to the main window by the application (Qt adapters) or by a test (fakes).
+// The platform services the panel runs on (the link layer's, the preset sequencer's timer
+// and follow mode's timer), handed to the main window by the application (Qt adapters) or
+// by a test (fakes).
 #include "link/Ports.h"
 
 namespace vx {
@@ -12,6 +13,7 @@ struct LinkServices {
     EventPump& Events;
     Watchdog& Timer1;
     OneShotTimer& PresetSeqTimer;
+    OneShotTimer& FollowTimer;
 };
 
 }  // namespace vx

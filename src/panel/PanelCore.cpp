@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "link/ExchangeScope.h"
+#include "model/HandlerGuard.h"
 #include "presets/PreviewTexts.h"
 
 namespace vx {
@@ -10,8 +11,9 @@ namespace vx {
 PanelCore::PanelCore(PanelServices services, PanelViews views)
     : services_(services),
       views_(views),
-      ctx_{model_,           link_,           services.Serial, services.Tcp, services.Time,
-           services.Events,  services.Timer1, services.Prompts, views.Window},
+      linkPrompts_(services.Prompts),
+      ctx_{model_,          link_,           services.Serial, services.Tcp, services.Time,
+           services.Events, services.Timer1, linkPrompts_,    views.Window},
       exchanges_(ctx_),
       sender_(ctx_, exchanges_),
       outputs_(model_, sender_, views.Routing),
@@ -31,7 +33,9 @@ PanelCore::PanelCore(PanelServices services, PanelViews views)
       setup_(ctx_, sender_, reader_, readSequence_, views.Progress, views.SetupCommands),
       labels_(model_, views.NameBoxes, views.Names),
       configFile_(model_, services.Files, services.Prompts, views.Window, labels_,
-                  ConfigRedraw{outputs_, crosspoint_, grouping_}) {
+                  ConfigRedraw{outputs_, crosspoint_, grouping_}),
+      follower_(ctx_, reader_, services.FollowTimer, linkPrompts_, views.Follow, MakeFollowHooks()),
+      tcpListener_(ethernetLink_, follower_, linkPrompts_) {
     // Nothing the operator does may run while the window is being built.
     model_.HandlerBusy = 1;
     model_.SerialPortOpen = 0;
@@ -39,11 +43,69 @@ PanelCore::PanelCore(PanelServices services, PanelViews views)
     link_.EthernetConnecting = false;
     serialLink_.Attach();
     ethernetLink_.Attach();
-    serialLink_.SetPortLostHandler([this] { connection_.SerialPortLost(); });
+    // Follow mode hears of a dropped TCP connection before the Ethernet link does.
+    services_.Tcp.SetListener(&tcpListener_);
+    serialLink_.SetPortLostHandler([this] {
+        follower_.SerialPortLost();
+        connection_.SerialPortLost();
+    });
     // The timers fire from the event loop, also inside a wait; the watchdog's handler takes
     // over from the one the serial link set for itself.
     services_.Timer1.SetHandler([this] { services_.RunHandler([this] { Timer1Timer(); }); });
     services_.PresetSeqTimer.SetHandler([this] { services_.RunHandler([this] { PresetSeqTimerTimer(); }); });
+    services_.FollowTimer.SetHandler([this] { services_.RunHandler([this] { FollowTimerTimer(); }); });
+}
+
+FollowHooks PanelCore::MakeFollowHooks() {
+    FollowHooks hooks;
+    hooks.Redraw = [this] {
+        {
+            SuppressEventsScope quiet(model_);
+            readSequence_.RefreshFromModel();
+        }
+        // The refresh enables every input; the selected output keeps its group rule.
+        if (IsIndex(model_.SelectedOutput, MaxOutputs)) {
+            crosspoint_.ColourInputsForOutput(model_.SelectedOutput);
+            crosspoint_.ApplyInputGroupRule(model_.SelectedOutput);
+        }
+    };
+    hooks.Reconnect = [this](const std::string& address) {
+        if (address.empty()) return false;
+        if (ethernetLink_.ConnectTo(address) == ConnectOutcome::Answered) return true;
+        // A connection without an answer is closed; the next attempt starts afresh.
+        if (services_.Tcp.IsActive()) services_.Tcp.Close();
+        return false;
+    };
+    hooks.FullRead = [this] { readSequence_.ReadfromVextaros1Click(); };
+    hooks.Address = [this] { return views_.IpField.IpText(); };
+    hooks.Save = [this](const FollowSettings& s) {
+        if (settingsPath_.empty()) return;
+        if (!WriteFollowSettings(settingsPath_, s))
+            services_.Prompts.ShowMessage("Error! Unable to write the panel's settings file " +
+                                          settingsPath_ + ". Check if disk is write-protected");
+    };
+    return hooks;
+}
+
+template <class F>
+void PanelCore::Verified(F&& action, bool onlyWhenAsked) {
+    const RouteSnapshot before = follower_.BeforeAction();
+    action();
+    if (onlyWhenAsked && AskedRoutes(before, model_).empty()) return;
+    follower_.VerifyAfter(before);
+}
+
+template <class F>
+void PanelCore::ChoosingLink(F&& action) {
+    Follower::LinkChoice choice(follower_);
+    action();
+}
+
+template <class F>
+void PanelCore::Selecting(F&& action) {
+    const int selected = model_.SelectedOutput;
+    action();
+    if (model_.SelectedOutput != selected) follower_.OutputSelected(model_.SelectedOutput);
 }
 
 template <class F>
@@ -54,6 +116,7 @@ bool PanelCore::Act(F&& action) {
         action();
     }
     RunDeferredTick();
+    RunDeferredPoll();
     return true;
 }
 
@@ -69,6 +132,8 @@ PanelCore::~PanelCore() {
     services_.Timer1.SetHandler({});
     services_.PresetSeqTimer.Stop();
     services_.PresetSeqTimer.SetHandler({});
+    services_.FollowTimer.Stop();
+    services_.FollowTimer.SetHandler({});
 }
 
 void PanelCore::FormCreate() {
@@ -84,7 +149,9 @@ void PanelCore::FormCreate() {
 
 void PanelCore::FormShow() { model_.EventsSuppressed = 1; }
 
-void PanelCore::StartupConnection() { Act([&] { connection_.FormShow(); }); }
+void PanelCore::StartupConnection() {
+    Act([&] { ChoosingLink([&] { connection_.FormShow(); }); });
+}
 
 bool PanelCore::FormCloseQuery() {
     // Closing the TCP link under an exchange would pull the socket from under its wait:
@@ -92,13 +159,17 @@ bool PanelCore::FormCloseQuery() {
     bool close = false;
     Act([&] {
         if (!ctx_.Prompts.AskYesNo(ExitQuestion, ExitCaption)) return;
-        if (services_.Tcp.IsActive()) services_.Tcp.Close();
+        ChoosingLink([&] {
+            if (services_.Tcp.IsActive()) services_.Tcp.Close();
+        });
         close = true;
     });
     return close;
 }
 
-void PanelCore::OutputButtonClick(int o) { Act([&] { crosspoint_.OutputButtonClick(o); }); }
+void PanelCore::OutputButtonClick(int o) {
+    Act([&] { Selecting([&] { crosspoint_.OutputButtonClick(o); }); });
+}
 void PanelCore::InputButtonClick(int k) { Act([&] { crosspoint_.InputButtonClick(k); }); }
 void PanelCore::ReclockerCheckBoxClick(int o) {
     const auto redraw = [&] { outputs_.ShowReclocker(o); };
@@ -111,12 +182,16 @@ void PanelCore::ReclockerCheckBoxClick(int o) {
         },
         redraw);
 }
-void PanelCore::TakeButtonClick() { Act([&] { crosspoint_.TakeButtonClick(); }); }
+void PanelCore::TakeButtonClick() {
+    Act([&] { Verified([&] { crosspoint_.TakeButtonClick(); }); });
+}
 void PanelCore::CancelTakeButtonClick() { Act([&] { crosspoint_.CancelTakeButtonClick(); }); }
-void PanelCore::ClearAllRoutingButtonClick() { Act([&] { crosspoint_.ClearAllRoutingButtonClick(); }); }
+void PanelCore::ClearAllRoutingButtonClick() {
+    Act([&] { Verified([&] { crosspoint_.ClearAllRoutingButtonClick(); }); });
+}
 bool PanelCore::VideoPageKey(KeyStroke k) {
     bool used = false;
-    Act([&] { used = keyRouting_.Key(k); });
+    Act([&] { Selecting([&] { Verified([&] { used = keyRouting_.Key(k); }, true); }); });
     return used;
 }
 void PanelCore::VideoPageEntered() {
@@ -157,14 +232,18 @@ void PanelCore::PresetsSaveButtonClick() { Act([&] { presets_.PresetsSaveButtonC
 void PanelCore::PresetSaveCancelButtonClick() { Act([&] { presets_.PresetSaveCancelButtonClick(); }); }
 void PanelCore::PresetsRecallButtonClick() { Act([&] { presets_.PresetsRecallButtonClick(); }); }
 void PanelCore::PresetButtonClick(int p) { Act([&] { presets_.PresetButtonClick(p); }); }
-void PanelCore::PresetRecallConfirmButtonClick() { Act([&] { presets_.PresetRecallConfirmButtonClick(); }); }
+void PanelCore::PresetRecallConfirmButtonClick() {
+    Act([&] { Verified([&] { presets_.PresetRecallConfirmButtonClick(); }); });
+}
 void PanelCore::PresetRecallCancelButtonClick() { Act([&] { presets_.PresetRecallCancelButtonClick(); }); }
 
 // The "On" box only enables its row's edits: nothing to keep out of a wait.
 void PanelCore::PresetSeqEnableCheckBoxClick(int k) { sequencer_.PresetSeqEnableCheckBoxClick(k); }
 void PanelCore::PresetSeqEditExit(int k) { Act([&] { sequencer_.ValidateSequencePreset(k); }); }
 void PanelCore::PresetDelayEditExit(int k) { Act([&] { sequencer_.ValidateSequenceDelay(k); }); }
-void PanelCore::PresetSeqStartButtonClick() { Act([&] { sequencer_.StartSequence(); }); }
+void PanelCore::PresetSeqStartButtonClick() {
+    Act([&] { Verified([&] { sequencer_.StartSequence(); }); });
+}
 // Stop only halts the timer and redraws the page: it is honoured inside a wait too, and
 // no recall follows it.
 void PanelCore::PresetSeqStopButtonClick() { sequencer_.StopSequence(); }
@@ -174,12 +253,51 @@ void PanelCore::PresetSeqTimerTimer() {
         sequencer_.DeferTick();
         return;
     }
-    ExchangeScope scope(link_);
-    sequencer_.SequenceTick();
+    {
+        ExchangeScope scope(link_);
+        Verified([&] { sequencer_.SequenceTick(); });
+    }
+    RunDeferredPoll();
 }
 
 void PanelCore::RunDeferredTick() {
     if (sequencer_.TickDeferred() && TickMayRun()) PresetSeqTimerTimer();
+}
+
+void PanelCore::FollowTimerTimer() {
+    if (!PollMayRun()) {
+        follower_.Defer();
+        return;
+    }
+    follower_.TimerFired();
+    RunDeferredTick();
+}
+
+void PanelCore::RunDeferredPoll() {
+    if (follower_.Deferred() && PollMayRun()) FollowTimerTimer();
+}
+
+// The check box and the interval box change nothing on the switcher, so they act even in
+// the middle of a wait: a poll they start waits for it like any other.
+void PanelCore::FollowCheckBoxClick(bool on) {
+    FollowSettings s = follower_.Settings();
+    s.On = on;
+    follower_.Change(s);
+}
+
+void PanelCore::FollowIntervalChange(int seconds) {
+    FollowSettings s = follower_.Settings();
+    s.IntervalSeconds = seconds;
+    follower_.Change(s);
+}
+
+void PanelCore::SetFollow(const FollowSettings& settings) {
+    follower_.Change(settings);
+}
+
+void PanelCore::LoadPanelSettings(const std::string& path) {
+    settingsPath_ = path;
+    follower_.Load(ReadFollowSettings(path));
 }
 
 void PanelCore::NameBoxExit(NameBox box) { labels_.NameBoxExit(box); }
@@ -207,13 +325,21 @@ void PanelCore::OpenConfigurationFile1Click() {
 }
 
 void PanelCore::ReadfromVextaros1Click() { Act([&] { readSequence_.ReadfromVextaros1Click(); }); }
-void PanelCore::SearchAllClick() { Act([&] { connection_.SearchAllClick(); }); }
-void PanelCore::COMClick(int n) { Act([&] { connection_.COMClick(n); }); }
-void PanelCore::DisconnectSerialCommunication1Click() { Act([&] { connection_.DisconnectSerialCommunication1Click(); }); }
-void PanelCore::SerialModeRadioGroupClick() {
-    Act([&] { connection_.SerialModeRadioGroupClick(); }, [&] { ShowLinkInUse(); });
+void PanelCore::SearchAllClick() {
+    Act([&] { ChoosingLink([&] { connection_.SearchAllClick(); }); });
 }
-void PanelCore::IPAddressButtonClick() { Act([&] { connection_.IPAddressButtonClick(); }); }
+void PanelCore::COMClick(int n) {
+    Act([&] { ChoosingLink([&] { connection_.COMClick(n); }); });
+}
+void PanelCore::DisconnectSerialCommunication1Click() {
+    Act([&] { ChoosingLink([&] { connection_.DisconnectSerialCommunication1Click(); }); });
+}
+void PanelCore::SerialModeRadioGroupClick() {
+    Act([&] { ChoosingLink([&] { connection_.SerialModeRadioGroupClick(); }); }, [&] { ShowLinkInUse(); });
+}
+void PanelCore::IPAddressButtonClick() {
+    Act([&] { ChoosingLink([&] { connection_.IPAddressButtonClick(); }); });
+}
 void PanelCore::N192001Click() { Act([&] { serialLink_.N192001Click(); }); }
 void PanelCore::N384001Click() { Act([&] { serialLink_.N384001Click(); }); }
 void PanelCore::N576001Click() { Act([&] { serialLink_.N576001Click(); }); }

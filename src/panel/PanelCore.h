@@ -12,9 +12,14 @@
 // page, leaving a name box, a sequencer row's On box and the sequencer's Stop run inside
 // a wait.
 #include <memory>
+#include <string>
 
 #include "connection/ConnectionManager.h"
 #include "connection/SetupCommands.h"
+#include "follow/FollowTcpListener.h"
+#include "follow/Follower.h"
+#include "follow/PanelSettingsFile.h"
+#include "follow/QuietPrompter.h"
 #include "groups/Grouping.h"
 #include "labels/ConfigFile.h"
 #include "labels/Labeling.h"
@@ -137,6 +142,16 @@ public:
     void SystemSaveButtonClick();
     void SystemRecallButtonClick();
 
+    // Follow mode: the Setup page's check box and interval box, and --follow SECONDS. The
+    // settings are remembered in the panel's settings file once it has been loaded.
+    void FollowCheckBoxClick(bool on);
+    void FollowIntervalChange(int seconds);
+    void SetFollow(const FollowSettings& settings);
+    void LoadPanelSettings(const std::string& path = PanelSettingsFileName);
+    // Follow mode's timer: a poll, kept back like the sequencer's tick while anything else
+    // is under way, and run once it is over.
+    void FollowTimerTimer();
+
     // True while an action or an exchange with the switcher is under way.
     bool ExchangeOpen() const { return link_.ExchangeDepth > 0; }
 
@@ -152,6 +167,7 @@ public:
     StatusReader& Reader() { return reader_; }
     ConnectionManager& Connection() { return connection_; }
     Labeling& Names() { return labels_; }
+    Follower& Following() { return follower_; }
 
 private:
     // Runs an operator action unless another is under way; false when it was ignored.
@@ -170,6 +186,21 @@ private:
     // A sequencer tick kept back by an exchange or a preview runs once both are over.
     bool TickMayRun() const { return !ExchangeOpen() && model_.PreviewActive == 0; }
     void RunDeferredTick();
+    // A follow poll waits for the same as the sequencer's tick.
+    bool PollMayRun() const { return TickMayRun(); }
+    void RunDeferredPoll();
+    // Runs an action that takes routes; with follow on, a poll checks them at once. With
+    // onlyWhenAsked, only when the action did ask for a route (a key that was a take).
+    template <class F>
+    void Verified(F&& action, bool onlyWhenAsked = false);
+    // Runs an action of the operator's on the links: a connection it closes is no drop to
+    // reconnect, and a background reconnection ends with it.
+    template <class F>
+    void ChoosingLink(F&& action);
+    // A selection the action made shows that the operator has seen the output's mark.
+    template <class F>
+    void Selecting(F&& action);
+    FollowHooks MakeFollowHooks();
 
     // The preview hooks of the routing page and the read end in the presets.
     struct PresetHooks : PresetRecallHooks {
@@ -180,6 +211,8 @@ private:
     };
     PanelServices services_;
     PanelViews views_;
+    // The link layer's prompter: quiet while follow mode polls or reconnects.
+    QuietPrompter linkPrompts_;
     SwitcherState model_;
     LinkState link_;
     LinkContext ctx_;
@@ -201,6 +234,9 @@ private:
     SetupCommands setup_;
     Labeling labels_;
     ConfigFile configFile_;
+    Follower follower_;
+    FollowTcpListener tcpListener_;
+    std::string settingsPath_;  // empty until the settings file is loaded: nothing is written
 };
 
 }  // namespace vx

@@ -6,6 +6,7 @@
 
 #include "connection/ConnectionView.h"
 #include "connection/SetupCommandView.h"
+#include "follow/FollowView.h"
 #include "groups/GroupingView.h"
 #include "labels/ConfigFileStore.h"
 #include "labels/NameBoxView.h"
@@ -32,6 +33,7 @@ struct PanelServices {
     Prompter& Prompts;
     OneShotTimer& PresetSeqTimer;
     ConfigFileStore& Files;
+    OneShotTimer& FollowTimer;
     // Runs what the watchdog and the sequencer's timer fire from the event loop. The window
     // passes its handler runner, so an error there is shown like any other; left alone it
     // is a plain call.
@@ -40,7 +42,8 @@ struct PanelServices {
     };
 
     static PanelServices From(const LinkServices& link, Prompter& prompts, ConfigFileStore& files) {
-        return {link.Serial, link.Tcp, link.Time, link.Events, link.Timer1, prompts, link.PresetSeqTimer, files};
+        return {link.Serial,         link.Tcp, link.Time,       link.Events, link.Timer1, prompts,
+                link.PresetSeqTimer, files,    link.FollowTimer};
     }
 };
 
@@ -61,6 +64,7 @@ struct PanelViews {
     SequencingView& Sequencing;  // the "Sequencing" page
     NameBoxView& NameBoxes;      // the name boxes of the "Labeling" page
     NameCaptionView& Names;      // wherever the names show
+    FollowView& Follow;          // follow mode's marks and the Setup page's follow controls
 };
 
 }  // namespace vx

@@ -14,8 +14,11 @@ struct QtServices {
     QtEventPump Events;
     QtWatchdog Timer1;
     QtOneShotTimer PresetSeqTimer;
+    QtOneShotTimer FollowTimer;
 
-    LinkServices Bundle() { return LinkServices{Serial, Tcp, Time, Events, Timer1, PresetSeqTimer}; }
+    LinkServices Bundle() {
+        return LinkServices{Serial, Tcp, Time, Events, Timer1, PresetSeqTimer, FollowTimer};
+    }
 };
 
 }  // namespace vx::platform

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include "link/AnswerFrame.h"
 #include "link/CommandLines.h"
 #include "model/LiveCount.h"
-#include "status/AnswerFrame.h"
 
 namespace vx {
 

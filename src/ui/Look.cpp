@@ -64,7 +64,9 @@ QString SheetOf(const QWidget* w, Colour c) {
                    "QPushButton:disabled { color: #9a9a9a; border-color: #b8b8b8; }")
             .arg(bg);
     }
-    return QString("background-color: %1; color: black; border: 1px solid #7a7a7a;").arg(bg);
+    // A take the switcher did not carry out is framed in red, whatever the label's colour.
+    const QString border = HasFailedFrame(w) ? "3px solid rgb(255, 0, 0)" : "1px solid #7a7a7a";
+    return QString("background-color: %1; color: black; border: %2;").arg(bg, border);
 }
 
 // The sheet a hidden widget is to get when it is shown.
@@ -124,6 +126,16 @@ Colour PaintedColour(const QWidget* w) {
     for (Colour c : {Colour::Yellow, Colour::Lime, Colour::Red, Colour::DarkGreen, Colour::Aqua})
         if (name == ColourName(c)) return c;
     return Colour::ButtonFace;
+}
+
+void SetFailedFrame(QWidget* w, bool on) {
+    if (HasFailedFrame(w) == on) return;
+    w->setProperty(FailedFrameProperty, on);
+    PaintBackground(w, PaintedColour(w));
+}
+
+bool HasFailedFrame(const QWidget* w) {
+    return w->property(FailedFrameProperty).toBool();
 }
 
 void SetColourMeaning(QWidget* w, const QString& meaning) {

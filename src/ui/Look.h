@@ -28,6 +28,12 @@ Colour PaintedColour(const QWidget* w);
 // The sheet must not change the widget's size while it waits (see PaintBackground).
 void SetStyleSheetWhenShown(QWidget* w, const QString& sheet);
 
+// The red frame of a label whose take failed; kept as the property "vxFailedFrame" and
+// kept through every later colour.
+inline constexpr const char* FailedFrameProperty = "vxFailedFrame";
+void SetFailedFrame(QWidget* w, bool on);
+bool HasFailedFrame(const QWidget* w);
+
 // Says in words what a colour means, for screen readers and as the tooltip.
 void SetColourMeaning(QWidget* w, const QString& meaning);
 

@@ -41,9 +41,14 @@ void RoutingPageView::SetVideoLabelColour(int output, Colour c) {
     }
 }
 
-// The label's text and the route state its colour stands for, e.g. "5, pending route".
 void RoutingPageView::DescribeVideoLabel(int output) {
-    QLabel* l = WidgetAt(page_.VideoLabels, output);
+    DescribeRoute(WidgetAt(page_.VideoLabels, output));
+}
+
+// The label's text and the route state its colour stands for, e.g. "5, pending route",
+// then follow mode's remark, e.g. "7, route in force, changed at the switcher".
+void DescribeRoute(QLabel* l) {
+    if (l == nullptr) return;
     const bool routed = l->text() != "--";
     QString state;
     switch (PaintedColour(l)) {
@@ -57,7 +62,10 @@ void RoutingPageView::DescribeVideoLabel(int output) {
             state = routed ? "" : "nothing routed";
             break;
     }
-    SetColourMeaning(l, state.isEmpty() ? l->text() : l->text() + ", " + state);
+    QString meaning = state.isEmpty() ? l->text() : l->text() + ", " + state;
+    const QString remark = l->property(RouteRemarkProperty).toString();
+    if (!remark.isEmpty()) meaning += ", " + remark;
+    SetColourMeaning(l, meaning);
 }
 
 void RoutingPageView::SetReclockerChecked(int output, bool on) {

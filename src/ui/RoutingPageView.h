@@ -4,11 +4,17 @@
 // words in the widget's accessible description and tooltip.
 #include "routing/RoutingView.h"
 
+class QLabel;
 class QWidget;
 
 namespace vx::ui {
 
 class VideoSwitchingPage;
+
+// A video label's accessible description and tooltip: its text, the route state its colour
+// stands for and the remark kept in the property "vxRouteRemark", if any.
+inline constexpr const char* RouteRemarkProperty = "vxRouteRemark";
+void DescribeRoute(QLabel* label);
 
 class RoutingPageView : public RoutingView {
 public:

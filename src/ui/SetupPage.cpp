@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "ui/RadioGroup.h"
@@ -48,6 +49,31 @@ SetupPage::SetupPage(QWidget* parent) : QWidget(parent) {
     auto* vertical = new QVBoxLayout(VerticalSwitchingGroupBox);
     vertical->addWidget(VIStateCheckBox);
 
+    FollowGroupBox = NewGroupBox(this, "FollowGroupBox", "Following");
+    FollowCheckBox = NewCheckBox(FollowGroupBox, "FollowCheckBox", "Follow the switcher");
+    FollowCheckBox->setToolTip(
+        "Polls the switcher at the interval and shows what it holds, whoever changed it");
+    QLabel* intervalCaption = NewLabel(FollowGroupBox, "FollowIntervalLabel", "Interval");
+    FollowIntervalSpinBox = new QSpinBox(FollowGroupBox);
+    FollowIntervalSpinBox->setObjectName("FollowIntervalSpinBox");
+    FollowIntervalSpinBox->setRange(1, 60);
+    FollowIntervalSpinBox->setValue(2);
+    FollowIntervalSpinBox->setSuffix(" s");
+    FollowIntervalSpinBox->setAccessibleName("Follow interval in seconds");
+    // The box's own text field is where the number is typed: it carries the name too, and the
+    // focus stays with the box, which hands the keys on to it.
+    if (auto* text = FollowIntervalSpinBox->findChild<QLineEdit*>()) {
+        text->setAccessibleName("Follow interval in seconds");
+        text->setFocusPolicy(Qt::NoFocus);
+    }
+    intervalCaption->setBuddy(FollowIntervalSpinBox);
+    auto* follow = new QHBoxLayout(FollowGroupBox);
+    follow->addWidget(FollowCheckBox);
+    follow->addSpacing(16);
+    follow->addWidget(intervalCaption);
+    follow->addWidget(FollowIntervalSpinBox);
+    follow->addStretch(1);
+
     for (QPushButton* b :
          {ResetButton, FactoryResetButton, IPAddressButton, SystemSaveButton, SystemRecallButton})
         b->setMinimumWidth(170);
@@ -69,6 +95,7 @@ SetupPage::SetupPage(QWidget* parent) : QWidget(parent) {
     layout->addLayout(commands);
     auto* verticalRow = new QHBoxLayout;
     verticalRow->addWidget(VerticalSwitchingGroupBox);
+    verticalRow->addWidget(FollowGroupBox);
     verticalRow->addStretch(1);
     layout->addLayout(verticalRow);
     layout->addStretch(1);

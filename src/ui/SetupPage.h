@@ -7,6 +7,7 @@ class QCheckBox;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 
 namespace vx::ui {
 
@@ -29,6 +30,10 @@ public:
     QPushButton* SystemRecallButton = nullptr;
     QGroupBox* VerticalSwitchingGroupBox = nullptr;
     QCheckBox* VIStateCheckBox = nullptr;
+    // Follow mode: the panel polls the switcher at the interval (seconds).
+    QGroupBox* FollowGroupBox = nullptr;
+    QCheckBox* FollowCheckBox = nullptr;
+    QSpinBox* FollowIntervalSpinBox = nullptr;
 };
 
 }  // namespace vx::ui

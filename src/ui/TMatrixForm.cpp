@@ -15,6 +15,7 @@
 #include "model/ModelCodes.h"
 #include "platform/QtConfigFileStore.h"
 #include "ui/AboutDialog.h"
+#include "ui/FollowMarksView.h"
 #include "ui/GroupingPage.h"
 #include "ui/GroupingPageView.h"
 #include "ui/LabelViews.h"
@@ -63,9 +64,10 @@ TMatrixForm::TMatrixForm(LinkServices& services, Prompter* prompter, QWidget* pa
     // The timers' handlers run through the window's runner: an error in one is shown like any other.
     coreServices.RunHandler = [this](const std::function<void()>& handler) { handlers_.Run(handler); };
     core_ = std::make_unique<PanelCore>(
-        coreServices, PanelViews{*this, *this, *this, *routingView_, *groupingView_, *presetBoxView_,
-                                 *infoView_, *labelEnableView_, *setupView_, *connectionView_,
-                                 *setupCommandsView_, *sequencingView_, *nameBoxesView_, *nameCaptionsView_});
+        coreServices,
+        PanelViews{*this, *this, *this, *routingView_, *groupingView_, *presetBoxView_, *infoView_,
+                   *labelEnableView_, *setupView_, *connectionView_, *setupCommandsView_, *sequencingView_,
+                   *nameBoxesView_, *nameCaptionsView_, *followView_});
     // The model was created 16 x 16 with every route empty; the names come from the boxes.
     core_->FormCreate();
 
@@ -105,6 +107,7 @@ void TMatrixForm::BuildViews() {
     sequencingView_ = std::make_unique<SequencingPageView>(*sequencing_);
     nameBoxesView_ = std::make_unique<NameBoxesView>(*labeling_);
     nameCaptionsView_ = std::make_unique<NameCaptionsView>(*video_, *groupingPage_, *presetBox_);
+    followView_ = std::make_unique<FollowMarksView>(*video_, *setup_);
     files_ = std::make_unique<platform::QtConfigFileStore>();
 }
 

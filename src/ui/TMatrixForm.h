@@ -26,6 +26,7 @@ namespace vx::ui {
 
 class AboutDialog;
 class ConnectionMenuView;
+class FollowMarksView;
 class InfoFormView;
 class LabelingEnableView;
 class SetupPageStatusView;
@@ -165,6 +166,7 @@ private:
     std::unique_ptr<SequencingPageView> sequencingView_;
     std::unique_ptr<NameBoxesView> nameBoxesView_;
     std::unique_ptr<NameCaptionsView> nameCaptionsView_;
+    std::unique_ptr<FollowMarksView> followView_;
     std::unique_ptr<platform::QtConfigFileStore> files_;
     NameBoxEvents* nameBoxEvents_ = nullptr;
 

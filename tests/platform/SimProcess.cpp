@@ -41,8 +41,14 @@ bool SimProcess::Signal(int sig, const QString& confirmation) {
     return false;
 }
 
+bool SimProcess::Pause(bool on) {
+    paused_ = on;
+    return ::kill(static_cast<pid_t>(process_.processId()), on ? SIGSTOP : SIGCONT) == 0;
+}
+
 SimProcess::~SimProcess() {
     if (process_.state() == QProcess::NotRunning) return;
+    if (paused_) Pause(false);  // a stopped process would not see the end
     process_.terminate();
     if (!process_.waitForFinished(3000)) {
         process_.kill();

@@ -20,12 +20,16 @@ public:
     // Sends a signal (SIGUSR1 hangs the serial end up or plugs it back in) and waits,
     // bounded, until the simulator prints a line holding confirmation.
     bool Signal(int sig, const QString& confirmation);
+    // Stops the simulator where it stands (a switcher that has gone silent, its links
+    // still open), or lets it go on; whatever it was sent meanwhile waits for it.
+    bool Pause(bool on);
 
 private:
     QProcess process_;
     QString output_;
     int tcpPort_ = 0;
     bool started_ = false;
+    bool paused_ = false;
 };
 
 }  // namespace vx::test

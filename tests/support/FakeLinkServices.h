@@ -13,7 +13,8 @@ struct FakeLinkServices {
     FakeEventPump events{clock};
     FakeWatchdog timer1;
     FakeOneShotTimer seqTimer;
-    LinkServices bundle{serial, tcp, clock, events, timer1, seqTimer};
+    FakeOneShotTimer followTimer;
+    LinkServices bundle{serial, tcp, clock, events, timer1, seqTimer, followTimer};
 };
 
 }  // namespace vx::test

@@ -10,6 +10,7 @@
 #include "FakeLinkServices.h"
 #include "FakeSetupPage.h"
 #include "FakeSwitcher.h"
+#include "RecordingFollowView.h"
 #include "RecordingGroupingView.h"
 #include "RecordingLabelViews.h"
 #include "RecordingPresetBoxView.h"
@@ -37,11 +38,12 @@ struct PanelRig {
     FakeConfigFileStore files;
     RecordingNameBoxes nameBoxes;
     RecordingNameCaptions names;
+    RecordingFollowView follow;
     // What the timers fired through the runner, as the window's handler runner sees it.
     int timerRuns = 0;
     PanelCore core{CountedRuns(PanelServices::From(fakes.bundle, prompts, files)),
                    PanelViews{window, comLabel, ipField, routing, grouping, presetBox, progress, pages,
-                              setupPage, connection, setupPage, sequencing, nameBoxes, names}};
+                              setupPage, connection, setupPage, sequencing, nameBoxes, names, follow}};
 
     // Runs at every event delivery, after the port and the watchdog: an operator's click
     // arriving while the panel waits, say.

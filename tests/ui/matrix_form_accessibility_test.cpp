@@ -182,6 +182,11 @@ TEST_F(AccessibilityTest, APageWalkFindsEveryControlNamedReachableAndItsColoursI
             ++acting;
             EXPECT_FALSE(a->text(QAccessible::Name).trimmed().isEmpty()) << Describe(a).toStdString();
             if (a->role() == QAccessible::EditableText || a->state().disabled) return;
+            // A spin box is worked through its value.
+            if (a->role() == QAccessible::SpinBox) {
+                EXPECT_NE(a->valueInterface(), nullptr) << Describe(a).toStdString();
+                return;
+            }
             QAccessibleActionInterface* actions = a->actionInterface();
             ASSERT_NE(actions, nullptr) << Describe(a).toStdString();
             const QStringList names = actions->actionNames();

@@ -9,6 +9,7 @@
 
 #include "CtlArguments.h"
 #include "SwitcherReport.h"
+#include "WatchLines.h"
 #include "model/NameSlots.h"
 
 namespace vxctl {
@@ -145,10 +146,36 @@ TEST(VxctlArguments, BadLinesNameTheBadArgument) {
         {{"--tcp", "h", "factory-reset"}, "--yes"},
         {{"--tcp", "h"}, "missing command"},
         {{"--tcp"}, "needs a value"},
+        {{"--tcp", "h", "watch", "--interval", "0"}, "'0'"},
+        {{"--tcp", "h", "watch", "--interval", "61"}, "'61'"},
+        {{"--tcp", "h", "read", "--interval", "5"}, "--interval goes with watch only"},
     };
     for (const Case& c : cases) {
         const ParsedRequest p = ParseArguments(c.args);
         EXPECT_NE(p.Error.find(c.named), std::string::npos) << c.args.back() << ": '" << p.Error << "'";
+    }
+}
+
+TEST(VxctlWatchLines, SayTheOutputTheInputsAndTheState) {
+    struct Case {
+        vx::RouteChange change;
+        const char* text;
+        const char* json;
+    };
+    const Case cases[] = {
+        {{2, {1, 1}, {6, 0}},
+         "T output 3: input 2 -> input 7, pending",
+         R"({"time": "T", "output": 3, "inputBefore": 2, "inputAfter": 7, "state": "pending"})"},
+        {{15, {vx::NO_INPUT, 1}, {0, 1}},
+         "T output 16: no input -> input 1, in force",
+         R"({"time": "T", "output": 16, "inputBefore": null, "inputAfter": 1, "state": "in force"})"},
+        {{0, {4, 1}, {vx::NO_INPUT, 1}},
+         "T output 1: input 5 -> no input, in force",
+         R"({"time": "T", "output": 1, "inputBefore": 5, "inputAfter": null, "state": "in force"})"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(WatchText("T", c.change), c.text);
+        EXPECT_EQ(WatchJson("T", c.change), c.json);
     }
 }
 

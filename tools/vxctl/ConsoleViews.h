@@ -3,6 +3,7 @@
 // IP field holds a text of its own, and every message the panel would show in a box is
 // kept for the program to print with its own verdict.
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,15 +26,25 @@ class ConsoleViews : public vx::LinkView,
                      public vx::SequencingView,
                      public vx::NameBoxView,
                      public vx::NameCaptionView,
+                     public vx::FollowView,
                      public vx::Prompter {
 public:
     vx::PanelViews Views() {
-        return {*this, *this, *this, *this, *this, *this, *this,
+        return {*this, *this, *this, *this, *this, *this, *this, *this,
                 *this, *this, *this, *this, *this, *this, *this};
     }
     // The messages the panel would have shown, in order.
     const std::vector<std::string>& Messages() const { return messages_; }
 
+    // Every route change a follow poll finds (vxctl watch prints them).
+    std::function<void(const vx::RouteChange&)> onRouteChange;
+
+    // FollowView
+    void SetOutputRemark(int, vx::OutputRemark, const std::string&) override {}
+    void ShowFollowSettings(const vx::FollowSettings&) override {}
+    void RouteChanged(const vx::RouteChange& c) override {
+        if (onRouteChange) onRouteChange(c);
+    }
     // LinkView
     void ShowStatus(const std::string&) override {}
     void SetPageControlEnabled(bool) override {}

@@ -88,6 +88,12 @@ struct Parser {
             } else if (a == "--tcp") {
                 std::string v;
                 if (!Link(LinkKind::Tcp) || !value(v) || !Tcp(v)) return false;
+            } else if (a == "--interval") {
+                std::string v;
+                if (!value(v)) return false;
+                if (!Number(v, 1, 60, r.IntervalSeconds))
+                    return Fail("--interval: bad number of seconds '" + v + "' (1 to 60)");
+                r.IntervalGiven = true;
             } else if (a == "--config") {
                 if (!value(r.ConfigPath)) return false;
             } else if (a.size() > 1 && a[0] == '-' && !std::isdigit(static_cast<unsigned char>(a[1]))) {
@@ -132,6 +138,7 @@ struct Parser {
         if (c == "read") return r.Cmd = Command::Read, Count(0, "read");
         if (c == "route") return r.Cmd = Command::Route, Routes();
         if (c == "take") return r.Cmd = Command::Take, Count(0, "take");
+        if (c == "watch") return r.Cmd = Command::Watch, Count(0, "watch");
         if (c == "cancel") return r.Cmd = Command::Cancel, Count(0, "cancel");
         if (c == "clear") return r.Cmd = Command::Clear, Count(0, "clear");
         if (c == "reset") return r.Cmd = Command::Reset, Count(0, "reset");
@@ -190,6 +197,7 @@ struct Parser {
         if ((r.Cmd == Command::Reset || r.Cmd == Command::FactoryReset) && !r.Yes)
             return Fail(words[0] + " changes the whole switcher: add --yes to confirm");
         if (!r.ConfigPath.empty() && r.Cmd != Command::Read) return Fail("--config goes with read only");
+        if (r.IntervalGiven && r.Cmd != Command::Watch) return Fail("--interval goes with watch only");
         if (r.Link == LinkKind::None)
             return Fail("missing link option: --serial DEVICE or --tcp HOST[:PORT]");
         return true;

@@ -28,7 +28,8 @@ enum class Command {
     Ip,
     Reset,
     FactoryReset,
-    Raw
+    Raw,
+    Watch
 };
 
 struct CtlRequest {
@@ -48,7 +49,9 @@ struct CtlRequest {
     bool On = false;                          // reclock, lock, vi
     int Preset = 0;                           // 1..PresetCount
     std::array<int, 4> Ip{};
-    std::string RawLine;  // without its carriage return
+    std::string RawLine;      // without its carriage return
+    int IntervalSeconds = 2;  // watch: seconds between polls
+    bool IntervalGiven = false;
 };
 
 struct ParsedRequest {

@@ -177,6 +177,8 @@ int CtlSession::RunCommand() {
             return PresetRecall();
         case Command::Raw:
             return Raw();
+        case Command::Watch:
+            return Watch();
         case Command::Cancel:
             return Finish(Send([&] { s.SendCancelTake(); }) ? 0 : 1);
         case Command::Clear:

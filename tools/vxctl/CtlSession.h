@@ -3,6 +3,7 @@
 // command's lines with an exchange that returns each answer, verify when asked, and
 // print the outcome. Exit status 0 done, 1 the switcher did not answer, answered with an
 // error or a verification failed, 2 an argument out of range for this switcher.
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -23,6 +24,8 @@ public:
     ~CtlSession();
     // Names for the report, from a configuration file.
     void SetNames(const ReportNames& names) { names_ = names; }
+    // Asked between the polls of watch: true ends it (the program's SIGINT or SIGTERM).
+    void SetStopRequest(std::function<bool()> stop) { stop_ = std::move(stop); }
     int Run();
 
 private:
@@ -39,6 +42,7 @@ private:
     int Take();
     int PresetRecall();
     int Raw();
+    int Watch();  // in CtlWatch.cpp
     // Sends through the command sender; false (with the message printed) as soon as a
     // line went unanswered or was answered with an error.
     template <class F>
@@ -63,6 +67,7 @@ private:
     vx::AnsweredExchange exchange_;
     ReportNames names_;
     std::vector<std::string> verifyLines_;
+    std::function<bool()> stop_;
 };
 
 }  // namespace vxctl

@@ -41,17 +41,23 @@ Commands (outputs, inputs and presets count from 1):
                            vxctl --serial /dev/ttyUSB0 ip 192.168.1.50
   reset | factory-reset  resets to the saved or the factory settings; only with --yes
                            vxctl --serial /dev/ttyUSB0 reset --yes
+  watch                  polls the switcher as the panel's follow mode does and prints one
+                         line per route change until SIGINT or SIGTERM (exit 0), or until
+                         the link is lost or the switcher stops answering (exit 1)
+                           vxctl --tcp 10.0.0.5 watch --interval 5 --json
   raw LINE               one line as typed; its answer printed with bytes escaped
                            vxctl --tcp 10.0.0.5 raw "MINFOVX"
 
 Options:
-  --json                 machine-readable output: the report of read, or for other
-                         commands the lines sent with their answers and the verification
+  --json                 machine-readable output: the report of read, for watch one object
+                         per change, or for other commands the lines sent with their
+                         answers and the verification
   --verify               with route ... --take, take and preset recall: reads the routes
                          back and fails naming each output that is not as asked
   --take                 with route: takes the routes once they are all pending
   --yes                  confirms reset and factory-reset
   --config FILE          with read: adds the names from a saved configuration file
+  --interval S           with watch: seconds between polls, 1 to 60 (default 2)
   --help                 this text
 
 Exit status: 0 done; 1 the switcher did not answer, answered with an error, or a

@@ -1,7 +1,13 @@
 // vxctl: the Vextaro switcher from a shell script, on the panel's own core and links.
+#include <signal.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
+#include <QSocketNotifier>
+#include <csignal>
 #include <cstdio>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,6 +19,30 @@
 #include "panel/PanelCore.h"
 #include "platform/QtConfigFileStore.h"
 #include "platform/QtServices.h"
+
+namespace {
+
+// SIGINT and SIGTERM end a watch: the handler writes one byte into a pipe, whose reading
+// end wakes the event loop between two polls.
+int stopPipe[2] = {-1, -1};
+volatile std::sig_atomic_t stopRequested = 0;
+
+void RequestStop(int) {
+    stopRequested = 1;
+    const char byte = 1;
+    [[maybe_unused]] const auto n = ::write(stopPipe[1], &byte, 1);
+}
+
+void CatchStopSignals() {
+    if (::pipe(stopPipe) != 0) return;
+    struct sigaction action {};
+    action.sa_handler = RequestStop;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGINT, &action, nullptr);
+    ::sigaction(SIGTERM, &action, nullptr);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
@@ -47,6 +77,13 @@ int main(int argc, char** argv) {
         core.FormCreate();
         vxctl::CtlSession session(core, views, request, std::cout, std::cerr);
         session.SetNames(names);
+        std::unique_ptr<QSocketNotifier> stopNotifier;
+        if (request.Cmd == vxctl::Command::Watch) {
+            CatchStopSignals();
+            if (stopPipe[0] >= 0)
+                stopNotifier = std::make_unique<QSocketNotifier>(stopPipe[0], QSocketNotifier::Read);
+            session.SetStopRequest([] { return stopRequested != 0; });
+        }
         const int code = session.Run();
         std::cout.flush();
         return code;

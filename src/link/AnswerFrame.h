@@ -1,6 +1,7 @@
 #pragma once
-// The frame of a status answer: a lead-in without 0x01, the marker 0x01 somewhere in
-// positions 0 to 29, one skipped byte, then the payload; whatever follows is trailer.
+// The frame of a status answer, as the link collects it and the status reads take it apart:
+// a lead-in without 0x01, the marker 0x01 somewhere in positions 0 to 29, one skipped byte,
+// then the payload; whatever follows is trailer.
 #include <cstdint>
 #include <optional>
 #include <span>

@@ -1,4 +1,4 @@
-#include "status/AnswerFrame.h"
+#include "link/AnswerFrame.h"
 
 #include <algorithm>
 #include <cstddef>

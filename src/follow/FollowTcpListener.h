@@ -1,0 +1,37 @@
+#pragma once
+// Stands between the TCP client and the Ethernet link, so follow mode hears of a dropped
+// connection first: it reconnects in the background, and the socket error of that drop is
+// handled without a box.
+#include "follow/Follower.h"
+#include "follow/QuietPrompter.h"
+#include "link/Ports.h"
+
+namespace vx {
+
+class FollowTcpListener : public TcpClientListener {
+public:
+    FollowTcpListener(TcpClientListener& link, Follower& follower, QuietPrompter& prompts)
+        : link_(link), follower_(follower), prompts_(prompts) {}
+
+    void Connected() override { link_.Connected(); }
+    void Disconnected() override {
+        // Follow looks first, while the model still says which link was in use.
+        follower_.TcpDisconnected();
+        link_.Disconnected();
+    }
+    void Error(SocketErrorKind kind) override {
+        if (!follower_.QuietSocketError(kind)) {
+            link_.Error(kind);
+            return;
+        }
+        QuietPrompter::Scope quiet(prompts_);
+        link_.Error(kind);
+    }
+
+private:
+    TcpClientListener& link_;
+    Follower& follower_;
+    QuietPrompter& prompts_;
+};
+
+}  // namespace vx

@@ -1,0 +1,312 @@
+#include "follow/Follower.h"
+
+#include <algorithm>
+#include <cstring>
+#include <ctime>
+
+#include "link/ExchangeScope.h"
+#include "link/SerialLink.h"
+#include "model/LiveCount.h"
+
+namespace vx {
+
+namespace {
+
+// The blocks of the model that the status reads write, compared after a poll so that the
+// pages are redrawn only when the switcher really holds something else.
+template <class T>
+bool SameBytes(const T& a, const T& b) {
+    return std::memcmp(&a, &b, sizeof(T)) == 0;
+}
+
+struct ReadBlocks {
+    std::int16_t OutputCount, InputCount;
+    DeviceInfo Info;
+    RouteEntry Routes[MaxOutputs];
+    byte PrevInputs[MaxOutputs];
+    GroupTables Groups;
+    byte Reclockers[MaxOutputs];
+    PresetRecord Presets[PresetCount];
+    GroupTables PresetGroups[PresetCount];
+};
+
+ReadBlocks BlocksOf(const SwitcherState& m) {
+    ReadBlocks b{};
+    b.OutputCount = m.OutputCount;
+    b.InputCount = m.InputCount;
+    b.Info = m.Info;
+    std::memcpy(b.Routes, m.Routes, sizeof(b.Routes));
+    std::memcpy(b.PrevInputs, m.PrevInputs, sizeof(b.PrevInputs));
+    b.Groups = m.Groups;
+    std::memcpy(b.Reclockers, m.Reclockers, sizeof(b.Reclockers));
+    std::memcpy(b.Presets, m.Presets, sizeof(b.Presets));
+    std::memcpy(b.PresetGroups, m.PresetGroups, sizeof(b.PresetGroups));
+    return b;
+}
+
+bool SameBlocks(const ReadBlocks& a, const ReadBlocks& b) {
+    return a.OutputCount == b.OutputCount && a.InputCount == b.InputCount && SameBytes(a.Info, b.Info) &&
+           SameBytes(a.Routes, b.Routes) && SameBytes(a.PrevInputs, b.PrevInputs) &&
+           SameBytes(a.Groups, b.Groups) && SameBytes(a.Reclockers, b.Reclockers) &&
+           SameBytes(a.Presets, b.Presets) && SameBytes(a.PresetGroups, b.PresetGroups);
+}
+
+void Join(std::string& text, const std::string& more) {
+    if (more.empty()) return;
+    if (!text.empty()) text += "; ";
+    text += more;
+}
+
+}  // namespace
+
+std::string NoAnswerText(const std::string& since) {
+    return "The switcher has not answered since " + since;
+}
+
+std::string ReconnectingText(const std::string& since) {
+    return "The connection to the switcher was lost at " + since + ". Reconnecting....";
+}
+
+std::string ReconnectedText(const std::string& at) {
+    return "Connected to the switcher again at " + at;
+}
+
+std::string LocalTimeOfDay() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[16] = {};
+    std::strftime(text, sizeof text, "%H:%M:%S", &local);
+    return text;
+}
+
+Follower::Follower(LinkContext& ctx, StatusReader& reader, OneShotTimer& timer, QuietPrompter& prompts,
+                   FollowView& view, FollowHooks hooks)
+    : c_(ctx), reader_(reader), timer_(timer), prompts_(prompts), view_(view), hooks_(std::move(hooks)) {}
+
+void Follower::Load(const FollowSettings& s) {
+    const bool wasOn = settings_.On;
+    settings_ = {s.On, ClampFollowSeconds(s.IntervalSeconds)};
+    view_.ShowFollowSettings(settings_);
+    if (!settings_.On) {
+        timer_.Stop();
+        deferred_ = false;
+        reconnecting_ = false;
+        dropped_ = false;
+        NoteAnswered();
+        for (int o = 0; o < MaxOutputs; ++o) SetRemark(o, OutputRemark::None, "");
+        return;
+    }
+    if (!wasOn) polls_ = 0;
+    if (!reconnecting_) Arm(settings_.IntervalSeconds * 1000);
+}
+
+void Follower::Change(const FollowSettings& s) {
+    Load(s);
+    if (hooks_.Save) hooks_.Save(settings_);
+}
+
+Follower::Link Follower::LinkInUse() const {
+    // Commands go over serial first, status queries over TCP first; either way one is in use.
+    if (c_.Model.EthernetConnected) return Link::Tcp;
+    if (c_.Link.SerialLinkActive) return Link::Serial;
+    return Link::None;
+}
+
+void Follower::Arm(int ms) {
+    timer_.Start(ms);
+}
+
+void Follower::TimerFired() {
+    deferred_ = false;
+    ExpireMarks();
+    if (!settings_.On) return;
+    if (reconnecting_) {
+        TryReconnect();
+        return;
+    }
+    const std::int64_t started = c_.Time.NowMs();
+    if (LinkInUse() != Link::None) Poll(false, {});
+    // The polls start an interval apart, however long each took (at least a tenth of it
+    // lies between them); without a link the timer keeps looking, so polling resumes when
+    // one is chosen.
+    const int interval = settings_.IntervalSeconds * 1000;
+    const auto took = static_cast<int>(std::clamp<std::int64_t>(c_.Time.NowMs() - started, 0, interval));
+    if (settings_.On && !reconnecting_) Arm(std::max(interval - took, interval / 10));
+}
+
+void Follower::VerifyAfter(const RouteSnapshot& before) {
+    if (!settings_.On || reconnecting_ || LinkInUse() == Link::None || c_.Model.PreviewActive != 0) return;
+    Poll(true, AskedRoutes(before, c_.Model));
+    // The cadence starts again from the verification.
+    if (settings_.On && !reconnecting_) Arm(settings_.IntervalSeconds * 1000);
+}
+
+bool Follower::ReadFast(bool withPrevious) {
+    if (!reader_.ReadMatrixInfo() || !reader_.ReadOutputStatus()) return false;
+    return !withPrevious || reader_.ReadPrevOutputStatus();
+}
+
+void Follower::ReadSlow() {
+    // Each is copied only when its whole answer arrived; a failed one waits for the next.
+    reader_.ReadPresetStatus() && reader_.ReadGroupingStatus() && reader_.ReadPresetGroupStatus();
+}
+
+void Follower::Poll(bool verify, const std::vector<AskedRoute>& asked) {
+    SwitcherState& m = c_.Model;
+    const ReadBlocks before = BlocksOf(m);
+    const RouteSnapshot routesBefore = SnapshotRoutes(m);
+    const bool slow = !verify && polls_ % SlowPollEvery == 0;
+    if (!verify) ++polls_;
+    bool answered = false;
+    portLostInPoll_ = false;
+    {
+        ExchangeScope scope(c_.Link);
+        QuietPrompter::Scope quiet(prompts_);
+        answered = ReadFast(verify || slow);
+        // A route changed elsewhere brings its previous input with it.
+        if (answered && !verify && !slow && !ChangedRoutes(routesBefore, m).empty())
+            reader_.ReadPrevOutputStatus();
+        if (answered && slow) ReadSlow();
+    }
+    if (portLostInPoll_) {
+        // The lost port's one message, kept back while the poll was quiet.
+        c_.Prompts.ShowMessage(PortLostText(c_.Serial.PortNumber()));
+        return;
+    }
+    if (!answered) {
+        if (reconnecting_)
+            c_.View.ShowStatus(ReconnectingText(lostAt_));
+        else if (LinkInUse() != Link::None)
+            NoteUnanswered();
+        return;
+    }
+    NoteAnswered();
+
+    const std::int64_t now = c_.Time.NowMs();
+    std::string status;
+    std::array<bool, MaxOutputs> askedOutput{};
+    const auto failed = FailedRoutes(asked, m);
+    for (const AskedRoute& a : asked) {
+        askedOutput[static_cast<std::size_t>(a.Output)] = true;
+        SetRemark(a.Output, OutputRemark::None, "");
+    }
+    for (const FailedRoute& f : failed) {
+        SetRemark(f.Output, OutputRemark::TakeFailed, FailedRemark(f));
+        marks_[static_cast<std::size_t>(f.Output)].Asked = f.Asked;
+    }
+    Join(status, FailedText(failed));
+    // A failed take that the switcher has since put in force is no longer marked.
+    const int outputs = LiveCount(m.OutputCount, MaxOutputs);
+    for (int o = 0; o < outputs; ++o) {
+        const Mark& mark = marks_[static_cast<std::size_t>(o)];
+        if (mark.Kind == OutputRemark::TakeFailed && m.Routes[o].Committed != 0 &&
+            m.Routes[o].Input == mark.Asked)
+            SetRemark(o, OutputRemark::None, "");
+    }
+    for (const RouteChange& change : ChangedRoutes(routesBefore, m)) {
+        if (askedOutput[static_cast<std::size_t>(change.Output)]) continue;
+        SetRemark(change.Output, OutputRemark::ChangedElsewhere, ChangedRemarkText);
+        marks_[static_cast<std::size_t>(change.Output)].Since = now;
+        Join(status, ChangeText(change));
+        view_.RouteChanged(change);
+    }
+    if (!SameBlocks(before, BlocksOf(m)) && hooks_.Redraw) hooks_.Redraw();
+    if (!status.empty()) c_.View.ShowStatus(status);
+}
+
+void Follower::NoteUnanswered() {
+    if (unansweredSince_ < 0) {
+        unansweredSince_ = c_.Time.NowMs();
+        unansweredText_ = NoAnswerText(hooks_.TimeOfDay());
+    }
+    // Shown again after each poll: an exchange in between may have emptied the line.
+    c_.View.ShowStatus(unansweredText_);
+}
+
+void Follower::NoteAnswered() {
+    if (unansweredSince_ < 0) return;
+    unansweredSince_ = -1;
+    c_.View.ShowStatus("");
+}
+
+void Follower::SetRemark(int o, OutputRemark kind, const std::string& words) {
+    if (!IsIndex(o, MaxOutputs)) return;
+    Mark& mark = marks_[static_cast<std::size_t>(o)];
+    if (mark.Kind == OutputRemark::None && kind == OutputRemark::None) return;
+    mark.Kind = kind;
+    if (kind == OutputRemark::None) mark.Asked = NO_INPUT;
+    view_.SetOutputRemark(o, kind, words);
+}
+
+void Follower::ExpireMarks() {
+    const std::int64_t now = c_.Time.NowMs();
+    for (int o = 0; o < MaxOutputs; ++o) {
+        const Mark& mark = marks_[static_cast<std::size_t>(o)];
+        if (mark.Kind == OutputRemark::ChangedElsewhere && now - mark.Since >= ChangeMarkMs)
+            SetRemark(o, OutputRemark::None, "");
+    }
+}
+
+void Follower::OutputSelected(int o) {
+    if (IsIndex(o, MaxOutputs)) SetRemark(o, OutputRemark::None, "");
+}
+
+void Follower::SerialPortLost() {
+    if (prompts_.Quiet()) portLostInPoll_ = true;
+    if (!settings_.On) return;
+    // Follow stops here; the settings file keeps what the operator chose.
+    settings_.On = false;
+    timer_.Stop();
+    deferred_ = false;
+    reconnecting_ = false;
+    view_.ShowFollowSettings(settings_);
+}
+
+void Follower::LinkChosen() {
+    dropped_ = false;
+    if (!reconnecting_) return;
+    reconnecting_ = false;
+    if (settings_.On) Arm(settings_.IntervalSeconds * 1000);
+}
+
+void Follower::TcpDisconnected() {
+    if (!settings_.On || reconnecting_ || choosingLink_ > 0) return;
+    if (!c_.Model.EthernetConnected || c_.Link.SerialLinkActive) return;  // not the link in use
+    dropped_ = true;
+    reconnecting_ = true;
+    reconnectMs_ = FirstReconnectMs;
+    address_ = hooks_.Address ? hooks_.Address() : std::string();
+    lostAt_ = hooks_.TimeOfDay();
+    c_.View.ShowStatus(ReconnectingText(lostAt_));
+    Arm(reconnectMs_);
+}
+
+bool Follower::QuietSocketError(SocketErrorKind kind) const {
+    return settings_.On && dropped_ && (kind == SocketErrorKind::Disconnect || reconnecting_);
+}
+
+void Follower::TryReconnect() {
+    bool answered = false;
+    {
+        ExchangeScope scope(c_.Link);
+        QuietPrompter::Scope quiet(prompts_);
+        answered = hooks_.Reconnect && hooks_.Reconnect(address_);
+    }
+    if (!reconnecting_) return;  // the operator chose a link meanwhile
+    if (!answered) {
+        c_.View.ShowStatus(ReconnectingText(lostAt_));
+        reconnectMs_ = std::min(reconnectMs_ * 2, LongestReconnectMs);
+        Arm(reconnectMs_);
+        return;
+    }
+    reconnecting_ = false;
+    dropped_ = false;
+    if (hooks_.FullRead) hooks_.FullRead();
+    // The read has just brought everything: the next slow poll comes a full cycle later.
+    polls_ = 1;
+    c_.View.ShowStatus(ReconnectedText(hooks_.TimeOfDay()));
+    if (settings_.On) Arm(settings_.IntervalSeconds * 1000);
+}
+
+}  // namespace vx

@@ -1,0 +1,43 @@
+// vxctl watch: follow mode on the panel core without a window. The switcher is read once,
+// then polled at the interval; every route change prints one line. It ends at the stop
+// request (SIGINT or SIGTERM) with 0, or with 1 when the link is lost or the switcher stops
+// answering.
+#include "ConsoleViews.h"
+#include "CtlSession.h"
+#include "WatchLines.h"
+
+namespace vxctl {
+
+int CtlSession::Watch() {
+    // Where the switcher stands now, so that what is printed is what changes from here.
+    if (!ReadInfo() || !ReadRoutes("before watching")) return 1;
+    core_.Reader().ReadPrevOutputStatus();
+    views_.onRouteChange = [this](const vx::RouteChange& c) {
+        const std::string time = WatchTimeNow();
+        out_ << (r_.Json ? WatchJson(time, c) : WatchText(time, c)) << "\n";
+        out_.flush();
+    };
+    core_.SetFollow({true, r_.IntervalSeconds});
+    const std::size_t seen = views_.Messages().size();
+    auto& events = core_.Context().Events;
+    int code = 0;
+    for (;;) {
+        if (stop_ && stop_()) break;
+        auto& f = core_.Following();
+        const bool linked = core_.Model().EthernetConnected != 0 || core_.Link().SerialLinkActive;
+        if (!linked || f.Reconnecting() || !f.On()) {
+            code = Failure("the link to " + LinkName() + " was lost" + PanelMessages(seen));
+            break;
+        }
+        if (f.Unanswered()) {
+            code = Failure("the switcher on " + LinkName() + " stopped answering");
+            break;
+        }
+        events.WaitForEvents();
+    }
+    core_.SetFollow({false, r_.IntervalSeconds});
+    views_.onRouteChange = nullptr;
+    return code;
+}
+
+}  // namespace vxctl
