@@ -16,6 +16,7 @@
 #include "CtlArguments.h"
 #include "CtlSession.h"
 #include "HelpText.h"
+#include "ReportOutput.h"
 #include "panel/PanelCore.h"
 #include "platform/QtConfigFileStore.h"
 #include "platform/QtServices.h"
@@ -42,14 +43,27 @@ void CatchStopSignals() {
     ::sigaction(SIGTERM, &action, nullptr);
 }
 
+// What was printed must have reached standard output, or the command failed.
+int WithOutputChecked(vxctl::FdOutput& output, int code) {
+    const std::string problem = output.Finish();
+    if (problem.empty()) return code;
+    std::fprintf(stderr, "vxctl: could not write to standard output: %s\n", problem.c_str());
+    return code == 0 ? 1 : code;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    vxctl::FdOutput output(STDOUT_FILENO);
+    std::streambuf* const standard = std::cout.rdbuf(&output);
+    // std::cout outlives main; it gets its own buffer back before this one goes.
+    const std::unique_ptr<std::streambuf, void (*)(std::streambuf*)> restore(
+        standard, [](std::streambuf* b) { std::cout.rdbuf(b); });
     std::vector<std::string> args(argv + 1, argv + argc);
     const vxctl::ParsedRequest parsed = vxctl::ParseArguments(args);
     if (parsed.Request.Help) {
-        std::fputs(vxctl::HelpText, stdout);
-        return 0;
+        std::cout << vxctl::HelpText;
+        return WithOutputChecked(output, 0);
     }
     if (!parsed.Error.empty()) {
         std::fprintf(stderr, "vxctl: %s\n", parsed.Error.c_str());
@@ -84,9 +98,7 @@ int main(int argc, char** argv) {
                 stopNotifier = std::make_unique<QSocketNotifier>(stopPipe[0], QSocketNotifier::Read);
             session.SetStopRequest([] { return stopRequested != 0; });
         }
-        const int code = session.Run();
-        std::cout.flush();
-        return code;
+        return WithOutputChecked(output, session.Run());
     } catch (const std::exception& e) {
         std::fprintf(stderr, "vxctl: %s\n", e.what());
         return 1;
