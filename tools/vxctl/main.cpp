@@ -15,6 +15,7 @@
 #include "ConsoleViews.h"
 #include "CtlArguments.h"
 #include "CtlSession.h"
+#include "EndOnSignals.h"
 #include "HelpText.h"
 #include "ReportOutput.h"
 #include "panel/PanelCore.h"
@@ -23,8 +24,8 @@
 
 namespace {
 
-// SIGINT and SIGTERM end a watch: the handler writes one byte into a pipe, whose reading
-// end wakes the event loop between two polls.
+// SIGINT and SIGTERM end a watch with 0 (they end any other command with 130 / 143): the handler writes one
+// byte into a pipe, whose reading end wakes the event loop between two polls.
 int stopPipe[2] = {-1, -1};
 volatile std::sig_atomic_t stopRequested = 0;
 
@@ -80,6 +81,7 @@ int main(int argc, char** argv) {
         }
     }
 
+    vxctl::EndOnSignals({SIGINT, SIGTERM, SIGHUP});
     // No window: a core application runs the sockets, the port and the watchdog.
     QCoreApplication app(argc, argv);
     try {

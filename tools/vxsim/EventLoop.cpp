@@ -95,6 +95,8 @@ void EventLoop::Run(volatile std::sig_atomic_t* stop, const sigset_t* waitMask,
         polled.clear();
         const bool listening = server_ && !acceptPaused_;
         if (listening) fds.push_back({server_->Fd(), POLLIN, 0});
+        const bool watching = pty_ && pty_->WatchFd() >= 0;
+        if (watching) fds.push_back({pty_->WatchFd(), POLLIN, 0});
         for (Link& link : links_) {
             const bool takesInput =
                 !link.Closing && AnswersFit(link) && link.Waiting.size() + ReadSize <= MaxWaitingLines;
@@ -113,6 +115,7 @@ void EventLoop::Run(volatile std::sig_atomic_t* stop, const sigset_t* waitMask,
         now = NowMicros();
         std::size_t i = 0;
         if (listening && (fds[i++].revents & POLLIN)) AcceptClients();
+        if (watching && (fds[i++].revents & POLLIN)) pty_->ClientsOpenedOrClosed();
         for (Link* link : polled) {
             const short revents = fds[i++].revents;
             if (revents & POLLOUT) link->Out.RoomAgain();
