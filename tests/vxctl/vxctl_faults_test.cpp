@@ -2,6 +2,9 @@
 // hostile bytes. What it says must be true, and nothing it made pending stays behind.
 #include <signal.h>
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QThread>
 #include <algorithm>
 
@@ -11,6 +14,12 @@ namespace vx::test {
 namespace {
 
 class VxctlFaults : public VxctlSession {};
+
+std::string Joined(const std::vector<std::string>& lines) {
+    std::string s;
+    for (const auto& l : lines) s += l + "\n";
+    return s;
+}
 
 // A report that cannot be written is a failed command, not an empty success.
 TEST_F(VxctlFaults, AReportThatCannotBeWrittenExitsOneSayingWhy) {
@@ -57,6 +66,50 @@ TEST_F(VxctlFaults, AClientEndedMidReadLeavesThePortFreeForTheNext) {
         const CtlResult next = Ctl(Via::Serial, {"lock", "on"});
         EXPECT_EQ(next.Exit, 0) << "after signal " << c.Signal << ": " << next.Err;
     }
+}
+
+QJsonObject RouteOf(const CtlResult& read, int output) {
+    const QJsonObject doc = QJsonDocument::fromJson(QByteArray::fromStdString(read.Out)).object();
+    return doc["routes"].toArray()[output - 1].toObject();
+}
+
+// The answer to a route is lost after the switcher took it: vxctl sets the output back to
+// the input in force, so another client's take cannot put the stale route in force.
+TEST_F(VxctlFaults, ARouteWhoseAnswerIsLostIsWithdrawnAndAnotherTakeLeavesTheOutputAsItWas) {
+    StartSim({"--no-answer", "RTEMP"});
+    const CtlResult before = Ctl(Via::Tcp, {"read", "--json"});
+    ASSERT_EQ(before.Exit, 0) << before.Err;
+    const QJsonValue inForce = RouteOf(before, 3)["input"];
+    ASSERT_NE(inForce.toInt(), 5) << before.Out;
+
+    const CtlResult r = Ctl(Via::Tcp, {"route", "3", "5", "--take"});
+    EXPECT_EQ(r.Exit, 1);
+    EXPECT_NE(r.Err.find("withdrawal of the pending route of output 3"), std::string::npos) << r.Err;
+    const auto commands = Commands();
+    ASSERT_FALSE(commands.empty());
+    EXPECT_EQ(commands.back(), "RTEMP 3 " + std::to_string(inForce.toInt())) << Joined(commands);
+    EXPECT_EQ(std::count(commands.begin(), commands.end(), "TAKE 0"), 0) << "another client's routes stay";
+
+    ASSERT_EQ(Ctl(Via::Tcp, {"take"}).Exit, 0);
+    const CtlResult after = Ctl(Via::Tcp, {"read", "--json"});
+    EXPECT_EQ(RouteOf(after, 3)["input"], inForce) << after.Out;
+    EXPECT_EQ(RouteOf(after, 3)["state"].toString(), "in force") << after.Out;
+}
+
+// A take that was neither answered nor carried out: the routes are withdrawn with answers,
+// another client's pending route is left alone, and nothing is reported verified.
+TEST_F(VxctlFaults, AnUnconfirmedTakeWithdrawsOnlyItsOwnRoutesAndVerifiesNothing) {
+    StartSim({"--no-answer", "TAKE", "--ignore", "TAKE"});
+    ASSERT_EQ(Ctl(Via::Tcp, {"route", "6", "1"}).Exit, 0) << "another operator's pending route";
+    const CtlResult r = Ctl(Via::Tcp, {"route", "3", "5", "4", "2", "--take", "--verify"});
+    EXPECT_EQ(r.Exit, 1);
+    EXPECT_EQ(r.Out.find("verified"), std::string::npos) << r.Out;
+    EXPECT_NE(r.Err.find("withdrew the pending route of outputs 3, 4"), std::string::npos) << r.Err;
+    EXPECT_NE(r.Err.find("the switcher answered"), std::string::npos) << r.Err;
+    const CtlResult after = Ctl(Via::Tcp, {"read", "--json"});
+    EXPECT_EQ(RouteOf(after, 6)["input"].toInt(), 1) << after.Out;
+    EXPECT_EQ(RouteOf(after, 6)["state"].toString(), "pending") << after.Out;
+    EXPECT_NE(RouteOf(after, 3)["input"].toInt(), 5) << after.Out;
 }
 
 }  // namespace

@@ -258,12 +258,14 @@ int CtlSession::Route() {
                               " switcher");
     }
     auto& s = core_.Sender();
-    std::vector<Expected> expected;
+    std::vector<Expected> expected;  // the routes the switcher acknowledged
+    std::vector<Expected> asked;     // every route sent, answered or not
     const bool sent = Send([&] {
         for (const auto& [o, in] : r_.Routes) {
+            asked.push_back({o - 1, in == 0 ? NO_INPUT : static_cast<vx::byte>(in - 1)});
             s.SendRouteTemp(o - 1, in - 1);
             if (!LastLineOk()) return;
-            expected.push_back({o - 1, in == 0 ? NO_INPUT : static_cast<vx::byte>(in - 1)});
+            expected.push_back(asked.back());
         }
         if (r_.TakeAfterRoute) s.SendTake();
     });
@@ -277,11 +279,10 @@ int CtlSession::Route() {
                 outputs += (outputs.empty() ? "" : ", ") + std::to_string(e.Output + 1);
             err_ << "vxctl: the take of output" << (expected.size() > 1 ? "s " : " ") << outputs
                  << " is not confirmed\n";
-        } else if (!expected.empty())
-            err_
-                << "vxctl: the routes before it are pending on the switcher; 'vxctl cancel' withdraws them\n";
+        }
         // A take that went unanswered may still have been carried out: the read tells.
-        if (r_.Verify && takeSent) Verify(expected);
+        if (r_.Verify && takeSent) Verify(expected, false);
+        WithdrawPending(asked);
         return Finish(1);
     }
     return Finish(r_.Verify ? Verify(expected) : 0);
@@ -297,7 +298,7 @@ int CtlSession::Take() {
     }
     const bool sent = Send([&] { core_.Sender().SendTake(); });
     if (!r_.Verify) return Finish(sent ? 0 : 1);
-    const int verified = Verify(expected);
+    const int verified = Verify(expected, sent);
     return Finish(sent ? verified : 1);
 }
 
@@ -327,7 +328,7 @@ int CtlSession::PresetRecall() {
     return Finish(Verify(expected));
 }
 
-int CtlSession::Verify(const std::vector<Expected>& expected) {
+int CtlSession::Verify(const std::vector<Expected>& expected, bool takeConfirmed) {
     if (!ReadRoutes("to verify")) return 1;
     const auto& m = core_.Model();
     int failures = 0;
@@ -338,15 +339,20 @@ int CtlSession::Verify(const std::vector<Expected>& expected) {
         const std::string line =
             "output " + std::to_string(e.Output + 1) + ": " +
             (ok ? has : "asked " + InputName(e.Input) + " in force, the switcher has " + has);
-        verifyLines_.push_back((ok ? "verified " : "NOT VERIFIED ") + line);
-        if (ok) {
+        if (ok && takeConfirmed) {
+            verifyLines_.push_back("verified " + line);
             if (!r_.Json) out_ << "verified " << line << "\n";
+        } else if (ok) {
+            // The switcher holds the route, but the command failed: found, not verified.
+            verifyLines_.push_back("found " + line);
+            err_ << "vxctl: found " << line << ", though the take was not confirmed\n";
         } else {
             ++failures;
+            verifyLines_.push_back("NOT VERIFIED " + line);
             err_ << "vxctl: verification failed for " << line << "\n";
         }
     }
-    return failures == 0 ? 0 : 1;
+    return failures == 0 && takeConfirmed ? 0 : 1;
 }
 
 int CtlSession::Raw() {

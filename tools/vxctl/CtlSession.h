@@ -51,7 +51,12 @@ private:
     bool LastLineOk() const;
     bool ReadInfo();
     bool ReadRoutes(const char* why);
-    int Verify(const std::vector<Expected>& expected);
+    // takeConfirmed false: the take's answer was lost, so what the read shows is reported
+    // as found, never as verified.
+    int Verify(const std::vector<Expected>& expected, bool takeConfirmed = true);
+    // Sets each output asked that still holds this command's pending route back to the
+    // input in force (in CtlWithdraw.cpp).
+    void WithdrawPending(const std::vector<Expected>& asked);
     int UsageError(const std::string& message);
     int Failure(const std::string& message);
     void PrintCarried(std::size_t from);
