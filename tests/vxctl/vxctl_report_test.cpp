@@ -9,6 +9,7 @@
 
 #include "CtlArguments.h"
 #include "SwitcherReport.h"
+#include "TerminalText.h"
 #include "model/NameSlots.h"
 
 namespace vxctl {
@@ -153,6 +154,18 @@ TEST(VxctlArguments, BadLinesNameTheBadArgument) {
         const ParsedRequest p = ParseArguments(c.args);
         EXPECT_NE(p.Error.find(c.named), std::string::npos) << c.args.back() << ": '" << p.Error << "'";
     }
+}
+
+TEST(VxctlTerminalText, ControlsAreEscapedAndLongArgumentsCutBetweenCharacters) {
+    EXPECT_EQ(TerminalSafe("a\x1b[2J\r\n\t\x7f"), "a\\x1b[2J\\r\\n\\t\\x7f");
+    EXPECT_EQ(TerminalSafe("\xc2\x9b"
+                           "2J \xc3\xa9"),
+              "\\u009b2J \xc3\xa9")
+        << "C1 escaped, other UTF-8 kept";
+    EXPECT_EQ(Quoted("/dev/ttyUSB0"), "'/dev/ttyUSB0'");
+    const std::string longName = std::string(ShownArgumentBytes - 1, 'x') + "\xc3\xa9tail";
+    EXPECT_EQ(Quoted(longName), "'" + std::string(ShownArgumentBytes - 1, 'x') + "...' (" +
+                                    std::to_string(longName.size()) + " bytes)");
 }
 
 }  // namespace
