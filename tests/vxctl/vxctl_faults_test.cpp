@@ -7,8 +7,12 @@
 #include <QJsonObject>
 #include <QThread>
 #include <algorithm>
+#include <fstream>
 
+#include "CorruptingProxy.h"
 #include "VxctlRun.h"
+#include "model/NameSlots.h"
+#include "model/SwitcherState.h"
 
 namespace vx::test {
 namespace {
@@ -110,6 +114,85 @@ TEST_F(VxctlFaults, AnUnconfirmedTakeWithdrawsOnlyItsOwnRoutesAndVerifiesNothing
     EXPECT_EQ(RouteOf(after, 6)["input"].toInt(), 1) << after.Out;
     EXPECT_EQ(RouteOf(after, 6)["state"].toString(), "pending") << after.Out;
     EXPECT_NE(RouteOf(after, 3)["input"].toInt(), 5) << after.Out;
+}
+
+// Names from a hostile configuration file cannot recolour the terminal or forge rows.
+TEST_F(VxctlFaults, HostileNamesInAConfigurationFileAreShownEscaped) {
+    StartSim({"--model", "10"});
+    ConfigImage image{};
+    InitDefaultLabels(image.Labels);
+    WriteNameSlot(image.Labels.OutputLabels[0], "\x1b[31m");
+    WriteNameSlot(image.Labels.OutputLabels[1], "A\r7 5");
+    WriteNameSlot(image.Labels.OutputLabels[2], "B\n9 9");
+    WriteNameSlot(image.Labels.OutputLabels[3],
+                  "\x9b"
+                  "2J");
+    WriteNameSlot(image.Labels.GroupLabels[0], "\x07\x1b]0;");
+    {
+        std::ofstream file(dir.Path() / "hostile.cfg", std::ios::binary);
+        file.write(reinterpret_cast<const char*>(&image), sizeof image);
+    }
+    ASSERT_EQ(Ctl(Via::Tcp, {"raw", "GADD 1 1 101"}).Exit, 0);
+    const CtlResult r = Ctl(Via::Tcp, {"read", "--config", Path("hostile.cfg")});
+    ASSERT_EQ(r.Exit, 0) << r.Err;
+    for (const char c : r.Out) {
+        const auto b = static_cast<unsigned char>(c);
+        EXPECT_TRUE(c == '\n' || (b >= 0x20 && b != 0x7F)) << "control byte " << int(b) << " in\n" << r.Out;
+    }
+    // The byte 0x9b is a character of the file's code page, not the C1 sequence introducer.
+    EXPECT_EQ(r.Out.find("\xc2\x9b"), std::string::npos) << r.Out;
+    for (const char* shown : {"\\x1b[31m", "A\\r7 5", "B\\n9 9", "\\x07\\x1b]0;"})
+        EXPECT_NE(r.Out.find(shown), std::string::npos) << shown << " in\n" << r.Out;
+    // One row per output, each beginning with its number: no row was added.
+    std::size_t rows = 0;
+    for (std::size_t at = r.Out.find("\n     "); at != std::string::npos; at = r.Out.find("\n     ", at + 1))
+        ++rows;
+    EXPECT_EQ(rows, 8u) << r.Out;
+}
+
+// An argument echoed in a message is one line, escaped, and cut.
+TEST_F(VxctlFaults, EchoedArgumentsCannotForgeLinesAndAreCut) {
+    const QStringList hostile[] = {
+        {"--tcp", "h", "read", "--config", "x\nvxctl: all fine"},
+        {"--tcp", "h", "preset", "\x1b]0;owned\x07", "1"},
+        {"--tcp", "h", "route", QString(100000, '7'), "1"},
+        {"--tcp", "h", "read", "--config", QString(100000, 'x')},
+    };
+    for (const QStringList& args : hostile) {
+        const CtlResult r = RunVxctl(args);
+        EXPECT_EQ(r.Exit, 2) << r.Err;
+        EXPECT_EQ(std::count(r.Err.begin(), r.Err.end(), '\n'), 1) << r.Err;
+        EXPECT_EQ(r.Err.find('\x1b'), std::string::npos) << r.Err;
+        EXPECT_EQ(r.Err.find('\x07'), std::string::npos) << r.Err;
+        EXPECT_LT(r.Err.size(), 300u) << r.Err.substr(0, 300);
+    }
+}
+
+// A status answer with bytes no switcher sends is a bad answer for read and verify alike,
+// never a route shown or verified.
+TEST_F(VxctlFaults, OutOfRangeBytesInTheRouteAnswerAreABadAnswer) {
+    StartSim({"--model", "11"});
+    const struct {
+        std::size_t At;  // payload byte: 0 output 1's input, 1 its state
+        unsigned char Value;
+        const char* Named;
+    } cases[] = {{1, 7, "state byte 7"},
+                 {0, 16, "input byte 16"},
+                 {0, 99, "input byte 99"},
+                 {0, 253, "input byte 253"},
+                 {0, 255, "input byte 255"}};
+    for (const auto& c : cases) {
+        CorruptingProxy proxy(sim->TcpPort(), "OINFOVX", c.At, c.Value);
+        ASSERT_GT(proxy.Port(), 0);
+        const QStringList link{"--tcp", QStringLiteral("127.0.0.1:%1").arg(proxy.Port())};
+        const CtlResult read = RunVxctl(link + QStringList{"read"});
+        EXPECT_EQ(read.Exit, 1) << c.Named << ": " << read.Out;
+        EXPECT_NE(read.Err.find(c.Named), std::string::npos) << read.Err;
+        const CtlResult verify = RunVxctl(link + QStringList{"route", "1", "1", "--take", "--verify"});
+        EXPECT_EQ(verify.Exit, 1) << c.Named;
+        EXPECT_EQ(verify.Out.find("verified"), std::string::npos) << c.Named << ": " << verify.Out;
+        EXPECT_NE(verify.Err.find("OINFOVX is not valid"), std::string::npos) << verify.Err;
+    }
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "CtlSession.h"
 
 #include "ConsoleViews.h"
+#include "RouteAnswerCheck.h"
+#include "TerminalText.h"
 #include "link/CommandLines.h"
 #include "model/LiveCount.h"
 #include "model/ModelCodes.h"
@@ -38,7 +40,7 @@ CtlSession::~CtlSession() {
 }
 
 std::string CtlSession::LinkName() const {
-    return r_.Link == LinkKind::Serial ? r_.Device : r_.Host + ":" + std::to_string(r_.Port);
+    return TerminalSafe(r_.Link == LinkKind::Serial ? r_.Device : r_.Host + ":" + std::to_string(r_.Port));
 }
 
 std::string CtlSession::PanelMessages(std::size_t from) const {
@@ -69,7 +71,7 @@ bool CtlSession::Connect() {
         // The device stands as COM1; the probe is the panel's own.
         core_.Context().Serial.SetHardwareFlowControl(true, true);
         if (core_.Serial().ConnectSerial(1) != 1) {
-            err_ << "vxctl: no switcher answered on " << r_.Device
+            err_ << "vxctl: no switcher answered on " << LinkName()
                  << " (the device is missing or in use, or no prompt came within "
                  << 2 * (vx::ProbeWaitTicks + 1) * core_.Link().Limits.TickMs << " ms)" << PanelMessages(seen)
                  << "\n";
@@ -158,8 +160,18 @@ bool CtlSession::ReadInfo() {
 
 bool CtlSession::ReadRoutes(const char* why) {
     const std::size_t seen = views_.Messages().size();
-    if (core_.Reader().ReadOutputStatus()) return true;
-    Failure(std::string("the switcher did not answer the route query OINFOVX ") + why + PanelMessages(seen));
+    if (!core_.Reader().ReadOutputStatus()) {
+        Failure(std::string("the switcher did not answer the route query OINFOVX ") + why +
+                PanelMessages(seen));
+        return false;
+    }
+    return AnswerValid("OINFOVX", RoutesProblem(core_.Model()));
+}
+
+bool CtlSession::AnswerValid(const char* query, const std::string& problem) {
+    if (problem.empty()) return true;
+    Failure(std::string("the switcher's answer to ") + query +
+            " is not valid (a corrupted answer?): " + problem);
     return false;
 }
 
@@ -239,6 +251,9 @@ int CtlSession::Read() {
             return Failure(std::string("the switcher did not answer the status query ") + step.what +
                            PanelMessages(seen));
     }
+    if (!AnswerValid("OINFOVX", RoutesProblem(core_.Model())) ||
+        !AnswerValid("OPINFOVX", PrevInputsProblem(core_.Model())))
+        return 1;
     out_ << (r_.Json ? JsonReport(core_.Model(), names_) : TextReport(core_.Model(), names_));
     return 0;
 }

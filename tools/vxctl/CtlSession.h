@@ -51,6 +51,8 @@ private:
     bool LastLineOk() const;
     bool ReadInfo();
     bool ReadRoutes(const char* why);
+    // False, with the message printed, when a status answer held bytes no switcher sends.
+    bool AnswerValid(const char* query, const std::string& problem);
     // takeConfirmed false: the take's answer was lost, so what the read shows is reported
     // as found, never as verified.
     int Verify(const std::vector<Expected>& expected, bool takeConfirmed = true);

@@ -5,6 +5,7 @@
 // the route this command asked.
 #include "ConsoleViews.h"
 #include "CtlSession.h"
+#include "RouteAnswerCheck.h"
 #include "model/LiveCount.h"
 
 namespace vxctl {
@@ -23,7 +24,8 @@ void CtlSession::WithdrawPending(const std::vector<Expected>& asked) {
     std::vector<int> all;
     for (const auto& a : asked) all.push_back(a.Output);
     auto& reader = core_.Reader();
-    if (!reader.ReadOutputStatus() || !reader.ReadPrevOutputStatus()) {
+    if (!reader.ReadOutputStatus() || !reader.ReadPrevOutputStatus() ||
+        !RoutesProblem(core_.Model()).empty() || !PrevInputsProblem(core_.Model()).empty()) {
         err_ << "vxctl: could not read the switcher to withdraw the pending routes of " << OutputList(all)
              << "; they may still be pending ('vxctl read' shows them)\n";
         return;
