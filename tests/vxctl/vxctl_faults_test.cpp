@@ -195,5 +195,51 @@ TEST_F(VxctlFaults, OutOfRangeBytesInTheRouteAnswerAreABadAnswer) {
     }
 }
 
+QJsonObject JsonOf(const CtlResult& r) {
+    QJsonParseError error{};
+    const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(r.Out), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << "'" << r.Out << "'";
+    return doc.object();
+}
+
+// With --json every command prints exactly one document with "ok", whatever happened.
+TEST_F(VxctlFaults, JsonIsOneDocumentWithOkWhateverHappens) {
+    StartSim({"--no-answer", "VISTATE"});
+    const CtlResult refused = RunVxctl({"--tcp", "127.0.0.1:1", "read", "--json"});
+    EXPECT_EQ(refused.Exit, 1);
+    EXPECT_FALSE(JsonOf(refused)["ok"].toBool(true));
+    EXPECT_TRUE(JsonOf(refused)["error"].toString().contains("127.0.0.1:1")) << refused.Out;
+
+    const CtlResult read = Ctl(Via::Tcp, {"read", "--json"});
+    EXPECT_TRUE(JsonOf(read)["ok"].toBool()) << read.Out;
+    EXPECT_EQ(JsonOf(read)["routes"].toArray().size(), 16) << read.Out;
+
+    const CtlResult raw = Ctl(Via::Tcp, {"raw", "FPLOCK 1", "--json"});
+    EXPECT_EQ(raw.Exit, 0) << raw.Err;
+    const QJsonObject line = JsonOf(raw)["lines"].toArray()[0].toObject();
+    EXPECT_TRUE(JsonOf(raw)["ok"].toBool()) << raw.Out;
+    EXPECT_EQ(line["line"].toString(), "FPLOCK 1");
+    EXPECT_EQ(line["answer"].toString(), "OK") << "escaped once, as JSON: " << raw.Out;
+
+    const CtlResult silent = Ctl(Via::Tcp, {"vi", "on", "--json"});
+    EXPECT_EQ(silent.Exit, 1);
+    const QJsonObject unanswered = JsonOf(silent)["lines"].toArray()[0].toObject();
+    EXPECT_FALSE(unanswered["answered"].toBool(true)) << silent.Out;
+    EXPECT_TRUE(unanswered["answer"].isNull()) << silent.Out;
+
+    const CtlResult verified = Ctl(Via::Tcp, {"route", "3", "5", "4", "0", "--take", "--verify", "--json"});
+    EXPECT_EQ(verified.Exit, 0) << verified.Err;
+    const QJsonArray verify = JsonOf(verified)["verify"].toArray();
+    ASSERT_EQ(verify.size(), 2) << verified.Out;
+    EXPECT_EQ(verify[0].toObject(),
+              QJsonObject({{"output", 3}, {"asked", 5}, {"held", 5}, {"state", "in force"}, {"ok", true}}));
+    EXPECT_TRUE(verify[1].toObject()["asked"].isNull()) << verified.Out;
+    EXPECT_TRUE(verify[1].toObject()["ok"].toBool()) << verified.Out;
+
+    const CtlResult version = RunVxctl({"--version"});
+    EXPECT_EQ(version.Exit, 0);
+    EXPECT_EQ(version.Out.rfind("vxctl ", 0), 0u) << version.Out;
+}
+
 }  // namespace
 }  // namespace vx::test

@@ -149,10 +149,29 @@ TEST(VxctlArguments, BadLinesNameTheBadArgument) {
         {{"--tcp", "h", "watch", "--interval", "0"}, "'0'"},
         {{"--tcp", "h", "watch", "--interval", "61"}, "'61'"},
         {{"--tcp", "h", "read", "--interval", "5"}, "--interval goes with watch only"},
+        {{"--tcp", "h", "take", "--yes"}, "--yes goes with reset and factory-reset only"},
+        {{"--tcp", "[::1", "read"}, "'[::1'"},
+        {{"--tcp", "[::1]:0", "read"}, "'0'"},
     };
     for (const Case& c : cases) {
         const ParsedRequest p = ParseArguments(c.args);
         EXPECT_NE(p.Error.find(c.named), std::string::npos) << c.args.back() << ": '" << p.Error << "'";
+    }
+}
+
+TEST(VxctlArguments, TcpTakesHostsPortsAndBracketedIpv6Literals) {
+    const struct {
+        const char* value;
+        const char* host;
+        int port;
+    } cases[] = {{"10.0.0.5", "10.0.0.5", 23}, {"router:2323", "router", 2323},
+                 {"[::1]:2323", "::1", 2323},  {"[::1]", "::1", 23},
+                 {"::1", "::1", 23},           {"[fe80::1%eth0]:24", "fe80::1%eth0", 24}};
+    for (const auto& c : cases) {
+        const ParsedRequest p = ParseArguments({"--tcp", c.value, "read"});
+        EXPECT_EQ(p.Error, "") << c.value;
+        EXPECT_EQ(p.Request.Host, c.host) << c.value;
+        EXPECT_EQ(p.Request.Port, c.port) << c.value;
     }
 }
 

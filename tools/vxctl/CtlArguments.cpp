@@ -1,5 +1,6 @@
 #include "CtlArguments.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <map>
@@ -46,11 +47,25 @@ struct Parser {
         return Fail((words.size() < n + 1 ? "missing argument: " : "too many arguments: ") + usage);
     }
 
+    // HOST, HOST:PORT, [IPV6] or [IPV6]:PORT; a bare IPv6 address has no port.
     bool Tcp(const std::string& value) {
-        const auto colon = value.rfind(':');
-        r.Host = value.substr(0, colon);
-        if (colon != std::string::npos && !Number(value.substr(colon + 1), 1, 65535, r.Port))
-            return Fail("--tcp: bad port " + Quoted(value.substr(colon + 1)) + " (1 to 65535)");
+        std::string port;
+        if (!value.empty() && value[0] == '[') {
+            const auto close = value.find(']');
+            if (close == std::string::npos || (close + 1 < value.size() && value[close + 1] != ':'))
+                return Fail("--tcp expects HOST[:PORT] or [IPV6][:PORT], not " + Quoted(value));
+            r.Host = value.substr(1, close - 1);
+            if (close + 1 < value.size()) port = value.substr(close + 2);
+            if (close + 1 < value.size() && !Number(port, 1, 65535, r.Port))
+                return Fail("--tcp: bad port " + Quoted(port) + " (1 to 65535)");
+        } else if (std::count(value.begin(), value.end(), ':') > 1) {
+            r.Host = value;
+        } else {
+            const auto colon = value.rfind(':');
+            r.Host = value.substr(0, colon);
+            if (colon != std::string::npos && !Number(value.substr(colon + 1), 1, 65535, r.Port))
+                return Fail("--tcp: bad port " + Quoted(value.substr(colon + 1)) + " (1 to 65535)");
+        }
         if (r.Host.empty()) return Fail("--tcp expects HOST[:PORT], not " + Quoted(value));
         return true;
     }
@@ -75,6 +90,8 @@ struct Parser {
             };
             if (a == "--help" || a == "-h") {
                 r.Help = true;
+            } else if (a == "--version") {
+                r.Version = true;
             } else if (a == "--json") {
                 r.Json = true;
             } else if (a == "--verify") {
@@ -197,6 +214,8 @@ struct Parser {
             return Fail("--verify goes with route ... --take, take and preset recall");
         if ((r.Cmd == Command::Reset || r.Cmd == Command::FactoryReset) && !r.Yes)
             return Fail(words[0] + " changes the whole switcher: add --yes to confirm");
+        if (r.Yes && r.Cmd != Command::Reset && r.Cmd != Command::FactoryReset)
+            return Fail("--yes goes with reset and factory-reset only");
         if (!r.ConfigPath.empty() && r.Cmd != Command::Read) return Fail("--config goes with read only");
         if (r.IntervalGiven && r.Cmd != Command::Watch) return Fail("--interval goes with watch only");
         if (r.Link == LinkKind::None)
@@ -210,7 +229,7 @@ struct Parser {
 ParsedRequest ParseArguments(const std::vector<std::string>& args) {
     Parser p;
     if (!p.Options(args)) return p.out;
-    if (p.r.Help) return p.out;
+    if (p.r.Help || p.r.Version) return p.out;
     if (p.CommandWords()) p.Rules();
     return p.out;
 }

@@ -73,7 +73,16 @@ private:
     std::ostream& err_;
     vx::AnsweredExchange exchange_;
     ReportNames names_;
-    std::vector<std::string> verifyLines_;
+    // One entry per output verified: asked, held (NO_INPUT for none), in force, verified.
+    struct Verified {
+        int Output;
+        vx::byte Asked;
+        vx::byte Held;
+        bool InForce;
+        bool Ok;
+    };
+    std::vector<Verified> verified_;
+    std::string error_;  // the first failure said, for the JSON document
     std::function<bool()> stop_;
 };
 

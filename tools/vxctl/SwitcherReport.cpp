@@ -131,6 +131,20 @@ std::string TextReport(const vx::SwitcherState& m, const ReportNames& names) {
     return out.str();
 }
 
+std::string JsonBytes(const std::string& bytes) {
+    std::string text;
+    for (const char ch : bytes) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c < 0x80) {
+            text.push_back(ch);
+        } else {
+            text.push_back(static_cast<char>(0xC0 | (c >> 6)));
+            text.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        }
+    }
+    return JsonString(text);
+}
+
 std::string JsonString(const std::string& text) {
     // The text is UTF-8: bytes from 0x80 up are parts of characters and go through as
     // they are; only the quote, the backslash and the control characters are escaped.

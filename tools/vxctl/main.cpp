@@ -66,6 +66,10 @@ int main(int argc, char** argv) {
         std::cout << vxctl::HelpText;
         return WithOutputChecked(output, 0);
     }
+    if (parsed.Request.Version) {
+        std::cout << "vxctl " << VXCTL_VERSION << "\n";
+        return WithOutputChecked(output, 0);
+    }
     if (!parsed.Error.empty()) {
         std::fprintf(stderr, "vxctl: %s\n", parsed.Error.c_str());
         return 2;
