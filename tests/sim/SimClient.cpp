@@ -42,7 +42,7 @@ std::string ReadSome(int fd, Clock::time_point deadline, bool* closed = nullptr)
     return std::string(buf, static_cast<std::size_t>(n));
 }
 
-pid_t Spawn(const std::vector<std::string>& args, int outFd, int maxDescriptors = 0) {
+pid_t Spawn(const std::vector<std::string>& args, int outFd, int maxDescriptors = 0, long maxFileBytes = 0) {
     std::vector<char*> argv;
     std::string program = VXSIM_PATH;
     argv.push_back(program.data());
@@ -56,6 +56,10 @@ pid_t Spawn(const std::vector<std::string>& args, int outFd, int maxDescriptors 
         if (maxDescriptors > 0) {
             const rlimit limit{static_cast<rlim_t>(maxDescriptors), static_cast<rlim_t>(maxDescriptors)};
             ::setrlimit(RLIMIT_NOFILE, &limit);
+        }
+        if (maxFileBytes > 0) {
+            const rlimit limit{static_cast<rlim_t>(maxFileBytes), static_cast<rlim_t>(maxFileBytes)};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
         }
         ::execv(argv[0], argv.data());
         ::_exit(127);
@@ -77,10 +81,10 @@ int WaitExit(pid_t pid, int ms) {
 
 }  // namespace
 
-SimProcess::SimProcess(std::vector<std::string> args, int maxDescriptors) {
+SimProcess::SimProcess(std::vector<std::string> args, int maxDescriptors, long maxFileBytes) {
     int out[2];
     if (::pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("pipe");
-    pid_ = Spawn(args, out[1], maxDescriptors);
+    pid_ = Spawn(args, out[1], maxDescriptors, maxFileBytes);
     ::close(out[1]);
     bool wantTcp = false, wantSerial = false;
     for (const auto& a : args) {

@@ -14,8 +14,9 @@ constexpr int WaitMs = 5000;  // generous: the sanitizer build starts slowly
 class SimProcess {
 public:
     // Starts vxsim with these options and waits for the link lines it prints; with
-    // maxDescriptors the program runs under that RLIMIT_NOFILE.
-    explicit SimProcess(std::vector<std::string> args, int maxDescriptors = 0);
+    // maxDescriptors the program runs under that RLIMIT_NOFILE, with maxFileBytes under
+    // that RLIMIT_FSIZE (a disk that fills up).
+    explicit SimProcess(std::vector<std::string> args, int maxDescriptors = 0, long maxFileBytes = 0);
     ~SimProcess();
     SimProcess(const SimProcess&) = delete;
     SimProcess& operator=(const SimProcess&) = delete;
