@@ -1,6 +1,9 @@
 // vxctl when the world around it misbehaves: its own output, signals, lost answers,
 // hostile bytes. What it says must be true, and nothing it made pending stays behind.
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -239,6 +242,41 @@ TEST_F(VxctlFaults, JsonIsOneDocumentWithOkWhateverHappens) {
     const CtlResult version = RunVxctl({"--version"});
     EXPECT_EQ(version.Exit, 0);
     EXPECT_EQ(version.Out.rfind("vxctl ", 0), 0u) << version.Out;
+}
+
+// A serial device that cannot be used is named with the reason, not with a guess.
+TEST_F(VxctlFaults, ASerialDeviceThatCannotBeUsedIsReportedWithItsCause) {
+    StartSim();
+    std::ofstream(dir.Path() / "plain") << "not a port";
+    ASSERT_EQ(::mkfifo((dir.Path() / "fifo").c_str(), 0600), 0);
+    const struct {
+        QString Device;
+        const char* Cause;
+    } cases[] = {{Path("missing"), "no such device"},
+                 {Path("plain"), "not a device"},
+                 {dir.Path().c_str(), "a directory"},
+                 {"/dev/null", "not a terminal"},
+                 {Path("fifo"), "not a device"}};
+    for (const auto& c : cases) {
+        const CtlResult r = RunVxctl({"--serial", c.Device, "lock", "on", "--json"});
+        EXPECT_EQ(r.Exit, 1) << c.Cause;
+        EXPECT_NE(r.Err.find("cannot use the serial device " + c.Device.toStdString() + ": " + c.Cause),
+                  std::string::npos)
+            << r.Err;
+        EXPECT_EQ(r.Err.find("COM"), std::string::npos) << r.Err;
+    }
+    const CtlResult silent = RunVxctl({"--serial", Path("com1"), "lock", "on"});
+    EXPECT_EQ(silent.Exit, 0) << silent.Err;
+}
+
+// A connection the switcher closes is said to be closed, not a silence of 5000 ms.
+TEST_F(VxctlFaults, AConnectionTheSwitcherClosedIsSaidToBeClosed) {
+    StartSim({"--drop-after", "3"});
+    const CtlResult r = Ctl(Via::Tcp, {"route", "3", "5", "4", "2"});
+    EXPECT_EQ(r.Exit, 1);
+    EXPECT_NE(r.Err.find("RTEMP 4 2: the switcher closed the connection to 127.0.0.1:"), std::string::npos)
+        << r.Err;
+    EXPECT_EQ(r.Err.find("within 5000 ms"), std::string::npos) << r.Err;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "ConsoleViews.h"
 #include "RouteAnswerCheck.h"
+#include "SerialOpenProblem.h"
 #include "TerminalText.h"
 #include "link/CommandLines.h"
 #include "model/LiveCount.h"
@@ -75,10 +76,13 @@ bool CtlSession::Connect() {
         // The device stands as COM1; the probe is the panel's own.
         core_.Context().Serial.SetHardwareFlowControl(true, true);
         if (core_.Serial().ConnectSerial(1) != 1) {
-            Failure("no switcher answered on " + LinkName() +
-                    " (the device is missing or in use, or no prompt came within " +
-                    std::to_string(2 * (vx::ProbeWaitTicks + 1) * core_.Link().Limits.TickMs) + " ms)" +
-                    PanelMessages(seen));
+            // The probe only knows that nothing answered; the device tells why.
+            if (const std::string problem = SerialOpenProblem(r_.Device); !problem.empty())
+                Failure("cannot use the serial device " + LinkName() + ": " + problem);
+            else
+                Failure("no switcher answered on " + LinkName() + " (no prompt came within " +
+                        std::to_string(2 * (vx::ProbeWaitTicks + 1) * core_.Link().Limits.TickMs) + " ms)" +
+                        PanelMessages(seen));
             return false;
         }
         core_.Serial().SetSerialLinkActive(true);
@@ -122,6 +126,13 @@ void CtlSession::PrintCarried(std::size_t from) {
     }
 }
 
+std::string CtlSession::NoAnswerText(const vx::LineAnswer& a, const char* silence) const {
+    // A connection the switcher closed ends the wait at once: that is not a silence.
+    if (!a.Serial && !core_.Context().Tcp.IsActive())
+        return "the switcher closed the connection to " + LinkName();
+    return silence + (" from the switcher within " + std::to_string(a.WaitedLimitMs) + " ms");
+}
+
 bool CtlSession::LastLineOk() const {
     const auto& last = exchange_.Carried().back().Answer;
     return last.Answered() && !last.IsError();
@@ -142,8 +153,7 @@ bool CtlSession::Send(F&& send) {
                 Failure(line + ": the switcher answered " + vx::EscapeAnswerBytes(Trimmed(c.Answer.Bytes)));
                 return false;
             case vx::LineAnswer::Outcome::NoAnswer:
-                Failure(line + ": no answer from the switcher within " +
-                        std::to_string(c.Answer.WaitedLimitMs) + " ms");
+                Failure(line + ": " + NoAnswerText(c.Answer));
                 return false;
             case vx::LineAnswer::Outcome::NoLink:
                 Failure(line + ": not sent, the link to " + LinkName() + " is gone");

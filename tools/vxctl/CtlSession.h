@@ -49,6 +49,8 @@ private:
     bool Send(F&& send);
     // The last line carried was answered, and not with an error.
     bool LastLineOk() const;
+    // Why a line went unanswered: the switcher's silence, or a connection it closed.
+    std::string NoAnswerText(const vx::LineAnswer& a, const char* silence = "no answer") const;
     bool ReadInfo();
     bool ReadRoutes(const char* why);
     // False, with the message printed, when a status answer held bytes no switcher sends.
