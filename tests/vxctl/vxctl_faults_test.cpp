@@ -279,5 +279,19 @@ TEST_F(VxctlFaults, AConnectionTheSwitcherClosedIsSaidToBeClosed) {
     EXPECT_EQ(r.Err.find("within 5000 ms"), std::string::npos) << r.Err;
 }
 
+TEST_F(VxctlFaults, ARefusedConnectionAndAnUnknownHostAreToldApart) {
+    const CtlResult refused = RunVxctl({"--tcp", "127.0.0.1:1", "lock", "on"});
+    EXPECT_EQ(refused.Exit, 1);
+    EXPECT_NE(refused.Err.find("could not connect to 127.0.0.1:1: the connection was refused"),
+              std::string::npos)
+        << refused.Err;
+    const CtlResult unknown = RunVxctl({"--tcp", "no-such-host.invalid", "lock", "on"});
+    EXPECT_EQ(unknown.Exit, 1);
+    EXPECT_NE(unknown.Err.find("could not connect to no-such-host.invalid:23: unknown host"),
+              std::string::npos)
+        << unknown.Err;
+    EXPECT_EQ(unknown.Err.find("Ethernet cable"), std::string::npos) << unknown.Err;
+}
+
 }  // namespace
 }  // namespace vx::test

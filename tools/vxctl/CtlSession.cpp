@@ -3,6 +3,7 @@
 #include "ConsoleViews.h"
 #include "RouteAnswerCheck.h"
 #include "SerialOpenProblem.h"
+#include "TcpConnectProblem.h"
 #include "TerminalText.h"
 #include "link/CommandLines.h"
 #include "model/LiveCount.h"
@@ -98,7 +99,11 @@ bool CtlSession::Connect() {
                     std::to_string(core_.Link().Limits.StreamTimeoutMs) + " ms");
             break;
         default:
-            Failure("could not connect to " + LinkName() + PanelMessages(seen));
+            // The panel's own words speak of its cable; the host and one more attempt tell why.
+            if (const std::string problem = TcpConnectProblem(r_.Host, r_.Port, 2000); !problem.empty())
+                Failure("could not connect to " + LinkName() + ": " + problem);
+            else
+                Failure("could not connect to " + LinkName() + PanelMessages(seen));
             break;
     }
     core_.Context().Tcp.Close();
