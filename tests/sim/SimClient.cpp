@@ -6,6 +6,7 @@
 #include <poll.h>
 #include <signal.h>
 #include <stdlib.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <termios.h>
@@ -41,7 +42,7 @@ std::string ReadSome(int fd, Clock::time_point deadline, bool* closed = nullptr)
     return std::string(buf, static_cast<std::size_t>(n));
 }
 
-pid_t Spawn(const std::vector<std::string>& args, int outFd) {
+pid_t Spawn(const std::vector<std::string>& args, int outFd, int maxDescriptors = 0, long maxFileBytes = 0) {
     std::vector<char*> argv;
     std::string program = VXSIM_PATH;
     argv.push_back(program.data());
@@ -52,6 +53,14 @@ pid_t Spawn(const std::vector<std::string>& args, int outFd) {
     if (pid == 0) {
         ::dup2(outFd, STDOUT_FILENO);
         ::dup2(outFd, STDERR_FILENO);
+        if (maxDescriptors > 0) {
+            const rlimit limit{static_cast<rlim_t>(maxDescriptors), static_cast<rlim_t>(maxDescriptors)};
+            ::setrlimit(RLIMIT_NOFILE, &limit);
+        }
+        if (maxFileBytes > 0) {
+            const rlimit limit{static_cast<rlim_t>(maxFileBytes), static_cast<rlim_t>(maxFileBytes)};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+        }
         ::execv(argv[0], argv.data());
         ::_exit(127);
     }
@@ -72,10 +81,10 @@ int WaitExit(pid_t pid, int ms) {
 
 }  // namespace
 
-SimProcess::SimProcess(std::vector<std::string> args) {
+SimProcess::SimProcess(std::vector<std::string> args, int maxDescriptors, long maxFileBytes) {
     int out[2];
-    if (::pipe(out) != 0) throw std::runtime_error("pipe");
-    pid_ = Spawn(args, out[1]);
+    if (::pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("pipe");
+    pid_ = Spawn(args, out[1], maxDescriptors, maxFileBytes);
     ::close(out[1]);
     bool wantTcp = false, wantSerial = false;
     for (const auto& a : args) {
@@ -95,13 +104,24 @@ SimProcess::SimProcess(std::vector<std::string> args) {
             serialPath_ = text.substr(serial + 7, text.find(" -> ", serial) - serial - 7);
         if ((!wantTcp || port_ > 0) && (!wantSerial || !serialPath_.empty())) break;
     }
-    ::close(out[0]);
-    if ((wantTcp && port_ == 0) || (wantSerial && serialPath_.empty()))
+    if ((wantTcp && port_ == 0) || (wantSerial && serialPath_.empty())) {
+        ::close(out[0]);
         throw std::runtime_error("vxsim did not start: " + text);
+    }
+    out_ = out[0];
+    output_ = text;
 }
 
 SimProcess::~SimProcess() {
     Stop();
+    if (out_ >= 0) ::close(out_);
+}
+
+std::string SimProcess::OutputFor(int ms) {
+    const auto deadline = Clock::now() + std::chrono::milliseconds(ms);
+    bool closed = false;
+    while (!closed && MsLeft(deadline) > 0) output_ += ReadSome(out_, deadline, &closed);
+    return output_;
 }
 
 bool SimProcess::Running() {

@@ -13,8 +13,10 @@ constexpr int WaitMs = 5000;  // generous: the sanitizer build starts slowly
 
 class SimProcess {
 public:
-    // Starts vxsim with these options and waits for the link lines it prints.
-    explicit SimProcess(std::vector<std::string> args);
+    // Starts vxsim with these options and waits for the link lines it prints; with
+    // maxDescriptors the program runs under that RLIMIT_NOFILE, with maxFileBytes under
+    // that RLIMIT_FSIZE (a disk that fills up).
+    explicit SimProcess(std::vector<std::string> args, int maxDescriptors = 0, long maxFileBytes = 0);
     ~SimProcess();
     SimProcess(const SimProcess&) = delete;
     SimProcess& operator=(const SimProcess&) = delete;
@@ -22,6 +24,8 @@ public:
     int Port() const { return port_; }
     const std::string& SerialPath() const { return serialPath_; }
     bool Running();
+    // What the program printed (stdout and stderr) since it started, collected for ms.
+    std::string OutputFor(int ms);
     // SIGTERM, then the exit status (or -1 when it had to be killed).
     int Stop();
 
@@ -29,6 +33,8 @@ private:
     pid_t pid_ = -1;
     int port_ = 0;
     std::string serialPath_;
+    int out_ = -1;
+    std::string output_;
 };
 
 // A fresh empty directory under /tmp, removed with its files at destruction.

@@ -28,11 +28,13 @@ struct CtlResult {
     std::string Err;
 };
 
-// Runs vxctl with the arguments, at most limitMs.
-inline CtlResult RunVxctl(const QStringList& args, int limitMs = 60000) {
+// Runs vxctl with the arguments, at most limitMs; its standard output goes to outFile when
+// one is given (Out stays empty then).
+inline CtlResult RunVxctl(const QStringList& args, int limitMs = 60000, const QString& outFile = {}) {
     QProcess p;
     p.setProgram(QStringLiteral(VXCTL_PATH));
     p.setArguments(args);
+    if (!outFile.isEmpty()) p.setStandardOutputFile(outFile);
     p.start();
     CtlResult r;
     if (!p.waitForFinished(limitMs)) {
@@ -64,8 +66,8 @@ protected:
         return {"--tcp", QStringLiteral("127.0.0.1:%1").arg(sim->TcpPort())};
     }
 
-    CtlResult Ctl(Via via, const QStringList& args, int limitMs = 60000) {
-        return RunVxctl(Link(via) + args, limitMs);
+    CtlResult Ctl(Via via, const QStringList& args, int limitMs = 60000, const QString& outFile = {}) {
+        return RunVxctl(Link(via) + args, limitMs, outFile);
     }
 
     // The non-empty lines the simulator received, in order.

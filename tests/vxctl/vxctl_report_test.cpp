@@ -10,6 +10,7 @@
 #include "CtlArguments.h"
 #include "SwitcherReport.h"
 #include "WatchLines.h"
+#include "TerminalText.h"
 #include "model/NameSlots.h"
 
 namespace vxctl {
@@ -149,6 +150,9 @@ TEST(VxctlArguments, BadLinesNameTheBadArgument) {
         {{"--tcp", "h", "watch", "--interval", "0"}, "'0'"},
         {{"--tcp", "h", "watch", "--interval", "61"}, "'61'"},
         {{"--tcp", "h", "read", "--interval", "5"}, "--interval goes with watch only"},
+        {{"--tcp", "h", "take", "--yes"}, "--yes goes with reset and factory-reset only"},
+        {{"--tcp", "[::1", "read"}, "'[::1'"},
+        {{"--tcp", "[::1]:0", "read"}, "'0'"},
     };
     for (const Case& c : cases) {
         const ParsedRequest p = ParseArguments(c.args);
@@ -177,6 +181,34 @@ TEST(VxctlWatchLines, SayTheOutputTheInputsAndTheState) {
         EXPECT_EQ(WatchText("T", c.change), c.text);
         EXPECT_EQ(WatchJson("T", c.change), c.json);
     }
+}
+
+TEST(VxctlArguments, TcpTakesHostsPortsAndBracketedIpv6Literals) {
+    const struct {
+        const char* value;
+        const char* host;
+        int port;
+    } cases[] = {{"10.0.0.5", "10.0.0.5", 23}, {"router:2323", "router", 2323},
+                 {"[::1]:2323", "::1", 2323},  {"[::1]", "::1", 23},
+                 {"::1", "::1", 23},           {"[fe80::1%eth0]:24", "fe80::1%eth0", 24}};
+    for (const auto& c : cases) {
+        const ParsedRequest p = ParseArguments({"--tcp", c.value, "read"});
+        EXPECT_EQ(p.Error, "") << c.value;
+        EXPECT_EQ(p.Request.Host, c.host) << c.value;
+        EXPECT_EQ(p.Request.Port, c.port) << c.value;
+    }
+}
+
+TEST(VxctlTerminalText, ControlsAreEscapedAndLongArgumentsCutBetweenCharacters) {
+    EXPECT_EQ(TerminalSafe("a\x1b[2J\r\n\t\x7f"), "a\\x1b[2J\\r\\n\\t\\x7f");
+    EXPECT_EQ(TerminalSafe("\xc2\x9b"
+                           "2J \xc3\xa9"),
+              "\\u009b2J \xc3\xa9")
+        << "C1 escaped, other UTF-8 kept";
+    EXPECT_EQ(Quoted("/dev/ttyUSB0"), "'/dev/ttyUSB0'");
+    const std::string longName = std::string(ShownArgumentBytes - 1, 'x') + "\xc3\xa9tail";
+    EXPECT_EQ(Quoted(longName), "'" + std::string(ShownArgumentBytes - 1, 'x') + "...' (" +
+                                    std::to_string(longName.size()) + " bytes)");
 }
 
 }  // namespace

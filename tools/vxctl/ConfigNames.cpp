@@ -1,5 +1,6 @@
 #include "ConfigNames.h"
 
+#include "TerminalText.h"
 #include "labels/ConfigFile.h"
 
 namespace vxctl {
@@ -10,9 +11,9 @@ std::string ReadConfigNames(vx::ConfigFileStore& files, const std::string& path,
         case vx::ConfigReadError::None:
             break;
         case vx::ConfigReadError::Open:
-            return "--config: cannot open '" + path + "'";
+            return "--config: cannot open " + Quoted(path);
         case vx::ConfigReadError::Size:
-            return "--config: '" + path + "' is not a configuration file (it must be exactly " +
+            return "--config: " + Quoted(path) + " is not a configuration file (it must be exactly " +
                    std::to_string(sizeof(vx::ConfigImage)) + " bytes)";
     }
     names.Labels = image.Labels;

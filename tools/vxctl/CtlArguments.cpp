@@ -1,9 +1,11 @@
 #include "CtlArguments.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <map>
 
+#include "TerminalText.h"
 #include "link/IpText.h"
 #include "link/LinkState.h"
 #include "model/Records.h"
@@ -37,7 +39,7 @@ struct Parser {
     bool OnOff(const std::string& what, const std::string& word) {
         if (word == "on") return r.On = true, true;
         if (word == "off") return r.On = false, true;
-        return Fail(what + " expects on or off, not '" + word + "'");
+        return Fail(what + " expects on or off, not " + Quoted(word));
     }
 
     bool Count(std::size_t n, const std::string& usage) {
@@ -45,12 +47,26 @@ struct Parser {
         return Fail((words.size() < n + 1 ? "missing argument: " : "too many arguments: ") + usage);
     }
 
+    // HOST, HOST:PORT, [IPV6] or [IPV6]:PORT; a bare IPv6 address has no port.
     bool Tcp(const std::string& value) {
-        const auto colon = value.rfind(':');
-        r.Host = value.substr(0, colon);
-        if (colon != std::string::npos && !Number(value.substr(colon + 1), 1, 65535, r.Port))
-            return Fail("--tcp: bad port '" + value.substr(colon + 1) + "' (1 to 65535)");
-        if (r.Host.empty()) return Fail("--tcp expects HOST[:PORT], not '" + value + "'");
+        std::string port;
+        if (!value.empty() && value[0] == '[') {
+            const auto close = value.find(']');
+            if (close == std::string::npos || (close + 1 < value.size() && value[close + 1] != ':'))
+                return Fail("--tcp expects HOST[:PORT] or [IPV6][:PORT], not " + Quoted(value));
+            r.Host = value.substr(1, close - 1);
+            if (close + 1 < value.size()) port = value.substr(close + 2);
+            if (close + 1 < value.size() && !Number(port, 1, 65535, r.Port))
+                return Fail("--tcp: bad port " + Quoted(port) + " (1 to 65535)");
+        } else if (std::count(value.begin(), value.end(), ':') > 1) {
+            r.Host = value;
+        } else {
+            const auto colon = value.rfind(':');
+            r.Host = value.substr(0, colon);
+            if (colon != std::string::npos && !Number(value.substr(colon + 1), 1, 65535, r.Port))
+                return Fail("--tcp: bad port " + Quoted(value.substr(colon + 1)) + " (1 to 65535)");
+        }
+        if (r.Host.empty()) return Fail("--tcp expects HOST[:PORT], not " + Quoted(value));
         return true;
     }
 
@@ -68,12 +84,14 @@ struct Parser {
                 break;
             }
             const auto value = [&](std::string& into) {
-                if (i + 1 >= args.size()) return Fail("option " + a + " needs a value");
+                if (i + 1 >= args.size()) return Fail("option " + Quoted(a) + " needs a value");
                 into = args[++i];
                 return true;
             };
             if (a == "--help" || a == "-h") {
                 r.Help = true;
+            } else if (a == "--version") {
+                r.Version = true;
             } else if (a == "--json") {
                 r.Json = true;
             } else if (a == "--verify") {
@@ -92,12 +110,12 @@ struct Parser {
                 std::string v;
                 if (!value(v)) return false;
                 if (!Number(v, 1, 60, r.IntervalSeconds))
-                    return Fail("--interval: bad number of seconds '" + v + "' (1 to 60)");
+                    return Fail("--interval: bad number of seconds " + Quoted(v) + " (1 to 60)");
                 r.IntervalGiven = true;
             } else if (a == "--config") {
                 if (!value(r.ConfigPath)) return false;
             } else if (a.size() > 1 && a[0] == '-' && !std::isdigit(static_cast<unsigned char>(a[1]))) {
-                return Fail("unknown option " + a);
+                return Fail("unknown option " + Quoted(a));
             } else {
                 words.push_back(a);
             }
@@ -111,11 +129,11 @@ struct Parser {
         for (std::size_t k = 1; k + 1 < words.size(); k += 2) {
             int o = 0, in = 0;
             if (!Number(words[k], 1, vx::MaxOutputs, o))
-                return Fail("route: bad output '" + words[k] + "' (1 to " + std::to_string(vx::MaxOutputs) +
-                            ")");
+                return Fail("route: bad output " + Quoted(words[k]) + " (1 to " +
+                            std::to_string(vx::MaxOutputs) + ")");
             if (!Number(words[k + 1], 0, vx::MaxInputs, in))
-                return Fail("route: bad input '" + words[k + 1] + "' (0 to " + std::to_string(vx::MaxInputs) +
-                            ", 0 disconnects)");
+                return Fail("route: bad input " + Quoted(words[k + 1]) + " (0 to " +
+                            std::to_string(vx::MaxInputs) + ", 0 disconnects)");
             for (const auto& [seen, unused] : r.Routes)
                 if (seen == o) return Fail("route: output " + words[k] + " given twice");
             r.Routes.emplace_back(o, in);
@@ -126,7 +144,7 @@ struct Parser {
     bool Ip(const std::string& text) {
         // The panel's own check of an address typed for the switcher.
         const vx::IpAddressCheck check = vx::CheckIpAddress(text);
-        if (!check.segments) return Fail("ip expects A.B.C.D with each part 0 to 255, not '" + text + "'");
+        if (!check.segments) return Fail("ip expects A.B.C.D with each part 0 to 255, not " + Quoted(text));
         r.Ip = *check.segments;
         return true;
     }
@@ -147,8 +165,8 @@ struct Parser {
             r.Cmd = Command::Reclock;
             if (!Count(2, "reclock OUT on|off")) return false;
             if (!Number(words[1], 1, vx::MaxOutputs, r.Output))
-                return Fail("reclock: bad output '" + words[1] + "' (1 to " + std::to_string(vx::MaxOutputs) +
-                            ")");
+                return Fail("reclock: bad output " + Quoted(words[1]) + " (1 to " +
+                            std::to_string(vx::MaxOutputs) + ")");
             return OnOff("reclock", words[2]);
         }
         if (c == "preset") {
@@ -158,10 +176,10 @@ struct Parser {
             else if (words[1] == "recall")
                 r.Cmd = Command::PresetRecall;
             else
-                return Fail("preset expects store or recall, not '" + words[1] + "'");
+                return Fail("preset expects store or recall, not " + Quoted(words[1]));
             if (!Number(words[2], 1, vx::PresetCount, r.Preset))
-                return Fail("preset: bad number '" + words[2] + "' (1 to " + std::to_string(vx::PresetCount) +
-                            ")");
+                return Fail("preset: bad number " + Quoted(words[2]) + " (1 to " +
+                            std::to_string(vx::PresetCount) + ")");
             return true;
         }
         if (c == "lock" || c == "vi") {
@@ -172,7 +190,7 @@ struct Parser {
             if (!Count(1, "system save|recall")) return false;
             if (words[1] == "save") return r.Cmd = Command::SystemSave, true;
             if (words[1] == "recall") return r.Cmd = Command::SystemRecall, true;
-            return Fail("system expects save or recall, not '" + words[1] + "'");
+            return Fail("system expects save or recall, not " + Quoted(words[1]));
         }
         if (c == "ip") return r.Cmd = Command::Ip, Count(1, "ip A.B.C.D") && Ip(words[1]);
         if (c == "raw") {
@@ -185,7 +203,7 @@ struct Parser {
                 return Fail("raw: the line is longer than " + std::to_string(LongestRawLine) + " characters");
             return true;
         }
-        return Fail("unknown command '" + c + "' (try --help)");
+        return Fail("unknown command " + Quoted(c) + " (try --help)");
     }
 
     bool Rules() {
@@ -196,6 +214,8 @@ struct Parser {
             return Fail("--verify goes with route ... --take, take and preset recall");
         if ((r.Cmd == Command::Reset || r.Cmd == Command::FactoryReset) && !r.Yes)
             return Fail(words[0] + " changes the whole switcher: add --yes to confirm");
+        if (r.Yes && r.Cmd != Command::Reset && r.Cmd != Command::FactoryReset)
+            return Fail("--yes goes with reset and factory-reset only");
         if (!r.ConfigPath.empty() && r.Cmd != Command::Read) return Fail("--config goes with read only");
         if (r.IntervalGiven && r.Cmd != Command::Watch) return Fail("--interval goes with watch only");
         if (r.Link == LinkKind::None)
@@ -209,7 +229,7 @@ struct Parser {
 ParsedRequest ParseArguments(const std::vector<std::string>& args) {
     Parser p;
     if (!p.Options(args)) return p.out;
-    if (p.r.Help) return p.out;
+    if (p.r.Help || p.r.Version) return p.out;
     if (p.CommandWords()) p.Rules();
     return p.out;
 }

@@ -42,6 +42,7 @@ struct CtlRequest {
     bool TakeAfterRoute = false;
     bool Yes = false;
     bool Help = false;
+    bool Version = false;
     std::string ConfigPath;
     Command Cmd = Command::None;
     std::vector<std::pair<int, int>> Routes;  // output 1.., input 1.. or 0 for a disconnect

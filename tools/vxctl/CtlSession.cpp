@@ -1,6 +1,10 @@
 #include "CtlSession.h"
 
 #include "ConsoleViews.h"
+#include "RouteAnswerCheck.h"
+#include "SerialOpenProblem.h"
+#include "TcpConnectProblem.h"
+#include "TerminalText.h"
 #include "link/CommandLines.h"
 #include "model/LiveCount.h"
 #include "model/ModelCodes.h"
@@ -38,7 +42,9 @@ CtlSession::~CtlSession() {
 }
 
 std::string CtlSession::LinkName() const {
-    return r_.Link == LinkKind::Serial ? r_.Device : r_.Host + ":" + std::to_string(r_.Port);
+    if (r_.Link == LinkKind::Serial) return TerminalSafe(r_.Device);
+    const bool v6 = r_.Host.find(':') != std::string::npos;
+    return TerminalSafe((v6 ? "[" + r_.Host + "]" : r_.Host) + ":" + std::to_string(r_.Port));
 }
 
 std::string CtlSession::PanelMessages(std::size_t from) const {
@@ -55,11 +61,13 @@ std::string CtlSession::PanelMessages(std::size_t from) const {
 
 int CtlSession::UsageError(const std::string& message) {
     err_ << "vxctl: " << message << "\n";
+    if (error_.empty()) error_ = message;
     return 2;
 }
 
 int CtlSession::Failure(const std::string& message) {
     err_ << "vxctl: " << message << "\n";
+    if (error_.empty()) error_ = message;
     return 1;
 }
 
@@ -69,10 +77,13 @@ bool CtlSession::Connect() {
         // The device stands as COM1; the probe is the panel's own.
         core_.Context().Serial.SetHardwareFlowControl(true, true);
         if (core_.Serial().ConnectSerial(1) != 1) {
-            err_ << "vxctl: no switcher answered on " << r_.Device
-                 << " (the device is missing or in use, or no prompt came within "
-                 << 2 * (vx::ProbeWaitTicks + 1) * core_.Link().Limits.TickMs << " ms)" << PanelMessages(seen)
-                 << "\n";
+            // The probe only knows that nothing answered; the device tells why.
+            if (const std::string problem = SerialOpenProblem(r_.Device); !problem.empty())
+                Failure("cannot use the serial device " + LinkName() + ": " + problem);
+            else
+                Failure("no switcher answered on " + LinkName() + " (no prompt came within " +
+                        std::to_string(2 * (vx::ProbeWaitTicks + 1) * core_.Link().Limits.TickMs) + " ms)" +
+                        PanelMessages(seen));
             return false;
         }
         core_.Serial().SetSerialLinkActive(true);
@@ -84,11 +95,15 @@ bool CtlSession::Connect() {
             exchange_.ReadRestOfConnectAnswer();
             return true;
         case vx::ConnectOutcome::Silent:
-            err_ << "vxctl: connected to " << LinkName() << " but the switcher did not answer within "
-                 << core_.Link().Limits.StreamTimeoutMs << " ms\n";
+            Failure("connected to " + LinkName() + " but the switcher did not answer within " +
+                    std::to_string(core_.Link().Limits.StreamTimeoutMs) + " ms");
             break;
         default:
-            err_ << "vxctl: could not connect to " << LinkName() << PanelMessages(seen) << "\n";
+            // The panel's own words speak of its cable; the host and one more attempt tell why.
+            if (const std::string problem = TcpConnectProblem(r_.Host, r_.Port, 2000); !problem.empty())
+                Failure("could not connect to " + LinkName() + ": " + problem);
+            else
+                Failure("could not connect to " + LinkName() + PanelMessages(seen));
             break;
     }
     core_.Context().Tcp.Close();
@@ -96,7 +111,8 @@ bool CtlSession::Connect() {
 }
 
 int CtlSession::Run() {
-    if (!Connect()) return 1;
+    // A script gets its one document also when there is no switcher to talk to.
+    if (!Connect()) return r_.Cmd == Command::Watch ? 1 : Finish(1);
     const int code = RunCommand();
     // The link is given up before the process ends; nothing more is sent.
     core_.Serial().SetSerialLinkActive(false);
@@ -113,6 +129,13 @@ void CtlSession::PrintCarried(std::size_t from) {
             out_ << WithoutReturn(c.Line) << ": " << (c.Answer.Answered() ? Trimmed(c.Answer.Bytes) : "-")
                  << "\n";
     }
+}
+
+std::string CtlSession::NoAnswerText(const vx::LineAnswer& a, const char* silence) const {
+    // A connection the switcher closed ends the wait at once: that is not a silence.
+    if (!a.Serial && !core_.Context().Tcp.IsActive())
+        return "the switcher closed the connection to " + LinkName();
+    return silence + (" from the switcher within " + std::to_string(a.WaitedLimitMs) + " ms");
 }
 
 bool CtlSession::LastLineOk() const {
@@ -135,8 +158,7 @@ bool CtlSession::Send(F&& send) {
                 Failure(line + ": the switcher answered " + vx::EscapeAnswerBytes(Trimmed(c.Answer.Bytes)));
                 return false;
             case vx::LineAnswer::Outcome::NoAnswer:
-                Failure(line + ": no answer from the switcher within " +
-                        std::to_string(c.Answer.WaitedLimitMs) + " ms");
+                Failure(line + ": " + NoAnswerText(c.Answer));
                 return false;
             case vx::LineAnswer::Outcome::NoLink:
                 Failure(line + ": not sent, the link to " + LinkName() + " is gone");
@@ -158,8 +180,18 @@ bool CtlSession::ReadInfo() {
 
 bool CtlSession::ReadRoutes(const char* why) {
     const std::size_t seen = views_.Messages().size();
-    if (core_.Reader().ReadOutputStatus()) return true;
-    Failure(std::string("the switcher did not answer the route query OINFOVX ") + why + PanelMessages(seen));
+    if (!core_.Reader().ReadOutputStatus()) {
+        Failure(std::string("the switcher did not answer the route query OINFOVX ") + why +
+                PanelMessages(seen));
+        return false;
+    }
+    return AnswerValid("OINFOVX", RoutesProblem(core_.Model()));
+}
+
+bool CtlSession::AnswerValid(const char* query, const std::string& problem) {
+    if (problem.empty()) return true;
+    Failure(std::string("the switcher's answer to ") + query +
+            " is not valid (a corrupted answer?): " + problem);
     return false;
 }
 
@@ -186,9 +218,9 @@ int CtlSession::RunCommand() {
         case Command::Reclock:
             if (!ReadInfo()) return Finish(1);
             if (r_.Output > vx::LiveCount(m.OutputCount, vx::MaxOutputs))
-                return UsageError("reclock: output " + std::to_string(r_.Output) +
-                                  " is out of range for this " + std::to_string(m.OutputCount) + " x " +
-                                  std::to_string(m.InputCount) + " switcher");
+                return Finish(UsageError("reclock: output " + std::to_string(r_.Output) +
+                                         " is out of range for this " + std::to_string(m.OutputCount) +
+                                         " x " + std::to_string(m.InputCount) + " switcher"));
             return Finish(Send([&] { s.SendReclock(r_.Output - 1, r_.On ? 1 : 0); }) ? 0 : 1);
         case Command::PresetStore:
             // As the panel stores a preset: pending routes are taken first.
@@ -236,10 +268,19 @@ int CtlSession::Read() {
     for (const Step& step : Steps) {
         const std::size_t seen = views_.Messages().size();
         if (!(reader.*step.read)())
-            return Failure(std::string("the switcher did not answer the status query ") + step.what +
-                           PanelMessages(seen));
+            return Finish(Failure(std::string("the switcher did not answer the status query ") + step.what +
+                                  PanelMessages(seen)));
     }
-    out_ << (r_.Json ? JsonReport(core_.Model(), names_) : TextReport(core_.Model(), names_));
+    if (!AnswerValid("OINFOVX", RoutesProblem(core_.Model())) ||
+        !AnswerValid("OPINFOVX", PrevInputsProblem(core_.Model())))
+        return Finish(1);
+    if (!r_.Json) {
+        out_ << TextReport(core_.Model(), names_);
+        return 0;
+    }
+    // The report is the one document, with "ok" as every other command's.
+    const std::string report = JsonReport(core_.Model(), names_);
+    out_ << "{\n  \"ok\": true," << report.substr(1);
     return 0;
 }
 
@@ -251,19 +292,21 @@ int CtlSession::Route() {
     const std::string size = std::to_string(outputs) + " x " + std::to_string(inputs);
     for (const auto& [o, in] : r_.Routes) {
         if (o > outputs)
-            return UsageError("route: output " + std::to_string(o) + " is out of range for this " + size +
-                              " switcher");
+            return Finish(UsageError("route: output " + std::to_string(o) + " is out of range for this " +
+                                     size + " switcher"));
         if (in > inputs)
-            return UsageError("route: input " + std::to_string(in) + " is out of range for this " + size +
-                              " switcher");
+            return Finish(UsageError("route: input " + std::to_string(in) + " is out of range for this " +
+                                     size + " switcher"));
     }
     auto& s = core_.Sender();
-    std::vector<Expected> expected;
+    std::vector<Expected> expected;  // the routes the switcher acknowledged
+    std::vector<Expected> asked;     // every route sent, answered or not
     const bool sent = Send([&] {
         for (const auto& [o, in] : r_.Routes) {
+            asked.push_back({o - 1, in == 0 ? NO_INPUT : static_cast<vx::byte>(in - 1)});
             s.SendRouteTemp(o - 1, in - 1);
             if (!LastLineOk()) return;
-            expected.push_back({o - 1, in == 0 ? NO_INPUT : static_cast<vx::byte>(in - 1)});
+            expected.push_back(asked.back());
         }
         if (r_.TakeAfterRoute) s.SendTake();
     });
@@ -277,11 +320,10 @@ int CtlSession::Route() {
                 outputs += (outputs.empty() ? "" : ", ") + std::to_string(e.Output + 1);
             err_ << "vxctl: the take of output" << (expected.size() > 1 ? "s " : " ") << outputs
                  << " is not confirmed\n";
-        } else if (!expected.empty())
-            err_
-                << "vxctl: the routes before it are pending on the switcher; 'vxctl cancel' withdraws them\n";
+        }
         // A take that went unanswered may still have been carried out: the read tells.
-        if (r_.Verify && takeSent) Verify(expected);
+        if (r_.Verify && takeSent) Verify(expected, false);
+        WithdrawPending(asked);
         return Finish(1);
     }
     return Finish(r_.Verify ? Verify(expected) : 0);
@@ -297,7 +339,7 @@ int CtlSession::Take() {
     }
     const bool sent = Send([&] { core_.Sender().SendTake(); });
     if (!r_.Verify) return Finish(sent ? 0 : 1);
-    const int verified = Verify(expected);
+    const int verified = Verify(expected, sent);
     return Finish(sent ? verified : 1);
 }
 
@@ -327,7 +369,7 @@ int CtlSession::PresetRecall() {
     return Finish(Verify(expected));
 }
 
-int CtlSession::Verify(const std::vector<Expected>& expected) {
+int CtlSession::Verify(const std::vector<Expected>& expected, bool takeConfirmed) {
     if (!ReadRoutes("to verify")) return 1;
     const auto& m = core_.Model();
     int failures = 0;
@@ -338,48 +380,56 @@ int CtlSession::Verify(const std::vector<Expected>& expected) {
         const std::string line =
             "output " + std::to_string(e.Output + 1) + ": " +
             (ok ? has : "asked " + InputName(e.Input) + " in force, the switcher has " + has);
-        verifyLines_.push_back((ok ? "verified " : "NOT VERIFIED ") + line);
-        if (ok) {
+        verified_.push_back({e.Output, e.Input, r.Input, r.Committed != 0, ok && takeConfirmed});
+        if (ok && takeConfirmed) {
             if (!r_.Json) out_ << "verified " << line << "\n";
+        } else if (ok) {
+            // The switcher holds the route, but the command failed: found, not verified.
+            err_ << "vxctl: found " << line << ", though the take was not confirmed\n";
         } else {
             ++failures;
             err_ << "vxctl: verification failed for " << line << "\n";
         }
     }
-    return failures == 0 ? 0 : 1;
+    return failures == 0 && takeConfirmed ? 0 : 1;
 }
 
 int CtlSession::Raw() {
-    const vx::LineAnswer a = exchange_.Exchange(r_.RawLine + "\r");
-    const std::string bytes = vx::EscapeAnswerBytes(a.Bytes);
-    if (r_.Json) {
-        out_ << "{\"line\": " << JsonString(r_.RawLine)
-             << ", \"answered\": " << (a.Answered() ? "true" : "false")
-             << ", \"answer\": " << JsonString(bytes) << "}\n";
-    } else {
-        out_ << bytes << "\n";
-    }
-    if (a.Result == vx::LineAnswer::Outcome::LinkFailed) return Failure("the link failed: " + a.Failure);
+    exchange_.Carry(r_.RawLine + "\r", false);
+    const vx::LineAnswer& a = exchange_.Carried().back().Answer;
+    if (!r_.Json) out_ << vx::EscapeAnswerBytes(a.Bytes) << "\n";
+    if (a.Result == vx::LineAnswer::Outcome::LinkFailed)
+        return Finish(Failure("the link failed: " + a.Failure));
     if (!a.Answered())
-        return Failure("no prompt from the switcher within " + std::to_string(a.WaitedLimitMs) + " ms" +
-                       (a.Bytes.empty() ? "" : " (what came is printed above)"));
-    return a.IsError() ? Failure("the switcher answered with an error") : 0;
+        return Finish(Failure("no prompt from the switcher within " + std::to_string(a.WaitedLimitMs) +
+                              " ms" + (a.Bytes.empty() || r_.Json ? "" : " (what came is printed above)")));
+    return Finish(a.IsError() ? Failure("the switcher answered with an error") : 0);
 }
 
 int CtlSession::Finish(int code) {
     if (!r_.Json) return code;
+    const auto input = [](vx::byte in) {
+        return in == NO_INPUT ? std::string("null") : std::to_string(in + 1);
+    };
     out_ << "{\"ok\": " << (code == 0 ? "true" : "false") << ", \"lines\": [";
     const auto& carried = exchange_.Carried();
     for (std::size_t k = 0; k < carried.size(); ++k) {
         const auto& a = carried[k].Answer;
+        // What came back, once escaped as JSON; null when nothing came.
+        const std::string answer =
+            !a.Answered() && a.Bytes.empty() ? "null" : JsonBytes(a.Answered() ? Trimmed(a.Bytes) : a.Bytes);
         out_ << (k ? ", " : "") << "{\"line\": " << JsonString(WithoutReturn(carried[k].Line))
-             << ", \"answered\": " << (a.Answered() ? "true" : "false")
-             << ", \"answer\": " << JsonString(vx::EscapeAnswerBytes(Trimmed(a.Bytes))) << "}";
+             << ", \"answered\": " << (a.Answered() ? "true" : "false") << ", \"answer\": " << answer << "}";
     }
     out_ << "], \"verify\": [";
-    for (std::size_t k = 0; k < verifyLines_.size(); ++k)
-        out_ << (k ? ", " : "") << JsonString(verifyLines_[k]);
-    out_ << "]}\n";
+    for (std::size_t k = 0; k < verified_.size(); ++k) {
+        const auto& v = verified_[k];
+        out_ << (k ? ", " : "") << "{\"output\": " << v.Output + 1 << ", \"asked\": " << input(v.Asked)
+             << ", \"held\": " << input(v.Held)
+             << ", \"state\": " << (v.InForce ? "\"in force\"" : "\"pending\"")
+             << ", \"ok\": " << (v.Ok ? "true" : "false") << "}";
+    }
+    out_ << "], \"error\": " << (error_.empty() ? "null" : JsonString(error_)) << "}\n";
     return code;
 }
 

@@ -49,9 +49,18 @@ private:
     bool Send(F&& send);
     // The last line carried was answered, and not with an error.
     bool LastLineOk() const;
+    // Why a line went unanswered: the switcher's silence, or a connection it closed.
+    std::string NoAnswerText(const vx::LineAnswer& a, const char* silence = "no answer") const;
     bool ReadInfo();
     bool ReadRoutes(const char* why);
-    int Verify(const std::vector<Expected>& expected);
+    // False, with the message printed, when a status answer held bytes no switcher sends.
+    bool AnswerValid(const char* query, const std::string& problem);
+    // takeConfirmed false: the take's answer was lost, so what the read shows is reported
+    // as found, never as verified.
+    int Verify(const std::vector<Expected>& expected, bool takeConfirmed = true);
+    // Sets each output asked that still holds this command's pending route back to the
+    // input in force (in CtlWithdraw.cpp).
+    void WithdrawPending(const std::vector<Expected>& asked);
     int UsageError(const std::string& message);
     int Failure(const std::string& message);
     void PrintCarried(std::size_t from);
@@ -66,7 +75,16 @@ private:
     std::ostream& err_;
     vx::AnsweredExchange exchange_;
     ReportNames names_;
-    std::vector<std::string> verifyLines_;
+    // One entry per output verified: asked, held (NO_INPUT for none), in force, verified.
+    struct Verified {
+        int Output;
+        vx::byte Asked;
+        vx::byte Held;
+        bool InForce;
+        bool Ok;
+    };
+    std::vector<Verified> verified_;
+    std::string error_;  // the first failure said, for the JSON document
     std::function<bool()> stop_;
 };
 

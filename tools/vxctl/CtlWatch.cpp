@@ -23,6 +23,11 @@ int CtlSession::Watch() {
     int code = 0;
     for (;;) {
         if (stop_ && stop_()) break;
+        // A line that could not be written ends the watch; main says why.
+        if (!out_) {
+            code = 1;
+            break;
+        }
         auto& f = core_.Following();
         const bool linked = core_.Model().EthernetConnected != 0 || core_.Link().SerialLinkActive;
         if (!linked || f.Reconnecting() || !f.On()) {

@@ -60,8 +60,9 @@ Options:
   --interval S           with watch: seconds between polls, 1 to 60 (default 2)
   --help                 this text
 
-Exit status: 0 done; 1 the switcher did not answer, answered with an error, or a
-verification failed (the message says which); 2 a usage error (nothing is sent).
+Exit status: 0 done; 1 the switcher did not answer, answered with an error, a
+verification failed, or the report could not be written (the message says which);
+2 a usage error (nothing is sent).
 )";
 
 }  // namespace vxctl

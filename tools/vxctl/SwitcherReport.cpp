@@ -1,9 +1,11 @@
 #include "SwitcherReport.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <sstream>
 #include <vector>
 
+#include "TerminalText.h"
 #include "labels/NameText.h"
 #include "model/LiveCount.h"
 #include "model/ModelCodes.h"
@@ -68,8 +70,9 @@ std::string OnOff(bool on) {
 }
 
 // A name as UTF-8 text (its slot holds the switcher's 8-bit code page).
+// A name from a file may hold any byte: shown escaped, it cannot forge a row or a colour.
 std::string Name(const vx::NameSlot& slot) {
-    return vx::ReadName(slot);
+    return TerminalSafe(vx::ReadName(slot));
 }
 
 std::string InputText(const vx::SwitcherState& m, int o) {
@@ -98,9 +101,9 @@ std::string TextReport(const vx::SwitcherState& m, const ReportNames& names) {
         std::string text = row;
         if (names.Present) {
             const auto in = m.Routes[o].Input;
-            std::snprintf(row, sizeof row, "  %-11s  %s", Name(names.Labels.OutputLabels[o]).c_str(),
-                          in < Inputs(m) ? Name(names.Labels.InputLabels[in]).c_str() : "");
-            text += row;
+            std::string output = Name(names.Labels.OutputLabels[o]);
+            output.resize(std::max<std::size_t>(output.size(), 11), ' ');
+            text += "  " + output + "  " + (in < Inputs(m) ? Name(names.Labels.InputLabels[in]) : "");
         }
         out << text.substr(0, text.find_last_not_of(' ') + 1) << "\n";
     }
@@ -126,6 +129,20 @@ std::string TextReport(const vx::SwitcherState& m, const ReportNames& names) {
     }
     out << "\n";
     return out.str();
+}
+
+std::string JsonBytes(const std::string& bytes) {
+    std::string text;
+    for (const char ch : bytes) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c < 0x80) {
+            text.push_back(ch);
+        } else {
+            text.push_back(static_cast<char>(0xC0 | (c >> 6)));
+            text.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        }
+    }
+    return JsonString(text);
 }
 
 std::string JsonString(const std::string& text) {

@@ -18,5 +18,8 @@ std::string JsonReport(const vx::SwitcherState& m, const ReportNames& names);
 
 // UTF-8 text as a JSON string literal, quotes included.
 std::string JsonString(const std::string& text);
+// Bytes from the switcher as a JSON string literal: each byte one character (U+0000 to
+// U+00FF), so any byte survives and nothing is escaped twice.
+std::string JsonBytes(const std::string& bytes);
 
 }  // namespace vxctl

@@ -15,15 +15,17 @@
 #include "ConsoleViews.h"
 #include "CtlArguments.h"
 #include "CtlSession.h"
+#include "EndOnSignals.h"
 #include "HelpText.h"
+#include "ReportOutput.h"
 #include "panel/PanelCore.h"
 #include "platform/QtConfigFileStore.h"
 #include "platform/QtServices.h"
 
 namespace {
 
-// SIGINT and SIGTERM end a watch: the handler writes one byte into a pipe, whose reading
-// end wakes the event loop between two polls.
+// SIGINT and SIGTERM end a watch with 0 (they end any other command with 130 / 143): the handler writes one
+// byte into a pipe, whose reading end wakes the event loop between two polls.
 int stopPipe[2] = {-1, -1};
 volatile std::sig_atomic_t stopRequested = 0;
 
@@ -42,14 +44,31 @@ void CatchStopSignals() {
     ::sigaction(SIGTERM, &action, nullptr);
 }
 
+// What was printed must have reached standard output, or the command failed.
+int WithOutputChecked(vxctl::FdOutput& output, int code) {
+    const std::string problem = output.Finish();
+    if (problem.empty()) return code;
+    std::fprintf(stderr, "vxctl: could not write to standard output: %s\n", problem.c_str());
+    return code == 0 ? 1 : code;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    vxctl::FdOutput output(STDOUT_FILENO);
+    std::streambuf* const standard = std::cout.rdbuf(&output);
+    // std::cout outlives main; it gets its own buffer back before this one goes.
+    const std::unique_ptr<std::streambuf, void (*)(std::streambuf*)> restore(
+        standard, [](std::streambuf* b) { std::cout.rdbuf(b); });
     std::vector<std::string> args(argv + 1, argv + argc);
     const vxctl::ParsedRequest parsed = vxctl::ParseArguments(args);
     if (parsed.Request.Help) {
-        std::fputs(vxctl::HelpText, stdout);
-        return 0;
+        std::cout << vxctl::HelpText;
+        return WithOutputChecked(output, 0);
+    }
+    if (parsed.Request.Version) {
+        std::cout << "vxctl " << VXCTL_VERSION << "\n";
+        return WithOutputChecked(output, 0);
     }
     if (!parsed.Error.empty()) {
         std::fprintf(stderr, "vxctl: %s\n", parsed.Error.c_str());
@@ -66,6 +85,7 @@ int main(int argc, char** argv) {
         }
     }
 
+    vxctl::EndOnSignals({SIGINT, SIGTERM, SIGHUP});
     // No window: a core application runs the sockets, the port and the watchdog.
     QCoreApplication app(argc, argv);
     try {
@@ -84,9 +104,7 @@ int main(int argc, char** argv) {
                 stopNotifier = std::make_unique<QSocketNotifier>(stopPipe[0], QSocketNotifier::Read);
             session.SetStopRequest([] { return stopRequested != 0; });
         }
-        const int code = session.Run();
-        std::cout.flush();
-        return code;
+        return WithOutputChecked(output, session.Run());
     } catch (const std::exception& e) {
         std::fprintf(stderr, "vxctl: %s\n", e.what());
         return 1;

@@ -5,9 +5,10 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <string>
 #include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
 #include <vector>
 
 namespace vxsim {
@@ -19,6 +20,13 @@ constexpr std::size_t ReadSize = 4096;
 // no line is ever dropped.
 constexpr std::size_t MaxWaitingLines = 5000;
 constexpr Micros IdleWakeUp = 1'000'000;
+// How long the listener rests when an accept failed for want of descriptors and no link
+// has closed since (another process may have given some back).
+constexpr Micros AcceptRetry = 1'000'000;
+
+bool OutOfResources(int error) {
+    return error == EMFILE || error == ENFILE || error == ENOBUFS || error == ENOMEM;
+}
 // Lines are answered only while less than this is queued on the link: a client that
 // sends without reading makes the simulator stop taking its lines, not hoard answers.
 constexpr std::size_t MaxQueuedOutput = 1 << 20;
@@ -81,11 +89,14 @@ void EventLoop::Run(volatile std::sig_atomic_t* stop, const sigset_t* waitMask,
         Micros now = NowMicros();
         ServeWaitingLines(now);
         WriteDueAnswers(now);
-        DropDeadLinks();
+        if (DropDeadLinks() || now >= acceptPausedAt_ + AcceptRetry) acceptPaused_ = false;
 
         fds.clear();
         polled.clear();
-        if (server_) fds.push_back({server_->Fd(), POLLIN, 0});
+        const bool listening = server_ && !acceptPaused_;
+        if (listening) fds.push_back({server_->Fd(), POLLIN, 0});
+        const bool watching = pty_ && pty_->WatchFd() >= 0;
+        if (watching) fds.push_back({pty_->WatchFd(), POLLIN, 0});
         for (Link& link : links_) {
             const bool takesInput =
                 !link.Closing && AnswersFit(link) && link.Waiting.size() + ReadSize <= MaxWaitingLines;
@@ -103,7 +114,8 @@ void EventLoop::Run(volatile std::sig_atomic_t* stop, const sigset_t* waitMask,
 
         now = NowMicros();
         std::size_t i = 0;
-        if (server_ && (fds[i++].revents & POLLIN)) AcceptClients();
+        if (listening && (fds[i++].revents & POLLIN)) AcceptClients();
+        if (watching && (fds[i++].revents & POLLIN)) pty_->ClientsOpenedOrClosed();
         for (Link* link : polled) {
             const short revents = fds[i++].revents;
             if (revents & POLLOUT) link->Out.RoomAgain();
@@ -139,11 +151,11 @@ void EventLoop::WriteDueAnswers(Micros now) {
     }
 }
 
-void EventLoop::DropDeadLinks() {
-    links_.remove_if([](const Link& link) {
+bool EventLoop::DropDeadLinks() {
+    return links_.remove_if([](const Link& link) {
         if (link.Dead) ::close(link.Fd);
         return link.Dead;
-    });
+    }) > 0;
 }
 
 void EventLoop::Receive(Link& link, Micros now) {
@@ -164,7 +176,8 @@ void EventLoop::Receive(Link& link, Micros now) {
 }
 
 void EventLoop::AcceptClients() {
-    for (int fd = server_->Accept(); fd >= 0; fd = server_->Accept()) {
+    int error = 0;
+    for (int fd = server_->Accept(error); fd >= 0; fd = server_->Accept(error)) {
         const auto clients = std::count_if(links_.begin(), links_.end(),
                                            [](const Link& l) { return l.Kind == LinkKind::Tcp; });
         if (static_cast<std::size_t>(clients) >= MaxTcpClients) {
@@ -173,10 +186,23 @@ void EventLoop::AcceptClients() {
         }
         links_.emplace_back(fd, LinkKind::Tcp, 0);
     }
+    if (!OutOfResources(error)) {
+        // The queue is empty: a later shortage is news again.
+        if (error == 0) saidAcceptPaused_ = false;
+        return;
+    }
+    // The client stays in the listen queue and is taken as soon as a descriptor is free.
+    acceptPaused_ = true;
+    acceptPausedAt_ = NowMicros();
+    if (!saidAcceptPaused_)
+        std::fprintf(stderr, "vxsim: cannot accept a TCP client (%s); new clients wait until a link closes\n",
+                     std::strerror(error));
+    saidAcceptPaused_ = true;
 }
 
 Micros EventLoop::NextWakeUp(Micros now) const {
     Micros next = now + IdleWakeUp;
+    if (acceptPaused_) next = std::min(next, acceptPausedAt_ + AcceptRetry);
     for (const Link& link : links_) {
         if (auto when = link.Out.NextWriteTime()) next = std::min(next, *when);
         // Lines held back by unread answers wait for the link to drain instead.

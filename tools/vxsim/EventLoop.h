@@ -32,7 +32,8 @@ public:
 private:
     void ServeWaitingLines(Micros now);
     void WriteDueAnswers(Micros now);
-    void DropDeadLinks();
+    // True when a link was closed, which gives a descriptor back.
+    bool DropDeadLinks();
     void Receive(Link& link, Micros now);
     void AcceptClients();
     void ToggleSerialEnd();
@@ -46,6 +47,11 @@ private:
     Transcript& transcript_;
     std::list<Link> links_;
     Micros busyUntil_ = 0;
+    // Out of descriptors the listener stays ready while every accept fails: it is left
+    // out of the wait until a link closes or AcceptRetry has passed.
+    bool acceptPaused_ = false;
+    bool saidAcceptPaused_ = false;
+    Micros acceptPausedAt_ = 0;
 };
 
 }  // namespace vxsim

@@ -2,6 +2,8 @@
 
 #include <fcntl.h>
 #include <stdlib.h>
+#include <sys/inotify.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -27,9 +29,11 @@ PtyEnd::~PtyEnd() {
 
 void PtyEnd::Close() {
     RemoveLink();
+    if (watch_ >= 0) ::close(watch_);
     if (slave_ >= 0) ::close(slave_);
     if (master_ >= 0) ::close(master_);
-    slave_ = master_ = -1;
+    watch_ = slave_ = master_ = -1;
+    clients_ = 0;
 }
 
 bool PtyEnd::Open(const std::string& linkPath, std::string& error) {
@@ -55,6 +59,12 @@ bool PtyEnd::OpenEnds(const std::string& linkPath, std::string& error) {
     }
     ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
     KeepRaw();
+    // Our own descriptor is open before the watch starts, so every event is a client's.
+    watch_ = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (watch_ < 0 || ::inotify_add_watch(watch_, name, IN_OPEN | IN_CLOSE) < 0) {
+        error = std::string("cannot watch ") + slavePath_ + ": " + std::strerror(errno);
+        return false;
+    }
 
     // A symlink left by an earlier run is replaced; anything else at the path is kept.
     struct stat st {};
@@ -83,6 +93,25 @@ void PtyEnd::KeepRaw() {
     ::cfsetospeed(&t, out);
     t.c_cflag |= flow;
     ::tcsetattr(slave_, TCSANOW, &t);
+}
+
+void PtyEnd::ClientsOpenedOrClosed() {
+    alignas(inotify_event) char buffer[4096];
+    bool closed = false;
+    for (;;) {
+        const ssize_t n = ::read(watch_, buffer, sizeof buffer);
+        if (n <= 0) break;
+        for (ssize_t at = 0; at < n;) {
+            const auto* e = reinterpret_cast<const inotify_event*>(buffer + at);
+            if (e->mask & IN_OPEN) ++clients_;
+            if (e->mask & IN_CLOSE) {
+                clients_ = clients_ > 0 ? clients_ - 1 : 0;
+                closed = true;
+            }
+            at += static_cast<ssize_t>(sizeof(inotify_event) + e->len);
+        }
+    }
+    if (closed && clients_ == 0) ::ioctl(slave_, TIOCNXCL);
 }
 
 void PtyEnd::RemoveLink() {

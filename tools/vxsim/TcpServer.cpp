@@ -43,9 +43,13 @@ bool TcpServer::Listen(const TcpEndpoint& endpoint, std::string& error) {
     return true;
 }
 
-int TcpServer::Accept() {
+int TcpServer::Accept(int& error) {
+    error = 0;
     const int fd = ::accept4(fd_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
-    if (fd < 0) return -1;
+    if (fd < 0) {
+        if (errno != EAGAIN && errno != EWOULDBLOCK) error = errno;
+        return -1;
+    }
     // Each answer piece leaves at once, so the --chunk pieces really arrive apart.
     const int on = 1;
     ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);

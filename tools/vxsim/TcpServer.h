@@ -22,8 +22,9 @@ public:
     bool Listen(const TcpEndpoint& endpoint, std::string& error);
     int Fd() const { return fd_; }
     int Port() const { return port_; }
-    // A new non-blocking client socket, or -1 when none is waiting.
-    int Accept();
+    // A new non-blocking client socket, or -1 when none is waiting (error 0) or the
+    // accept failed (error holds errno: EMFILE and the like when descriptors run out).
+    int Accept(int& error);
     // Tells a client beyond the limit so, in one line, and closes it.
     static void Refuse(int fd);
 

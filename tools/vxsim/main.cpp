@@ -58,6 +58,8 @@ int main(int argc, char** argv) {
     hangUp.sa_handler = RequestHangUp;
     sigaction(SIGUSR1, &hangUp, nullptr);
     std::signal(SIGPIPE, SIG_IGN);
+    // A transcript beyond the file size limit is a failed write, said once, not the end.
+    std::signal(SIGXFSZ, SIG_IGN);
 
     const Micros start = NowMicros();
     Transcript transcript;
