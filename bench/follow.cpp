@@ -9,39 +9,23 @@
 //   follow VXSIM line|latency
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QLineEdit>
-#include <QProcess>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QTcpSocket>
-#include <QTemporaryDir>
 #include <QThread>
 #include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "SimPanel.h"
 #include "follow/Follower.h"
-#include "platform/QtServices.h"
-#include "ui/RadioGroup.h"
-#include "ui/TMatrixForm.h"
 
 namespace {
 
 constexpr double Baud = 57600;
 
-// Answers Yes to the start-up question; any message means the benchmark went wrong.
-struct BenchPrompter : vx::Prompter {
-    void ShowMessage(const std::string& text) override { messages.push_back(text); }
-    void ShowMessage(const std::string& text, const std::string&) override { messages.push_back(text); }
-    bool AskYesNo(const std::string&, const std::string&) override { return true; }
-    std::vector<std::string> messages;
-};
-
 int Fail(const char* what, const std::vector<std::string>& messages = {}) {
-    std::fprintf(stderr, "follow: %s\n", what);
-    for (const auto& m : messages) std::fprintf(stderr, "  message: %s\n", m.c_str());
-    return 1;
+    return BenchFail("follow", what, messages);
 }
 
 double Seconds(const QElapsedTimer& t) {
@@ -55,29 +39,11 @@ int main(int argc, char** argv) {
     if (argc < 3) return Fail("usage: follow VXSIM line|latency");
     const bool line = QString(argv[2]) == "line";
 
-    QTemporaryDir dir;
-    const QString com1 = dir.filePath("com1");
-    QProcess sim;
-    sim.start(argv[1],
-              {"--model", "20", "--baud", QString::number(Baud), "--tcp", "127.0.0.1:0", "--serial", com1});
-    QString simOut;
-    for (int tries = 0; tries < 50 && !(simOut.contains("tcp ") && simOut.contains("serial ")); ++tries) {
-        sim.waitForReadyRead(200);
-        simOut += sim.readAllStandardOutput();
-    }
-    const auto port = QRegularExpression("tcp [0-9.]+:(\\d+)").match(simOut);
-    if (!port.hasMatch()) return Fail("vxsim did not start");
-
-    vx::platform::QtServices services;
-    services.Serial.SetPortPaths(
-        {{1, com1}, {2, dir.filePath("com2")}, {3, dir.filePath("com3")}, {4, dir.filePath("com4")}});
-    vx::LinkServices bundle = services.Bundle();
-    BenchPrompter prompts;
-    vx::ui::TMatrixForm form(bundle, &prompts);
-    form.SetConnectOnFirstShow(false);
-    form.Core().Ethernet().SetRemotePort(port.captured(1).toInt());
-    form.show();
-    QCoreApplication::processEvents();
+    SimPanel rig(argv[1], Baud);
+    if (!rig.Started()) return Fail("vxsim did not start");
+    vx::ui::TMatrixForm& form = *rig.form;
+    const auto& prompts = rig.prompts;
+    auto& services = rig.services;
     vx::PanelCore& core = form.Core();
     const int interval = vx::DefaultFollowSeconds;
 
@@ -108,15 +74,8 @@ int main(int argc, char** argv) {
             "follow line share at the default interval: %.2f %% busy, %.2f %% by bytes (goal: at most 2 "
             "%%)\n",
             100 * busy / cycle, 100 * wire / cycle);
-        core.Link().SerialLinkActive = false;
-        if (services.Serial.IsOpen()) services.Serial.Close();
     } else {
-        form.findChild<QLineEdit*>("IPAddrEdit")->setText("127.0.0.1");
-        auto* selector = form.findChild<vx::ui::RadioGroup*>("SerialModeRadioGroup");
-        selector->SetItemIndex(1);
-        emit selector->ItemClicked(1);
-        if (core.Model().EthernetConnected != 1 || !prompts.messages.empty())
-            return Fail("no TCP link", prompts.messages);
+        if (!rig.ChooseEthernet() || !prompts.messages.empty()) return Fail("no TCP link", prompts.messages);
         // One poll by itself, for the goal: the interval plus one exchange.
         core.SetFollow({true, interval});
         core.FollowTimerTimer();  // the first poll is the slow one
@@ -125,7 +84,7 @@ int main(int argc, char** argv) {
         core.FollowTimerTimer();
         const double pollSeconds = Seconds(one);
         QTcpSocket other;
-        other.connectToHost("127.0.0.1", static_cast<quint16>(port.captured(1).toInt()));
+        other.connectToHost("127.0.0.1", static_cast<quint16>(rig.tcpPort));
         if (!other.waitForConnected(3000)) return Fail("second client");
         std::vector<double> latencies;
         for (int k = 0; k < 50; ++k) {
@@ -159,9 +118,6 @@ int main(int argc, char** argv) {
             interval, latencies[latencies.size() / 2], p95, latencies.back(), interval, pollSeconds,
             interval + pollSeconds);
         if (!prompts.messages.empty()) return Fail("following", prompts.messages);
-        services.Tcp.Close();
     }
-    sim.terminate();
-    sim.waitForFinished(3000);
     return 0;
 }

@@ -7,30 +7,17 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QLineEdit>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
-#include "platform/QtServices.h"
-#include "ui/RadioGroup.h"
-#include "ui/TMatrixForm.h"
+#include "SimPanel.h"
 
 namespace {
 
 constexpr double Baud = 57600;
-
-// Answers Yes to the start-up question; any message means the benchmark went wrong.
-struct BenchPrompter : vx::Prompter {
-    void ShowMessage(const std::string& text) override { messages.push_back(text); }
-    void ShowMessage(const std::string& text, const std::string&) override { messages.push_back(text); }
-    bool AskYesNo(const std::string&, const std::string&) override { return true; }
-    std::vector<std::string> messages;
-};
 
 // The lines the simulator received, without the bare returns.
 int QueriesIn(const QString& transcript) {
@@ -43,9 +30,7 @@ int QueriesIn(const QString& transcript) {
 }
 
 int Fail(const char* what, const std::vector<std::string>& messages = {}) {
-    std::fprintf(stderr, "readback: %s\n", what);
-    for (const auto& m : messages) std::fprintf(stderr, "  message: %s\n", m.c_str());
-    return 1;
+    return BenchFail("readback", what, messages);
 }
 
 }  // namespace
@@ -56,39 +41,19 @@ int main(int argc, char** argv) {
     const bool serial = QString(argv[2]) == "serial";
     const int repeats = argc > 3 ? std::max(1, atoi(argv[3])) : 3;
 
-    QTemporaryDir dir;
-    const QString com1 = dir.filePath("com1"), transcript = dir.filePath("transcript.txt");
-    QProcess sim;
-    sim.start(argv[1], {"--model", "20", "--baud", QString::number(Baud), "--tcp", "127.0.0.1:0", "--serial",
-                        com1, "--transcript", transcript});
-    QString simOut;
-    for (int tries = 0; tries < 50 && !(simOut.contains("tcp ") && simOut.contains("serial ")); ++tries) {
-        sim.waitForReadyRead(200);
-        simOut += sim.readAllStandardOutput();
-    }
-    const auto port = QRegularExpression("tcp [0-9.]+:(\\d+)").match(simOut);
-    if (!port.hasMatch()) return Fail("vxsim did not start");
-
-    vx::platform::QtServices services;
-    services.Serial.SetPortPaths(
-        {{1, com1}, {2, dir.filePath("com2")}, {3, dir.filePath("com3")}, {4, dir.filePath("com4")}});
-    vx::LinkServices bundle = services.Bundle();
-    BenchPrompter prompts;
-    vx::ui::TMatrixForm form(bundle, &prompts);
-    form.SetConnectOnFirstShow(false);
-    form.Core().Ethernet().SetRemotePort(port.captured(1).toInt());
-    form.show();
-    QCoreApplication::processEvents();
+    QTemporaryDir own;
+    const QString transcript = own.filePath("transcript.txt");
+    SimPanel rig(argv[1], Baud, {"--transcript", transcript});
+    if (!rig.Started()) return Fail("vxsim did not start");
+    vx::ui::TMatrixForm& form = *rig.form;
+    const auto& prompts = rig.prompts;
+    auto& services = rig.services;
 
     if (serial) {
         form.Core().StartupConnection();
         if (!form.Core().Link().SerialLinkActive) return Fail("no serial link", prompts.messages);
     } else {
-        form.findChild<QLineEdit*>("IPAddrEdit")->setText("127.0.0.1");
-        auto* selector = form.findChild<vx::ui::RadioGroup*>("SerialModeRadioGroup");
-        selector->SetItemIndex(1);
-        emit selector->ItemClicked(1);
-        if (form.Core().Model().EthernetConnected != 1) return Fail("no TCP link", prompts.messages);
+        if (!rig.ChooseEthernet()) return Fail("no TCP link", prompts.messages);
     }
     if (!prompts.messages.empty()) return Fail("connecting", prompts.messages);
 
@@ -121,11 +86,5 @@ int main(int argc, char** argv) {
     std::sort(ratios.begin(), ratios.end());
     std::printf("read-back over %s, 16 x 16, median of %d: %.2fx\n", serial ? "serial" : "TCP", repeats,
                 ratios[ratios.size() / 2]);
-    services.Serial.SetTrafficHandler({});
-    form.Core().Link().SerialLinkActive = false;
-    if (services.Serial.IsOpen()) services.Serial.Close();
-    services.Tcp.Close();
-    sim.terminate();
-    sim.waitForFinished(3000);
     return 0;
 }
