@@ -271,9 +271,7 @@ TEST_F(SequencerTest, AWrongRowLeftForAnotherPageIsToldOnceWithoutTakingTheFocus
 TEST(SequencerWaitTest, AStopInsideASerialReadIsHonouredAndNoRecallFollows) {
     test::PanelRig rig;
     SwitcherState& m = rig.core.Model();
-    rig.fakes.serial.open = true;
-    m.SerialPortOpen = 1;
-    rig.core.Link().SerialLinkActive = true;
+    rig.SerialLinkInUse();
     PresetRecord stored{};
     stored.Stored = 1;
     rig.fakes.serial.onWrite = [&](const std::string& line) {
@@ -311,9 +309,7 @@ TEST(SequencerWaitTest, AStopInsideASerialReadIsHonouredAndNoRecallFollows) {
 TEST(SequencerWaitTest, ATickDuringASerialStatusQueryWaitsAndTheAnswerStaysWhole) {
     test::PanelRig rig;
     SwitcherState& m = rig.core.Model();
-    rig.fakes.serial.open = true;
-    m.SerialPortOpen = 1;
-    rig.core.Link().SerialLinkActive = true;
+    rig.SerialLinkInUse();
     PresetRecord stored{};
     stored.Stored = 1;
     for (auto& r : stored.Routes) r = {3, 1};

@@ -62,6 +62,12 @@ struct PanelRig {
             fakes.serial.Answer(FakeSwitcherAnswer(line), 5);
         };
     }
+    // The serial link in use on the fake port, as a connect leaves it.
+    void SerialLinkInUse() {
+        fakes.serial.open = true;
+        core.Model().SerialPortOpen = 1;
+        core.Link().SerialLinkActive = true;
+    }
     // A switcher on TCP that answers the same way.
     void SwitcherOnTcp() {
         fakes.tcp.onSend = [this](const std::string& line) { fakes.tcp.Answer(FakeSwitcherAnswer(line), 5); };

@@ -30,9 +30,7 @@ struct LiveState {
 
 struct PresetsRig : PanelRig {
     PresetsRig() {
-        fakes.serial.open = true;
-        core.Model().SerialPortOpen = 1;
-        core.Link().SerialLinkActive = true;
+        SerialLinkInUse();
         fakes.serial.onWrite = [this](const std::string& line) {
             fakes.serial.Answer(FakeSwitcherAnswer(line), 5);
         };

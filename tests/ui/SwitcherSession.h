@@ -23,6 +23,12 @@
 
 namespace vx::test {
 
+// The twenty queries of a full read, in the order the panel sends them.
+inline const std::vector<std::string> kReadOrder = {
+    "MINFOVX",    "OINFOVX",    "OPINFOVX",   "PINFOVX 0",  "PINFOVX 1",  "PINFOVX 2",  "PINFOVX 3",
+    "PINFOVX 4",  "PINFOVX 5",  "PINFOVX 6",  "PINFOVX 7",  "GINFOVX",    "PGINFOVX 0", "PGINFOVX 1",
+    "PGINFOVX 2", "PGINFOVX 3", "PGINFOVX 4", "PGINFOVX 5", "PGINFOVX 6", "PGINFOVX 7"};
+
 class SwitcherSession : public ::testing::Test {
 protected:
     void TearDown() override {

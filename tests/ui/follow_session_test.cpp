@@ -22,11 +22,6 @@
 namespace vx::test {
 namespace {
 
-const std::vector<std::string> kReadOrder = {
-    "MINFOVX",    "OINFOVX",    "OPINFOVX",   "PINFOVX 0",  "PINFOVX 1",  "PINFOVX 2",  "PINFOVX 3",
-    "PINFOVX 4",  "PINFOVX 5",  "PINFOVX 6",  "PINFOVX 7",  "GINFOVX",    "PGINFOVX 0", "PGINFOVX 1",
-    "PGINFOVX 2", "PGINFOVX 3", "PGINFOVX 4", "PGINFOVX 5", "PGINFOVX 6", "PGINFOVX 7"};
-
 class FollowSession : public SwitcherSession {
 protected:
     // A second client of the simulator sends lines of its own, as a script would.

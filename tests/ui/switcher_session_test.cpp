@@ -20,11 +20,6 @@ bool Has(const std::vector<std::string>& v, const std::string& s) {
     return std::find(v.begin(), v.end(), s) != v.end();
 }
 
-const std::vector<std::string> kReadOrder = {
-    "MINFOVX",    "OINFOVX",    "OPINFOVX",   "PINFOVX 0",  "PINFOVX 1",  "PINFOVX 2",  "PINFOVX 3",
-    "PINFOVX 4",  "PINFOVX 5",  "PINFOVX 6",  "PINFOVX 7",  "GINFOVX",    "PGINFOVX 0", "PGINFOVX 1",
-    "PGINFOVX 2", "PGINFOVX 3", "PGINFOVX 4", "PGINFOVX 5", "PGINFOVX 6", "PGINFOVX 7"};
-
 class SessionTest : public SwitcherSession {
 protected:
     QLineEdit* IpField() const { return form->findChild<QLineEdit*>("IPAddrEdit"); }
