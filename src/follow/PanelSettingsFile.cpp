@@ -49,11 +49,25 @@ FollowSettings ReadFollowSettings(const std::string& path) {
 }
 
 bool WriteFollowSettings(const std::string& path, const FollowSettings& settings) {
+    const auto follow = [](const std::string& line) {
+        return ValueOf(line, FollowKey).has_value() || ValueOf(line, FollowIntervalKey).has_value();
+    };
+    return ReplacePanelSettings(path, follow,
+                                {std::string(FollowKey) + '=' + (settings.On ? "1" : "0"),
+                                 std::string(FollowIntervalKey) + '=' +
+                                     std::to_string(ClampFollowSeconds(settings.IntervalSeconds))});
+}
+
+std::vector<std::string> ReadPanelSettingsLines(const std::string& path) {
+    return ReadLines(path);
+}
+
+bool ReplacePanelSettings(const std::string& path, const std::function<bool(const std::string&)>& replaced,
+                          const std::vector<std::string>& lines) {
     std::ostringstream text;
     for (const std::string& line : ReadLines(path))
-        if (!ValueOf(line, FollowKey) && !ValueOf(line, FollowIntervalKey)) text << line << '\n';
-    text << FollowKey << '=' << (settings.On ? 1 : 0) << '\n';
-    text << FollowIntervalKey << '=' << ClampFollowSeconds(settings.IntervalSeconds) << '\n';
+        if (!replaced(line)) text << line << '\n';
+    for (const std::string& line : lines) text << line << '\n';
 
     const std::string temporary = path + ".new";
     {

@@ -4,9 +4,20 @@
 
 #include "link/ExchangeScope.h"
 #include "model/HandlerGuard.h"
+#include "model/LiveCount.h"
 #include "presets/PreviewTexts.h"
+#include "protect/ProtectChecks.h"
+#include "protect/ProtectSettings.h"
+#include "protect/ProtectTexts.h"
 
 namespace vx {
+
+namespace {
+// Why an undo step can no longer run, after its outputs' names.
+constexpr const char* ChangedAtSwitcher = "changed at the switcher";
+constexpr const char* ChangedBySequence = "changed by the preset sequence";
+constexpr const char* ChangedSince = "changed since";
+}  // namespace
 
 PanelCore::PanelCore(PanelServices services, PanelViews views)
     : services_(services),
@@ -35,7 +46,9 @@ PanelCore::PanelCore(PanelServices services, PanelViews views)
       configFile_(model_, services.Files, services.Prompts, views.Window, labels_,
                   ConfigRedraw{outputs_, crosspoint_, grouping_}),
       follower_(ctx_, reader_, services.FollowTimer, linkPrompts_, views.Follow, MakeFollowHooks()),
-      tcpListener_(ethernetLink_, follower_, linkPrompts_) {
+      tcpListener_(ethernetLink_, follower_, linkPrompts_),
+      protectedClear_(model_, sender_, crosspoint_, outputs_, presetHooks_, services.Prompts, protection_),
+      undo_(model_, sender_, crosspoint_, outputs_, views.Window, protection_) {
     // Nothing the operator does may run while the window is being built.
     model_.HandlerBusy = 1;
     model_.SerialPortOpen = 0;
@@ -54,6 +67,10 @@ PanelCore::PanelCore(PanelServices services, PanelViews views)
     services_.Timer1.SetHandler([this] { services_.RunHandler([this] { Timer1Timer(); }); });
     services_.PresetSeqTimer.SetHandler([this] { services_.RunHandler([this] { PresetSeqTimerTimer(); }); });
     services_.FollowTimer.SetHandler([this] { services_.RunHandler([this] { FollowTimerTimer(); }); });
+    // Protected outputs: no selection, no keyboard route and no sequence step reaches them.
+    crosspoint_.SetOutputGate([this](int o) { return RefusedProtected(o); });
+    keyRouting_.SetProtectHandler([this](int o) { ToggleProtection(o); });
+    sequencer_.SetRecallFilter([this](int p) { return SequenceRecallSkipped(p); });
 }
 
 FollowHooks PanelCore::MakeFollowHooks() {
@@ -68,6 +85,7 @@ FollowHooks PanelCore::MakeFollowHooks() {
             crosspoint_.ColourInputsForOutput(model_.SelectedOutput);
             crosspoint_.ApplyInputGroupRule(model_.SelectedOutput);
         }
+        Settle(ChangedAtSwitcher);
     };
     hooks.Reconnect = [this](const std::string& address) {
         if (address.empty()) return false;
@@ -115,6 +133,7 @@ bool PanelCore::Act(F&& action) {
         ExchangeScope scope(link_);
         action();
     }
+    Settle(ChangedAtSwitcher);
     RunDeferredTick();
     RunDeferredPoll();
     return true;
@@ -175,23 +194,37 @@ void PanelCore::ReclockerCheckBoxClick(int o) {
     const auto redraw = [&] { outputs_.ShowReclocker(o); };
     Act(
         [&] {
-            if (RefusedUnderPreview())
+            if (RefusedUnderPreview() || RefusedProtected(o)) {
                 redraw();
-            else
-                outputs_.ReclockerCheckBoxClick(o);
+                return;
+            }
+            outputs_.ReclockerCheckBoxClick(o);
+            Settle(ChangedSince);
         },
         redraw);
 }
 void PanelCore::TakeButtonClick() {
-    Act([&] { Verified([&] { crosspoint_.TakeButtonClick(); }); });
+    Act([&] {
+        if (model_.PreviewActive != 0 && ConfirmRefused()) return;
+        AsStep("", [&] { Verified([&] { crosspoint_.TakeButtonClick(); }); });
+    });
 }
 void PanelCore::CancelTakeButtonClick() { Act([&] { crosspoint_.CancelTakeButtonClick(); }); }
 void PanelCore::ClearAllRoutingButtonClick() {
-    Act([&] { Verified([&] { crosspoint_.ClearAllRoutingButtonClick(); }); });
+    Act([&] {
+        AsStep("Clear All Routing", [&] { Verified([&] { protectedClear_.ClearAllRoutingButtonClick(); }); });
+    });
 }
 bool PanelCore::VideoPageKey(KeyStroke k) {
     bool used = false;
-    Act([&] { Selecting([&] { Verified([&] { used = keyRouting_.Key(k); }, true); }); });
+    Act([&] {
+        // Ctrl+Enter is the Take button: under a preview it is a Confirm, checked as one.
+        if (k.Key == RoutingKey::Take && model_.PreviewActive != 0 && ConfirmRefused()) {
+            used = true;
+            return;
+        }
+        AsStep("", [&] { Selecting([&] { Verified([&] { used = keyRouting_.Key(k); }, true); }); });
+    });
     return used;
 }
 void PanelCore::VideoPageEntered() {
@@ -231,9 +264,22 @@ void PanelCore::GroupingRemoveAllButtonClick() {
 void PanelCore::PresetsSaveButtonClick() { Act([&] { presets_.PresetsSaveButtonClick(); }); }
 void PanelCore::PresetSaveCancelButtonClick() { Act([&] { presets_.PresetSaveCancelButtonClick(); }); }
 void PanelCore::PresetsRecallButtonClick() { Act([&] { presets_.PresetsRecallButtonClick(); }); }
-void PanelCore::PresetButtonClick(int p) { Act([&] { presets_.PresetButtonClick(p); }); }
+void PanelCore::PresetButtonClick(int p) {
+    Act([&] {
+        // A recall that would change a protected output never opens its preview.
+        if (presets_.Mode() == PresetBoxMode::Recall && RecallRefused(p)) return;
+        const bool previewing = model_.PreviewActive != 0;
+        const InForceState base = InForceNow(model_);
+        // Storing takes the pending routes first: that take is a step of its own.
+        AsStep("", [&] { presets_.PresetButtonClick(p); });
+        if (!previewing && model_.PreviewActive != 0) previewBase_ = base;
+    });
+}
 void PanelCore::PresetRecallConfirmButtonClick() {
-    Act([&] { Verified([&] { presets_.PresetRecallConfirmButtonClick(); }); });
+    Act([&] {
+        if (model_.PreviewActive != 0 && ConfirmRefused()) return;
+        AsStep("", [&] { Verified([&] { presets_.PresetRecallConfirmButtonClick(); }); });
+    });
 }
 void PanelCore::PresetRecallCancelButtonClick() { Act([&] { presets_.PresetRecallCancelButtonClick(); }); }
 
@@ -242,7 +288,10 @@ void PanelCore::PresetSeqEnableCheckBoxClick(int k) { sequencer_.PresetSeqEnable
 void PanelCore::PresetSeqEditExit(int k) { Act([&] { sequencer_.ValidateSequencePreset(k); }); }
 void PanelCore::PresetDelayEditExit(int k) { Act([&] { sequencer_.ValidateSequenceDelay(k); }); }
 void PanelCore::PresetSeqStartButtonClick() {
-    Act([&] { Verified([&] { sequencer_.StartSequence(); }); });
+    Act([&] {
+        Verified([&] { sequencer_.StartSequence(); });
+        Settle(ChangedBySequence);
+    });
 }
 // Stop only halts the timer and redraws the page: it is honoured inside a wait too, and
 // no recall follows it.
@@ -257,6 +306,7 @@ void PanelCore::PresetSeqTimerTimer() {
         ExchangeScope scope(link_);
         Verified([&] { sequencer_.SequenceTick(); });
     }
+    Settle(ChangedBySequence);
     RunDeferredPoll();
 }
 
@@ -298,6 +348,8 @@ void PanelCore::SetFollow(const FollowSettings& settings) {
 void PanelCore::LoadPanelSettings(const std::string& path) {
     settingsPath_ = path;
     follower_.Load(ReadFollowSettings(path));
+    protection_.Load(ReadProtectedOutputs(path));
+    NotifyProtection(-1);
 }
 
 void PanelCore::NameBoxExit(NameBox box) { labels_.NameBoxExit(box); }
@@ -320,7 +372,9 @@ void PanelCore::SaveConfigurationtoFile1Click() {
 }
 void PanelCore::OpenConfigurationFile1Click() {
     Act([&] {
-        if (!RefusedUnderPreview()) configFile_.OpenConfigurationFile1Click();
+        if (RefusedUnderPreview()) return;
+        configFile_.OpenConfigurationFile1Click();
+        Settle(ChangedSince);
     });
 }
 
@@ -379,6 +433,117 @@ bool PanelCore::RefusedUnderPreview() {
 
 void PanelCore::ShowLinkInUse() {
     views_.Connection.SetSelectorEntry(model_.EthernetConnected ? LinkChoice::Ethernet : LinkChoice::Serial);
+}
+
+void PanelCore::Settle(const char* why) {
+    if (protection_.UseSwitcher(SwitcherKeyOf(model_.Info))) NotifyProtection(-1);
+    // A preview shows what the switcher does not hold: it is no measure of a change.
+    if (model_.PreviewActive == 0) undo_.History().Check(InForceNow(model_), why);
+    for (const auto& listener : undoListeners_) listener();
+}
+
+template <class F>
+void PanelCore::AsStep(const std::string& what, F&& action) {
+    const bool preview = model_.PreviewActive != 0;
+    const InForceState before = InForceBeforePreview();
+    std::string name = what;
+    // A take under a preview is its Confirm.
+    if (preview && what.empty() && IsIndex(model_.SelectedPreset, PresetCount))
+        name = "preset " + std::to_string(model_.SelectedPreset + 1);
+    action();
+    if (model_.PreviewActive != 0) return;  // still a preview: nothing was put in force
+    if (auto step = StepBetween(name, before, InForceNow(model_))) undo_.History().Record(std::move(*step));
+}
+
+InForceState PanelCore::InForceBeforePreview() const {
+    return model_.PreviewActive != 0 ? previewBase_ : InForceNow(model_);
+}
+
+void PanelCore::UndoTakeClick() {
+    Act([&] { Verified([&] { undo_.Undo(sequencer_.Running()); }); });
+}
+void PanelCore::RedoTakeClick() {
+    Act([&] { Verified([&] { undo_.Redo(sequencer_.Running()); }); });
+}
+void PanelCore::OnUndoChanged(std::function<void()> listener) {
+    undoListeners_.push_back(std::move(listener));
+}
+
+void PanelCore::ProtectOutputClick(int o) {
+    Act([&] { ToggleProtection(o); });
+}
+void PanelCore::OnProtectionChanged(std::function<void(int)> listener) {
+    protectionListeners_.push_back(std::move(listener));
+}
+
+void PanelCore::ToggleProtection(int o) {
+    if (!IsIndex(o, LiveCount(model_.OutputCount, MaxOutputs))) return;
+    if (protection_.UseSwitcher(SwitcherKeyOf(model_.Info))) NotifyProtection(-1);
+    const bool on = !protection_.IsProtected(o);
+    if (!protection_.SwitcherKnown()) {
+        views_.Window.ShowStatus(ProtectNeedsSwitcherText());
+        return;
+    }
+    // Protecting what a preview or a pending route is about to change would leave that
+    // change half made.
+    if (on && RefusedUnderPreview()) return;
+    if (on && model_.Routes[o].Committed == 0) {
+        views_.Window.ShowStatus(ProtectPendingText(o));
+        return;
+    }
+    protection_.Set(o, on);
+    if (on && model_.SelectedOutput == o) {
+        // A selected output takes the next input clicked: it is let go.
+        model_.SelectedOutput = NO_INPUT;
+        views_.Routing.SetOutputButtonColour(o, Colour::ButtonFace);
+        for (int k = 0; k < MaxInputs; ++k) views_.Routing.SetInputButtonColour(k, Colour::ButtonFace);
+    }
+    SaveProtection();
+    views_.Window.ShowStatus(ProtectedNowText(o, on));
+    NotifyProtection(o);
+}
+
+bool PanelCore::RefusedProtected(int o) {
+    if (!protection_.IsProtected(o)) return false;
+    views_.Window.ShowStatus(OutputIsProtectedText(o));
+    return true;
+}
+
+bool PanelCore::RecallRefused(int p) {
+    if (!IsIndex(p, PresetCount) || model_.Presets[p].Stored == 0) return false;
+    const std::vector<int> touched =
+        ProtectedAmongChanges(protection_, InForceBeforePreview(), InForceOfPreset(model_, p));
+    if (touched.empty()) return false;
+    views_.Window.ShowStatus(RecallRefusedText(p, touched));
+    return true;
+}
+
+bool PanelCore::ConfirmRefused() {
+    // What Confirm puts in force is what the preview shows, the operator's own changes in it
+    // included.
+    const std::vector<int> touched = ProtectedAmongChanges(protection_, previewBase_, InForceAsShown(model_));
+    if (touched.empty()) return false;
+    views_.Window.ShowStatus(RecallRefusedText(model_.SelectedPreset, touched));
+    return true;
+}
+
+bool PanelCore::SequenceRecallSkipped(int p) {
+    const std::vector<int> touched =
+        ProtectedAmongChanges(protection_, InForceBeforePreview(), InForceOfPreset(model_, p));
+    if (touched.empty()) return false;
+    views_.Window.ShowStatus(SequenceStepSkippedText(p, touched));
+    return true;
+}
+
+void PanelCore::SaveProtection() {
+    if (settingsPath_.empty()) return;
+    if (!WriteProtectedOutputs(settingsPath_, protection_.All()))
+        services_.Prompts.ShowMessage("Error! Unable to write the panel's settings file " + settingsPath_ +
+                                      ". Check if disk is write-protected");
+}
+
+void PanelCore::NotifyProtection(int output) {
+    for (const auto& listener : protectionListeners_) listener(output);
 }
 
 // The watchdog must fire inside the waits it bounds.

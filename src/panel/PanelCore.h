@@ -11,8 +11,10 @@
 // the model. Only the watchdog, the page change's look, choosing a group on the Grouping
 // page, leaving a name box, a sequencer row's On box and the sequencer's Stop run inside
 // a wait.
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "connection/ConnectionManager.h"
 #include "connection/SetupCommands.h"
@@ -34,11 +36,15 @@
 #include "panel/PanelServices.h"
 #include "presets/Presets.h"
 #include "presets/Sequencer.h"
+#include "protect/ProtectedClear.h"
+#include "protect/ProtectedOutputs.h"
 #include "routing/Crosspoint.h"
 #include "routing/KeyRouting.h"
 #include "routing/OutputDisplay.h"
 #include "status/ReadSequence.h"
 #include "status/StatusReader.h"
+#include "undo/InForce.h"
+#include "undo/TakeUndo.h"
 
 namespace vx {
 
@@ -152,6 +158,27 @@ public:
     // is under way, and run once it is over.
     void FollowTimerTimer();
 
+    // Menu "Edit": the newest take put back, or the newest undone take done again. Each
+    // Take, Confirm of a previewed preset and Clear All Routing is one step; the
+    // sequencer's recalls are not.
+    void UndoTakeClick();
+    void RedoTakeClick();
+    // The Edit menu's items: "Undo Take: outputs 3, 4", with why a step is refused.
+    std::string UndoText() const { return undo_.History().UndoText(); }
+    std::string RedoText() const { return undo_.History().RedoText(); }
+    bool CanUndo() const { return undo_.History().CanUndo(); }
+    bool CanRedo() const { return undo_.History().CanRedo(); }
+    // Runs whenever the Edit menu's texts or states may have changed.
+    void OnUndoChanged(std::function<void()> listener);
+
+    // Protected outputs (0-based): nothing in the panel changes them. The output button's
+    // context menu protects or unprotects one; p, its number and Enter do the same.
+    void ProtectOutputClick(int o);
+    bool IsProtected(int output) const { return protection_.IsProtected(output); }
+    // Runs with the output whose protection changed, or -1 when any may have (another
+    // switcher was read, or the settings were loaded).
+    void OnProtectionChanged(std::function<void(int)> listener);
+
     // True while an action or an exchange with the switcher is under way.
     bool ExchangeOpen() const { return link_.ExchangeDepth > 0; }
 
@@ -201,6 +228,24 @@ private:
     template <class F>
     void Selecting(F&& action);
     FollowHooks MakeFollowHooks();
+    // After an action: the protection of the switcher now read applies, and an undo step
+    // whose outputs no longer hold what it expects is marked with why.
+    void Settle(const char* why);
+    // Runs an action that may put routes in force, and keeps what it changed as one undo
+    // step named what (a confirmed preview is named after its preset).
+    template <class F>
+    void AsStep(const std::string& what, F&& action);
+    // The state in force, taken from before the preview while one is open.
+    InForceState InForceBeforePreview() const;
+    void ToggleProtection(int o);
+    // True, with the reason on the status line, when output o is protected.
+    bool RefusedProtected(int o);
+    // True, with the protected outputs named, when preset p's recall would change one.
+    bool RecallRefused(int p);
+    bool ConfirmRefused();
+    bool SequenceRecallSkipped(int p);
+    void SaveProtection();
+    void NotifyProtection(int output);
 
     // The preview hooks of the routing page and the read end in the presets.
     struct PresetHooks : PresetRecallHooks {
@@ -236,6 +281,12 @@ private:
     ConfigFile configFile_;
     Follower follower_;
     FollowTcpListener tcpListener_;
+    ProtectedOutputs protection_;
+    ProtectedClear protectedClear_;
+    TakeUndo undo_;
+    InForceState previewBase_;  // the state in force when the open preview began
+    std::vector<std::function<void(int)>> protectionListeners_;
+    std::vector<std::function<void()>> undoListeners_;
     std::string settingsPath_;  // empty until the settings file is loaded: nothing is written
 };
 

@@ -131,7 +131,7 @@ void Sequencer::StartSequence() {
     HighlightSequenceRow(first);
     running_ = true;
     view_.SetSequenceLight(true);
-    presets_.LoadPreset(steps_[At(first)] - 1, PresetLoad::Direct);
+    Recall(steps_[At(first)] - 1);
     // A Stop that came in during the recall's exchanges stands.
     if (running_) timer_.Start(firstDelayMs);
 }
@@ -163,9 +163,14 @@ void Sequencer::SequenceTick() {
         return;
     }
     currentStep_ = next;
-    presets_.LoadPreset(steps_[At(next)] - 1, PresetLoad::Direct);
+    Recall(steps_[At(next)] - 1);
     HighlightSequenceRow(next);
     if (running_) timer_.Start(delays_[At(next)]);
+}
+
+void Sequencer::Recall(int p) {
+    if (skip_ && skip_(p)) return;
+    presets_.LoadPreset(p, PresetLoad::Direct);
 }
 
 void Sequencer::HighlightSequenceRow(int k) {

@@ -5,7 +5,9 @@
 // the delay of each row as it is recalled. Rows are 0..7.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "link/Ports.h"
 #include "presets/Presets.h"
@@ -34,6 +36,10 @@ public:
     // Row k's label lime, the others button face.
     void HighlightSequenceRow(int k);
 
+    // Asked before each recall of preset p (0..7): true skips it, and the sequence goes on
+    // to the next row at the usual time. Protected outputs use it.
+    void SetRecallFilter(std::function<bool(int p)> skip) { skip_ = std::move(skip); }
+
     // A tick that may not run now (the panel is waiting for the switcher, or a preview
     // waits for its confirm) is kept until it can; the timer retries it shortly as well.
     void DeferTick();
@@ -61,6 +67,7 @@ private:
     bool CheckPreset(int k, int& preset);
     bool CheckDelay(int k, int& seconds);
     bool PresetRecallable(int n) const;
+    void Recall(int p);
 
     Presets& presets_;
     SequencingView& view_;
@@ -76,6 +83,7 @@ private:
     bool running_ = false;
     bool deferred_ = false;
     int secondMs_ = 1000;
+    std::function<bool(int)> skip_;
 };
 
 }  // namespace vx

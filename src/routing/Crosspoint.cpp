@@ -34,6 +34,7 @@ void Crosspoint::RefreshOutputLabel(int o) {
 void Crosspoint::SelectOutput(int o) {
     if (!IsIndex(o, MaxOutputs)) return;
     if (o == m_.SelectedOutput) return;  // a second click on the selected output is ignored
+    if (refused_ && refused_(o)) return;
     for (int i = 0; i < MaxOutputs; ++i) view_.SetOutputButtonColour(i, Colour::ButtonFace);
     view_.SetOutputButtonColour(o, Colour::Yellow);
     m_.SelectedOutput = o;
@@ -70,6 +71,7 @@ void Crosspoint::SelectInput(int k) {
     const int o = m_.SelectedOutput;
     if (!IsIndex(o, MaxOutputs)) return;  // nothing selected (or a stray selection)
     if (!IsIndex(k, MaxInputs)) return;
+    if (refused_ && refused_(o)) return;
     RouteEntry& r = m_.Routes[o];
     const int c = r.Input;
     const int prev = m_.PrevInputs[o];

@@ -2,6 +2,9 @@
 // Crosspoint selection and take: select an output, choose an input for it
 // (a pending route on the switcher), take or cancel every pending route, clear all,
 // and the group rule on the input buttons. Indexes are 0-based.
+#include <functional>
+#include <utility>
+
 #include "link/CommandSender.h"
 #include "model/SwitcherState.h"
 #include "routing/OutputDisplay.h"
@@ -18,6 +21,10 @@ class Crosspoint {
 public:
     Crosspoint(SwitcherState& model, CommandSender& sender, RoutingView& view, OutputDisplay& display,
                PresetRecallHooks& hooks);
+
+    // Asked before output o is selected or routed: true holds the operator back (the gate
+    // says why). Protected outputs use it.
+    void SetOutputGate(std::function<bool(int o)> refused) { refused_ = std::move(refused); }
 
     // Selects output o; a second selection of the selected output is ignored.
     void SelectOutput(int o);
@@ -53,6 +60,7 @@ private:
     RoutingView& view_;
     OutputDisplay& display_;
     PresetRecallHooks& hooks_;
+    std::function<bool(int)> refused_;
 };
 
 }  // namespace vx

@@ -12,6 +12,7 @@ std::string KeyRouting::Prompt() const {
     switch (mode_) {
         case Mode::Output: return std::string(Lead) + "output " + digits_ + "_";
         case Mode::Input: return std::string(Lead) + "input " + digits_ + "_";
+        case Mode::Protect: return std::string(Lead) + "protect output " + digits_ + "_";
         case Mode::None: break;
     }
     return "";
@@ -32,6 +33,10 @@ bool KeyRouting::Key(KeyStroke k) {
     switch (k.Key) {
         case RoutingKey::Output: Start(Mode::Output); return true;
         case RoutingKey::Input: Start(Mode::Input); return true;
+        case RoutingKey::Protect:
+            if (!protect_) return false;
+            Start(Mode::Protect);
+            return true;
         case RoutingKey::Digit:
             if (mode_ == Mode::None || k.Digit < 0 || k.Digit > 9) return false;
             if (digits_.size() < MaxTypedDigits) digits_.push_back(static_cast<char>('0' + k.Digit));
@@ -71,7 +76,7 @@ bool KeyRouting::Enter() {
         return true;
     }
     const int n = std::stoi(typed);
-    if (mode == Mode::Output) {
+    if (mode == Mode::Output || mode == Mode::Protect) {
         const int outputs = LiveCount(m_.OutputCount, MaxOutputs);
         if (n < 1 || n > outputs) {
             Show(std::string(Lead) + "there is no output " + typed + " (outputs 1 to " + std::to_string(outputs) +
@@ -79,7 +84,10 @@ bool KeyRouting::Enter() {
             return true;
         }
         Show("");
-        crosspoint_.OutputButtonClick(n - 1);
+        if (mode == Mode::Protect)
+            protect_(n - 1);
+        else
+            crosspoint_.OutputButtonClick(n - 1);
         return true;
     }
     const int o = m_.SelectedOutput;

@@ -7,11 +7,14 @@
 //     Ctrl+Enter      Take
 //     Escape          clears a half-typed number; with none, Cancel
 //     Backspace       takes back the last digit
+//     p 3 Enter       protects output 3, or unprotects it when it is protected
 //
 // Each step runs the handler the matching click runs, so the group rule, the guards and
 // the lines sent are the same. What is being typed, and why a number is refused, shows on
 // the status line; a refusal makes no sound and opens no box.
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "link/Ports.h"
 #include "model/SwitcherState.h"
@@ -19,7 +22,7 @@
 
 namespace vx {
 
-enum class RoutingKey { Output, Input, Digit, Enter, Take, Escape, Backspace };
+enum class RoutingKey { Output, Input, Digit, Enter, Take, Escape, Backspace, Protect };
 
 struct KeyStroke {
     RoutingKey Key;
@@ -35,11 +38,14 @@ public:
     // widget that has the focus.
     bool Key(KeyStroke k);
 
+    // What p, a number and Enter do with the output (0-based): protect or unprotect it.
+    void SetProtectHandler(std::function<void(int)> toggle) { protect_ = std::move(toggle); }
+
     // The prompt for what is being typed, as shown on the status line.
     std::string Prompt() const;
 
 private:
-    enum class Mode { None, Output, Input };
+    enum class Mode { None, Output, Input, Protect };
     void Start(Mode mode);
     bool Enter();
     void Show(const std::string& text) { status_.ShowStatus(text); }
@@ -50,6 +56,7 @@ private:
     LinkView& status_;
     Mode mode_ = Mode::None;
     std::string digits_;
+    std::function<void(int)> protect_;
 };
 
 inline constexpr int MaxTypedDigits = 2;
@@ -57,6 +64,11 @@ inline constexpr int MaxTypedDigits = 2;
 // The scheme in one line, for the tooltips and the About page.
 inline constexpr const char* KeyRoutingSummary =
     "Keyboard routing on the Video Switching page: o, output number, Enter selects an output; "
-    "i, input number, Enter routes an input to it; Ctrl+Enter takes; Escape cancels.";
+    "i, input number, Enter routes an input to it; Ctrl+Enter takes; Escape cancels; "
+    "p, output number, Enter protects or unprotects an output.";
+
+// The undo keys, for the Take and Cancel tooltips.
+inline constexpr const char* UndoKeysSummary =
+    "Ctrl+Z puts the last take back (Edit > Undo Take); Ctrl+Shift+Z or Ctrl+Y does it again.";
 
 }  // namespace vx

@@ -38,6 +38,7 @@ std::optional<KeyStroke> RoutingKeyOf(const QKeyEvent& e) {
     switch (key) {
         case Qt::Key_O: return KeyStroke{RoutingKey::Output};
         case Qt::Key_I: return KeyStroke{RoutingKey::Input};
+        case Qt::Key_P: return KeyStroke{RoutingKey::Protect};
         case Qt::Key_Escape: return KeyStroke{RoutingKey::Escape};
         case Qt::Key_Backspace: return KeyStroke{RoutingKey::Backspace};
         default: return std::nullopt;

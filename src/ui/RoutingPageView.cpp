@@ -7,6 +7,7 @@
 
 #include "ui/Look.h"
 #include "ui/OperatorToggle.h"
+#include "ui/ProtectMarks.h"
 #include "ui/WidgetAt.h"
 #include "ui/StatusLight.h"
 #include "ui/VideoSwitchingPage.h"
@@ -16,7 +17,8 @@ namespace vx::ui {
 void RoutingPageView::SetOutputButtonColour(int output, Colour c) {
     if (QPushButton* b = WidgetAt(page_.OutputButtons, output)) {
         PaintBackground(b, c);
-        SetColourMeaning(b, c == Colour::Yellow ? "selected" : "");
+        b->setProperty(ButtonColourMeaningProperty, c == Colour::Yellow ? "selected" : "");
+        DescribeOutputButton(b);
     }
 }
 

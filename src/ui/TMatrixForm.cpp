@@ -23,6 +23,7 @@
 #include "ui/MainMenu.h"
 #include "ui/NameBoxEvents.h"
 #include "ui/PresetBox.h"
+#include "ui/ProtectMarks.h"
 #include "ui/QtPrompter.h"
 #include "ui/RoutingPageView.h"
 #include "ui/SequencingPage.h"
@@ -81,6 +82,7 @@ TMatrixForm::TMatrixForm(LinkServices& services, Prompter* prompter, QWidget* pa
     WireSetupPage();
     WireLabels();
     WireConfigFile();
+    WireUndoAndProtection();
     connect(pages_, &QTabWidget::currentChanged, this,
             [this](int index) { handlers_.Run([this, index] { MainPageControlChange(index); }); });
 }

@@ -26,6 +26,7 @@ namespace vx::ui {
 
 class AboutDialog;
 class ConnectionMenuView;
+class EditMenu;
 class FollowMarksView;
 class InfoFormView;
 class LabelingEnableView;
@@ -39,6 +40,7 @@ class NameBoxesView;
 class NameCaptionsView;
 class PresetBox;
 class PresetBoxWidgetsView;
+class ProtectMarks;
 class QtPrompter;
 class RoutingPageView;
 class SequencingPage;
@@ -71,6 +73,8 @@ public:
     // The five line lights of the About page.
     StatusLight& LineLightOf(LineLight which);
     MainMenu& Menu() { return *menu_; }
+    EditMenu& Edit() { return *editMenu_; }
+    ProtectMarks& Protection() { return *protectMarks_; }
     QString StatusText() const;
 
     // Whether the first showing runs the start-up connection question (off for a
@@ -106,6 +110,8 @@ private:
     void WireSetupPage();
     void WireLabels();
     void WireConfigFile();
+    // The Edit menu and the protected outputs, in TMatrixFormUndo.cpp.
+    void WireUndoAndProtection();
     void CentreOnScreen();
 
     // The widget's signal runs the core's action through the handler runner.
@@ -167,6 +173,8 @@ private:
     std::unique_ptr<NameBoxesView> nameBoxesView_;
     std::unique_ptr<NameCaptionsView> nameCaptionsView_;
     std::unique_ptr<FollowMarksView> followView_;
+    std::unique_ptr<ProtectMarks> protectMarks_;
+    EditMenu* editMenu_ = nullptr;
     std::unique_ptr<platform::QtConfigFileStore> files_;
     NameBoxEvents* nameBoxEvents_ = nullptr;
 

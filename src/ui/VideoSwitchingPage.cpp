@@ -123,8 +123,10 @@ QWidget* VideoSwitchingPage::BuildTakeColumn() {
     TakeLight = new StatusLight("ApdStatusLight1", "Take light", takeBox);
     TakeButton = NewButton(takeBox, "TakeButton", "Take");
     CancelTakeButton = NewButton(takeBox, "CancelTakeButton", "Cancel");
-    TakeButton->setToolTip(QString("Take every pending route (Ctrl+Enter).\n") + KeyRoutingSummary);
-    CancelTakeButton->setToolTip(QString("Withdraw every pending route (Escape).\n") + KeyRoutingSummary);
+    TakeButton->setToolTip(QString("Take every pending route (Ctrl+Enter).\n") + UndoKeysSummary + "\n" +
+                           KeyRoutingSummary);
+    CancelTakeButton->setToolTip(QString("Withdraw every pending route (Escape).\n") + UndoKeysSummary +
+                                 "\n" + KeyRoutingSummary);
     TakeButton->setMinimumWidth(110);
     CancelTakeButton->setMinimumWidth(110);
     takeLayout->addWidget(TakeLight, 0, 0, Qt::AlignCenter);
