@@ -4,20 +4,10 @@
 
 #include "link/ExchangeScope.h"
 #include "model/HandlerGuard.h"
-#include "model/LiveCount.h"
 #include "presets/PreviewTexts.h"
-#include "protect/ProtectChecks.h"
 #include "protect/ProtectSettings.h"
-#include "protect/ProtectTexts.h"
 
 namespace vx {
-
-namespace {
-// Why an undo step can no longer run, after its outputs' names.
-constexpr const char* ChangedAtSwitcher = "changed at the switcher";
-constexpr const char* ChangedBySequence = "changed by the preset sequence";
-constexpr const char* ChangedSince = "changed since";
-}  // namespace
 
 PanelCore::PanelCore(PanelServices services, PanelViews views)
     : services_(services),
@@ -85,7 +75,7 @@ FollowHooks PanelCore::MakeFollowHooks() {
             crosspoint_.ColourInputsForOutput(model_.SelectedOutput);
             crosspoint_.ApplyInputGroupRule(model_.SelectedOutput);
         }
-        Settle(ChangedAtSwitcher);
+        Settle(StaleAtSwitcher);
     };
     hooks.Reconnect = [this](const std::string& address) {
         if (address.empty()) return false;
@@ -133,7 +123,7 @@ bool PanelCore::Act(F&& action) {
         ExchangeScope scope(link_);
         action();
     }
-    Settle(ChangedAtSwitcher);
+    Settle(StaleAtSwitcher);
     RunDeferredTick();
     RunDeferredPoll();
     return true;
@@ -199,7 +189,7 @@ void PanelCore::ReclockerCheckBoxClick(int o) {
                 return;
             }
             outputs_.ReclockerCheckBoxClick(o);
-            Settle(ChangedSince);
+            Settle(StaleSince);
         },
         redraw);
 }
@@ -290,7 +280,7 @@ void PanelCore::PresetDelayEditExit(int k) { Act([&] { sequencer_.ValidateSequen
 void PanelCore::PresetSeqStartButtonClick() {
     Act([&] {
         Verified([&] { sequencer_.StartSequence(); });
-        Settle(ChangedBySequence);
+        Settle(StaleBySequence);
     });
 }
 // Stop only halts the timer and redraws the page: it is honoured inside a wait too, and
@@ -306,7 +296,7 @@ void PanelCore::PresetSeqTimerTimer() {
         ExchangeScope scope(link_);
         Verified([&] { sequencer_.SequenceTick(); });
     }
-    Settle(ChangedBySequence);
+    Settle(StaleBySequence);
     RunDeferredPoll();
 }
 
@@ -374,7 +364,7 @@ void PanelCore::OpenConfigurationFile1Click() {
     Act([&] {
         if (RefusedUnderPreview()) return;
         configFile_.OpenConfigurationFile1Click();
-        Settle(ChangedSince);
+        Settle(StaleSince);
     });
 }
 
@@ -435,13 +425,6 @@ void PanelCore::ShowLinkInUse() {
     views_.Connection.SetSelectorEntry(model_.EthernetConnected ? LinkChoice::Ethernet : LinkChoice::Serial);
 }
 
-void PanelCore::Settle(const char* why) {
-    if (protection_.UseSwitcher(SwitcherKeyOf(model_.Info))) NotifyProtection(-1);
-    // A preview shows what the switcher does not hold: it is no measure of a change.
-    if (model_.PreviewActive == 0) undo_.History().Check(InForceNow(model_), why);
-    for (const auto& listener : undoListeners_) listener();
-}
-
 template <class F>
 void PanelCore::AsStep(const std::string& what, F&& action) {
     const bool preview = model_.PreviewActive != 0;
@@ -455,97 +438,16 @@ void PanelCore::AsStep(const std::string& what, F&& action) {
     if (auto step = StepBetween(name, before, InForceNow(model_))) undo_.History().Record(std::move(*step));
 }
 
-InForceState PanelCore::InForceBeforePreview() const {
-    return model_.PreviewActive != 0 ? previewBase_ : InForceNow(model_);
-}
-
 void PanelCore::UndoTakeClick() {
     Act([&] { Verified([&] { undo_.Undo(sequencer_.Running()); }); });
 }
 void PanelCore::RedoTakeClick() {
     Act([&] { Verified([&] { undo_.Redo(sequencer_.Running()); }); });
 }
-void PanelCore::OnUndoChanged(std::function<void()> listener) {
-    undoListeners_.push_back(std::move(listener));
-}
 
 void PanelCore::ProtectOutputClick(int o) {
     Act([&] { ToggleProtection(o); });
 }
-void PanelCore::OnProtectionChanged(std::function<void(int)> listener) {
-    protectionListeners_.push_back(std::move(listener));
-}
-
-void PanelCore::ToggleProtection(int o) {
-    if (!IsIndex(o, LiveCount(model_.OutputCount, MaxOutputs))) return;
-    if (protection_.UseSwitcher(SwitcherKeyOf(model_.Info))) NotifyProtection(-1);
-    const bool on = !protection_.IsProtected(o);
-    if (!protection_.SwitcherKnown()) {
-        views_.Window.ShowStatus(ProtectNeedsSwitcherText());
-        return;
-    }
-    // Protecting what a preview or a pending route is about to change would leave that
-    // change half made.
-    if (on && RefusedUnderPreview()) return;
-    if (on && model_.Routes[o].Committed == 0) {
-        views_.Window.ShowStatus(ProtectPendingText(o));
-        return;
-    }
-    protection_.Set(o, on);
-    if (on && model_.SelectedOutput == o) {
-        // A selected output takes the next input clicked: it is let go.
-        model_.SelectedOutput = NO_INPUT;
-        views_.Routing.SetOutputButtonColour(o, Colour::ButtonFace);
-        for (int k = 0; k < MaxInputs; ++k) views_.Routing.SetInputButtonColour(k, Colour::ButtonFace);
-    }
-    SaveProtection();
-    views_.Window.ShowStatus(ProtectedNowText(o, on));
-    NotifyProtection(o);
-}
-
-bool PanelCore::RefusedProtected(int o) {
-    if (!protection_.IsProtected(o)) return false;
-    views_.Window.ShowStatus(OutputIsProtectedText(o));
-    return true;
-}
-
-bool PanelCore::RecallRefused(int p) {
-    if (!IsIndex(p, PresetCount) || model_.Presets[p].Stored == 0) return false;
-    const std::vector<int> touched =
-        ProtectedAmongChanges(protection_, InForceBeforePreview(), InForceOfPreset(model_, p));
-    if (touched.empty()) return false;
-    views_.Window.ShowStatus(RecallRefusedText(p, touched));
-    return true;
-}
-
-bool PanelCore::ConfirmRefused() {
-    // What Confirm puts in force is what the preview shows, the operator's own changes in it
-    // included.
-    const std::vector<int> touched = ProtectedAmongChanges(protection_, previewBase_, InForceAsShown(model_));
-    if (touched.empty()) return false;
-    views_.Window.ShowStatus(RecallRefusedText(model_.SelectedPreset, touched));
-    return true;
-}
-
-bool PanelCore::SequenceRecallSkipped(int p) {
-    const std::vector<int> touched =
-        ProtectedAmongChanges(protection_, InForceBeforePreview(), InForceOfPreset(model_, p));
-    if (touched.empty()) return false;
-    views_.Window.ShowStatus(SequenceStepSkippedText(p, touched));
-    return true;
-}
-
-void PanelCore::SaveProtection() {
-    if (settingsPath_.empty()) return;
-    if (!WriteProtectedOutputs(settingsPath_, protection_.All()))
-        services_.Prompts.ShowMessage("Error! Unable to write the panel's settings file " + settingsPath_ +
-                                      ". Check if disk is write-protected");
-}
-
-void PanelCore::NotifyProtection(int output) {
-    for (const auto& listener : protectionListeners_) listener(output);
-}
-
 // The watchdog must fire inside the waits it bounds.
 void PanelCore::Timer1Timer() { serialLink_.Timer1Timer(); }
 

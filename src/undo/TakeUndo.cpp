@@ -38,7 +38,7 @@ void TakeUndo::Run(bool forward, bool sequenceRuns) {
     // The switcher may have changed since the last look: a step whose outputs no longer
     // hold what it expects is refused rather than written over them. A preview shows a
     // state the switcher does not hold, so it is no measure.
-    if (m_.PreviewActive == 0) history_.Check(InForceNow(m_), "changed since");
+    if (m_.PreviewActive == 0) history_.Check(InForceNow(m_), StaleSince);
     const TakeStep* step = forward ? history_.NextRedo() : history_.NextUndo();
     if (const std::string refusal = Refusal(step, forward, sequenceRuns); !refusal.empty()) {
         status_.ShowStatus(refusal);

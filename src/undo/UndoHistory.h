@@ -14,6 +14,11 @@ namespace vx {
 inline constexpr std::size_t UndoStepLimit = 100;
 
 inline constexpr const char* UndoCaption = "Undo Take";
+
+// Why a step no longer holds, after its outputs' names: "output 3 changed at the switcher".
+inline constexpr const char* StaleAtSwitcher = "changed at the switcher";
+inline constexpr const char* StaleBySequence = "changed by the preset sequence";
+inline constexpr const char* StaleSince = "changed since";
 inline constexpr const char* RedoCaption = "Redo Take";
 
 class UndoHistory {
