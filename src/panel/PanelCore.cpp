@@ -363,7 +363,7 @@ void PanelCore::SaveConfigurationtoFile1Click() {
 void PanelCore::OpenConfigurationFile1Click() {
     Act([&] {
         if (RefusedUnderPreview()) return;
-        configFile_.OpenConfigurationFile1Click();
+        KeepProtectedRoutes([&] { configFile_.OpenConfigurationFile1Click(); });
         Settle(StaleSince);
     });
 }
@@ -400,18 +400,18 @@ void PanelCore::VIStateCheckBoxClick() {
 // beneath an open preview.
 void PanelCore::ResetButtonClick() {
     Act([&] {
-        if (!RefusedUnderPreview()) setup_.ResetButtonClick();
+        if (!RefusedUnderPreview() && !RefusedForProtected("Reset")) setup_.ResetButtonClick();
     });
 }
 void PanelCore::FactoryResetButtonClick() {
     Act([&] {
-        if (!RefusedUnderPreview()) setup_.FactoryResetButtonClick();
+        if (!RefusedUnderPreview() && !RefusedForProtected("Factory Reset")) setup_.FactoryResetButtonClick();
     });
 }
 void PanelCore::SystemSaveButtonClick() { Act([&] { setup_.SystemSaveButtonClick(); }); }
 void PanelCore::SystemRecallButtonClick() {
     Act([&] {
-        if (!RefusedUnderPreview()) setup_.SystemRecallButtonClick();
+        if (!RefusedUnderPreview() && !RefusedForProtected("System Recall")) setup_.SystemRecallButtonClick();
     });
 }
 

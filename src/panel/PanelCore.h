@@ -244,6 +244,11 @@ private:
     bool RecallRefused(int p);
     bool ConfirmRefused();
     bool SequenceRecallSkipped(int p);
+    // A reset or System Recall puts the switcher's own saved routes in force, whatever
+    // is protected: refused, naming the outputs, while any output is protected.
+    bool RefusedForProtected(const std::string& what);
+    // A configuration file brings routes into the panel: protected outputs keep theirs.
+    void KeepProtectedRoutes(const std::function<void()>& action);
     void SaveProtection();
     void NotifyProtection(int output);
 

@@ -86,6 +86,25 @@ bool PanelCore::SequenceRecallSkipped(int p) {
     return true;
 }
 
+bool PanelCore::RefusedForProtected(const std::string& what) {
+    const std::vector<int> kept = protection_.Protected(LiveCount(model_.OutputCount, MaxOutputs));
+    if (kept.empty()) return false;
+    views_.Window.ShowStatus(SwitcherWideRefusedText(what, kept));
+    return true;
+}
+
+void PanelCore::KeepProtectedRoutes(const std::function<void()>& action) {
+    const std::vector<int> kept = protection_.Protected(LiveCount(model_.OutputCount, MaxOutputs));
+    std::vector<RouteEntry> routes;
+    for (int o : kept) routes.push_back(model_.Routes[o]);
+    action();
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        model_.Routes[kept[i]] = routes[i];
+        outputs_.ShowOutputRoute(kept[i]);
+        outputs_.ColourOutputLabel(kept[i]);
+    }
+}
+
 void PanelCore::SaveProtection() {
     if (settingsPath_.empty()) return;
     if (!WriteProtectedOutputs(settingsPath_, protection_.All()))

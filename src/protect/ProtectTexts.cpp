@@ -44,4 +44,8 @@ std::string ClearExceptProtectedQuestion(const std::vector<int>& outputs) {
     return "Clear every route except " + ProtectedOutputsText(outputs) + "?";
 }
 
+std::string SwitcherWideRefusedText(const std::string& what, const std::vector<int>& outputs) {
+    return what + " refused: it would change " + ProtectedOutputsText(outputs) + ".";
+}
+
 }  // namespace vx

@@ -178,6 +178,37 @@ TEST_F(ProtectOutputsTest, UndoAndRedoRefuseAStepThatTouchesIt) {
     EXPECT_EQ(h.Status(), "Redo refused: it would change protected output 3.");
 }
 
+TEST_F(ProtectOutputsTest, ResetsAndSystemRecallAreRefusedWhileOutputsAreProtected) {
+    const std::pair<const char*, void (PanelCore::*)()> commands[] = {
+        {"Reset", &PanelCore::ResetButtonClick},
+        {"Factory Reset", &PanelCore::FactoryResetButtonClick},
+        {"System Recall", &PanelCore::SystemRecallButtonClick}};
+    h.rig.prompts.questions.clear();
+    for (const auto& [name, click] : commands) {
+        h.rig.prompts.answers = {true};
+        (core.*click)();
+        EXPECT_TRUE(h.Sent().empty()) << name;
+        EXPECT_TRUE(h.rig.prompts.questions.empty()) << name;
+        EXPECT_EQ(h.Status(), std::string(name) + " refused: it would change protected output 3.");
+    }
+}
+
+TEST_F(ProtectOutputsTest, AConfigurationFileOpenedLeavesProtectedRoutesAsTheyAre) {
+    core.ProtectOutputClick(2);  // unprotected while the file is made
+    h.Pend(3, 9);
+    h.Pend(4, 9);
+    core.TakeButtonClick();
+    h.rig.prompts.savePaths = {"routes.vx"};
+    core.SaveConfigurationtoFile1Click();
+    core.UndoTakeClick();
+    core.ProtectOutputClick(2);
+    h.rig.prompts.openPaths = {"routes.vx"};
+    core.OpenConfigurationFile1Click();
+    EXPECT_EQ(m.Routes[3].Input, 8) << "an output that is not protected takes the file's route";
+    EXPECT_EQ(m.Routes[2].Input, 1);
+    EXPECT_EQ(h.rig.routing.labelText[2], "2");
+}
+
 TEST(ProtectBeforeRead, NoSwitcherReadMeansNothingToProtectItFor) {
     test::PanelRig rig;
     rig.core.ProtectOutputClick(2);

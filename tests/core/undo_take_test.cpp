@@ -133,6 +133,10 @@ struct Refusal {
     const char* menu;  // the Undo item's text afterwards
 };
 
+void PrintTo(const Refusal& r, std::ostream* os) {
+    *os << r.name;
+}
+
 class UndoRefusalTest : public testing::TestWithParam<Refusal> {};
 
 TEST_P(UndoRefusalTest, NothingIsSentAndTheStatusLineSaysWhy) {
