@@ -186,6 +186,16 @@ INSTANTIATE_TEST_SUITE_P(
                 },
                 "Undo refused: output 3 changed at the switcher.",
                 "Undo Take: output 3 (output 3 changed at the switcher)"},
+        Refusal{"FollowFoundTheOutputChangedAtTheSwitcher",
+                [](auto& h) {
+                    h.rig.core.SetFollow({true, 2});
+                    h.AtSwitcher("RTEMP 3 8");
+                    h.AtSwitcher("TAKE 1");
+                    h.rig.fakes.followTimer.Fire();
+                    h.rig.core.SetFollow({false, 2});
+                },
+                "Undo refused: output 3 changed at the switcher.",
+                "Undo Take: output 3 (output 3 changed at the switcher)"},
         Refusal{"OutputIsProtected", [](auto& h) { h.rig.core.ProtectOutputClick(2); },
                 "Undo refused: it would change protected output 3.", "Undo Take: output 3"}),
     [](const testing::TestParamInfo<Refusal>& info) { return std::string(info.param.name); });
