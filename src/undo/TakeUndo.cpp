@@ -29,6 +29,14 @@ std::string TakeUndo::Refusal(const TakeStep* step, bool forward, bool sequenceR
     for (int o : StepOutputs(*step))
         if (protection_.IsProtected(o)) touched.push_back(o);
     if (!touched.empty()) return verb + " refused: it would change " + ProtectedOutputsText(touched) + ".";
+    // The groups may have changed since (a recall brings its own): no route is put back
+    // that the operator could not choose by hand now.
+    for (const OutputChange& c : step->Changes) {
+        const int input = forward ? c.InputAfter : c.InputBefore;
+        if (c.RouteChanged && IsIndex(input, MaxInputs) && !InputAllowedByGroups(m_, c.Output, input))
+            return verb + " refused: input " + std::to_string(input + 1) + " is not allowed for output " +
+                   std::to_string(c.Output + 1) + " by its group.";
+    }
     return "";
 }
 

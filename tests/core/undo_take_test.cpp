@@ -196,6 +196,14 @@ INSTANTIATE_TEST_SUITE_P(
                 },
                 "Undo refused: output 3 changed at the switcher.",
                 "Undo Take: output 3 (output 3 changed at the switcher)"},
+        Refusal{"GroupRuleNowForbidsTheInput",
+                [](auto& h) {
+                    h.rig.grouping.selected = 0;  // group 1 gets output 3 and input 5 only
+                    h.rig.core.GroupingRadioGroupClick();
+                    h.rig.core.GroupOutputButtonClick(2);
+                    h.rig.core.GroupInputButtonClick(4);
+                },
+                "Undo refused: input 2 is not allowed for output 3 by its group.", "Undo Take: output 3"},
         Refusal{"OutputIsProtected", [](auto& h) { h.rig.core.ProtectOutputClick(2); },
                 "Undo refused: it would change protected output 3.", "Undo Take: output 3"}),
     [](const testing::TestParamInfo<Refusal>& info) { return std::string(info.param.name); });
