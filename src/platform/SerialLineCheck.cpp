@@ -1,13 +1,22 @@
 #include "platform/SerialLineCheck.h"
 
+#include <QtGlobal>
+#include <cerrno>
+
+#ifdef Q_OS_UNIX
 #include <poll.h>
 #include <sys/stat.h>
-
-#include <cerrno>
+#endif
 
 namespace vx::platform {
 
 SerialLineState LookAtLine(int fd, const QString& devicePath) {
+#ifndef Q_OS_UNIX
+    // No descriptor to look at: a read error is taken for the device gone.
+    Q_UNUSED(fd);
+    Q_UNUSED(devicePath);
+    return SerialLineState::Gone;
+#else
     if (fd < 0) return SerialLineState::Closed;
     pollfd p{fd, POLLIN, 0};
     int ready = 0;
@@ -24,6 +33,7 @@ SerialLineState LookAtLine(int fd, const QString& devicePath) {
     if (!path.isEmpty() && ::stat(path.constData(), &st) != 0 && (errno == ENOENT || errno == ENODEV))
         return SerialLineState::Gone;
     return SerialLineState::Usable;
+#endif
 }
 
 QString LineStateText(SerialLineState state) {
