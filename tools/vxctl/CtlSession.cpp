@@ -440,7 +440,8 @@ int CtlSession::Raw() {
     const vx::LineAnswer& a = exchange_.Carried().back().Answer;
     if (!r_.Json) out_ << vx::EscapeAnswerBytes(a.Bytes) << "\n";
     if (a.Result == vx::LineAnswer::Outcome::LinkFailed)
-        return Finish(Failure("the link failed: " + a.Failure));
+        return Finish(Failure("the link to " + LinkName() + " failed: " + a.Failure));
+    if (const std::string gone = LinkGoneText(); !a.Answered() && !gone.empty()) return Finish(Failure(gone));
     if (!a.Answered())
         return Finish(Failure("no prompt from the switcher within " + std::to_string(a.WaitedLimitMs) +
                               " ms" + (a.Bytes.empty() || r_.Json ? "" : " (what came is printed above)")));
