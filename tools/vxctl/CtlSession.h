@@ -49,7 +49,8 @@ private:
     bool Send(F&& send);
     // The last line carried was answered, and not with an error.
     bool LastLineOk() const;
-    // Why a line went unanswered: the switcher's silence, or a connection it closed.
+    // Why a line went unanswered: the switcher's silence, or a connection it closed (in
+    // CtlCauses.cpp, as the next two).
     std::string NoAnswerText(const vx::LineAnswer& a, const char* silence = "no answer") const;
     // Why the link in use is gone (the port lost, the connection closed or failed here),
     // in words; empty while it is up.
