@@ -4,6 +4,7 @@
 #include <array>
 #include <cctype>
 #include <cstdio>
+#include <new>
 
 #include "link/PortReads.h"
 
@@ -59,6 +60,10 @@ LineAnswer AnsweredExchange::Exchange(std::string_view line, bool longWait) {
     } catch (const LinkError& e) {
         answer.Result = LineAnswer::Outcome::LinkFailed;
         answer.Failure = e.what();
+    } catch (const std::bad_alloc&) {
+        // Said as it is: not taken for a switcher that did not answer.
+        answer.Result = LineAnswer::Outcome::LinkFailed;
+        answer.Failure = OutOfMemoryText;
     }
     answer.WaitedLimitMs = limit;
     return answer;
@@ -85,7 +90,8 @@ LineAnswer AnsweredExchange::OverSerial(std::string_view line, int limitMs) {
     for (;;) {
         if (!c_.Serial.IsOpen()) {
             answer.Result = LineAnswer::Outcome::LinkFailed;
-            answer.Failure = "the serial port was closed";
+            answer.Failure = c_.Serial.FailureText();
+            if (answer.Failure.empty()) answer.Failure = "the serial port was closed";
             break;
         }
         const std::int64_t left = deadline - c_.Time.NowMs();
@@ -129,7 +135,13 @@ LineAnswer AnsweredExchange::OverTcp(std::string_view line, int limitMs) {
         if (n == 0) continue;
         for (std::size_t i = 0; i < n && !ended; ++i) ended = collector.Take(static_cast<char>(chunk[i]));
     }
-    if (ended) answer.Result = LineAnswer::Outcome::Answered;
+    if (ended) {
+        answer.Result = LineAnswer::Outcome::Answered;
+    } else if (!c_.Tcp.IsActive() && !c_.Tcp.FailureText().empty()) {
+        // The connection ended on this side (a write that failed), not at the switcher.
+        answer.Result = LineAnswer::Outcome::LinkFailed;
+        answer.Failure = c_.Tcp.FailureText();
+    }
     answer.Bytes = std::move(collector.Bytes());
     return answer;
 }

@@ -27,6 +27,9 @@ struct LineAnswer {
     bool IsError() const;
 };
 
+// The failure of a line during which memory ran out.
+inline constexpr const char* OutOfMemoryText = "out of memory";
+
 struct CarriedLine {
     std::string Line;
     LineAnswer Answer;

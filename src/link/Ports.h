@@ -49,6 +49,9 @@ struct SerialPortService {
     // Block read of up to max bytes already received; returns the number read.
     virtual std::size_t Read(std::uint8_t* dst, std::size_t max) = 0;
     virtual void SetLineMonitoring(bool on) = 0;
+    // Why the port last failed or went away while open, in words ("end of file on the
+    // serial line", ...); empty when nothing failed since it was opened.
+    virtual std::string FailureText() const { return {}; }
 };
 
 enum class SocketErrorKind { General, Send, Receive, Connect, Disconnect, Other };
@@ -72,6 +75,9 @@ struct TcpClientService {
     virtual bool WaitForData(int timeoutMs) = 0;
     // Reads up to max bytes, waiting up to timeoutMs for the first; 0 on time-out or end.
     virtual std::size_t Read(std::uint8_t* dst, std::size_t max, int timeoutMs) = 0;
+    // Why the connection failed on this side (a local error sending or receiving), in
+    // words; empty when it did not since it was opened, or when the far end closed it.
+    virtual std::string FailureText() const { return {}; }
 };
 
 // Millisecond clock and the short pause of the queries.

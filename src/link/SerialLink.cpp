@@ -73,7 +73,15 @@ int SerialLink::ProbeSerialPort(int n) {
 
 bool SerialLink::TestForPrompt(int n, int& result) {
     try {
-        return x_.SerialSendWaitPrompt(line::BareReturn) || x_.SerialSendWaitPrompt(line::BareReturn);
+        const bool prompted =
+            x_.SerialSendWaitPrompt(line::BareReturn) || x_.SerialSendWaitPrompt(line::BareReturn);
+        // A port lost during the wait has not answered, though a wait on a closed port
+        // returns at once as if it had.
+        if (!c_.Serial.IsOpen()) {
+            result = ProbePortFailed;
+            return false;
+        }
+        return prompted;
     } catch (const LinkError&) {
         c_.Prompts.ShowMessage(PortNotRespondingText(n));
         result = ProbePortFailed;

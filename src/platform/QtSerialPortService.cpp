@@ -1,9 +1,11 @@
 #include "platform/QtSerialPortService.h"
 
-#include "platform/SerialPortInUse.h"
-
 #include <QFileInfo>
 #include <algorithm>
+#include <cerrno>
+
+#include "platform/SerialLineCheck.h"
+#include "platform/SerialPortInUse.h"
 
 namespace vx::platform {
 
@@ -22,10 +24,13 @@ void Configure(QSerialPort& port, int baud, bool flowControl) {
 
 QtSerialPortService::QtSerialPortService() {
     QObject::connect(&port_, &QSerialPort::readyRead, &port_, [this] { OnReadyRead(); });
-    // A resource error is the device going away (an adapter pulled, a hang-up). Inside a
-    // blocking read the read itself deals with it, once the wait has returned.
+    // A read error may be the device going away (an adapter pulled, a hang-up), or only a
+    // read woken without data. Inside a blocking read the read itself deals with it, once
+    // the wait has returned.
     QObject::connect(&port_, &QSerialPort::errorOccurred, &port_, [this](QSerialPort::SerialPortError error) {
-        if (error == QSerialPort::ResourceError && !inBlockingRead_) Lose();
+        if (inBlockingRead_ || !port_.isOpen()) return;
+        if (error == QSerialPort::ResourceError || error == QSerialPort::ReadError)
+            LostAfterReadError(error, errno);
     });
     pollTimer_.setInterval(DefaultPollMs);
     QObject::connect(&pollTimer_, &QTimer::timeout, &pollTimer_, [this] { PollLines(); });
@@ -71,7 +76,9 @@ void QtSerialPortService::Open() {
     if (path.isEmpty()) throw LinkError("COM" + std::to_string(selected_) + " is not a serial port");
     port_.setPortName(path);
     port_.setReadBufferSize(0);  // nothing received is dropped
+    failure_.clear();
     if (!port_.open(QIODevice::ReadWrite)) throw LinkError(port_.errorString().toStdString());
+    devicePath_ = path;
     Configure(port_, baud_, flowControl_);
     port_.clearError();  // a pseudo-terminal may refuse some settings; it still carries data
     if (listener_) listener_->PortOpened();
@@ -121,18 +128,21 @@ int QtSerialPortService::ReadByte(int timeoutMs) {
     if (port_.bytesAvailable() == 0) {
         // readyRead fires inside the wait; the collector must not take these bytes.
         inBlockingRead_ = true;
+        errno = 0;  // a read that meets the end of the file sets none
         const bool ready = port_.waitForReadyRead(std::max(timeoutMs, 0));
+        const int readErrno = errno;
         inBlockingRead_ = false;
         if (!ready) {
             const auto error = port_.error();
-            if (error == QSerialPort::ResourceError) {
-                Lose();
+            // Lost, or (a resource error on a sound line) a read to try again within the
+            // caller's limit: either way nothing came.
+            if ((error == QSerialPort::ResourceError || error == QSerialPort::ReadError) &&
+                (LostAfterReadError(error, readErrno) || error == QSerialPort::ResourceError))
                 return -1;
-            }
             if (error != QSerialPort::NoError && error != QSerialPort::TimeoutError) {
-                const std::string text = port_.errorString().toStdString();
+                failure_ = port_.errorString().toStdString();
                 port_.clearError();
-                throw LinkError(text);
+                throw LinkError(failure_);
             }
             port_.clearError();
             return -1;
@@ -154,8 +164,35 @@ std::size_t QtSerialPortService::Read(std::uint8_t* dst, std::size_t max) {
     return static_cast<std::size_t>(n);
 }
 
-void QtSerialPortService::Lose() {
+bool QtSerialPortService::LostAfterReadError(QSerialPort::SerialPortError error, int readErrno) {
+    const SerialLineState state = LookAtLine(static_cast<int>(port_.handle()), devicePath_);
+    if (state != SerialLineState::Usable) {
+        Lose(LineStateText(state));
+        return true;
+    }
+    // A read that failed without an error number returned nothing: the end of the file.
+    if (error == QSerialPort::ReadError && readErrno == 0) {
+        Lose(QStringLiteral("end of file on the serial line"));
+        return true;
+    }
+    if (error == QSerialPort::ResourceError) {
+        // The line is sound: the read found nothing after all (EAGAIN), as after an
+        // interrupted one, and reading goes on.
+        port_.clearError();
+        ResumeReading();
+    }
+    return false;
+}
+
+void QtSerialPortService::ResumeReading() {
+    // QSerialPort stops its read notifications on a resource error; setting the buffer
+    // size starts them again.
+    port_.setReadBufferSize(0);
+}
+
+void QtSerialPortService::Lose(const QString& cause) {
     if (!port_.isOpen()) return;
+    failure_ = cause.toStdString();
     // Closed at once, so that no read notifier is left firing on a dead device.
     port_.close();
     port_.clearError();

@@ -43,18 +43,26 @@ public:
     int ReadByte(int timeoutMs) override;
     std::size_t Read(std::uint8_t* dst, std::size_t max) override;
     void SetLineMonitoring(bool on) override;
+    std::string FailureText() const override { return failure_; }
 
 private:
     QString DevicePath(int n) const;
     void OnReadyRead();
-    // The device went away: closed, and the listener told.
-    void Lose();
+    // The device went away: closed, the cause kept, and the listener told.
+    void Lose(const QString& cause);
+    // A read failed: true when the line shows the port is finished (then it is lost);
+    // false when the read is only to be tried again. readErrno: errno after the read.
+    bool LostAfterReadError(QSerialPort::SerialPortError error, int readErrno);
+    // Reading goes on after a read error QSerialPort had stopped it for.
+    void ResumeReading();
     void PollLines();
     void ShowTraffic(bool outgoing, const QByteArray& bytes);
     void ReportLights(const SerialLineLights& lights);
 
     SerialPortPaths paths_;
     QSerialPort port_;
+    QString devicePath_;   // the device the open port is
+    std::string failure_;  // why the port last failed or went away
     QTimer pollTimer_;
     SerialPortListener* listener_ = nullptr;
     std::function<void(const SerialLineLights&)> lightsHandler_;

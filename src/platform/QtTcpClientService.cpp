@@ -1,6 +1,8 @@
 #include "platform/QtTcpClientService.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 namespace vx::platform {
 
@@ -38,6 +40,14 @@ QtTcpClientService::QtTcpClientService() {
     QObject::connect(&socket_, &QTcpSocket::disconnected, &socket_, [this] {
         if (listener_) listener_->Disconnected();
     });
+    // Kept at once: a send that failed here (a local write error) is told as such by the
+    // exchange that made it, not taken for the far end closing the connection.
+    QObject::connect(&socket_, &QTcpSocket::errorOccurred, &socket_,
+                     [this](QAbstractSocket::SocketError error) {
+                         const bool ours = error != QAbstractSocket::SocketTimeoutError &&
+                                           error != QAbstractSocket::RemoteHostClosedError && !connecting_;
+                         if (ours && failure_.empty()) failure_ = socket_.errorString().toStdString();
+                     });
     // Queued: an error found inside a blocking wait is shown once events are processed,
     // not in the middle of the wait.
     QObject::connect(
@@ -60,6 +70,7 @@ void QtTcpClientService::Open() {
     // The answer is read as it comes; no coalescing delay for the short command lines.
     socket_.setSocketOption(QAbstractSocket::LowDelayOption, 1);
     connecting_ = true;
+    failure_.clear();
     socket_.connectToHost(address_, port_);
 }
 
@@ -72,7 +83,15 @@ void QtTcpClientService::Send(std::string_view text) {
     if (!IsActive()) return;
     socket_.write(text.data(), static_cast<qint64>(text.size()));
     // Out now: the waits that follow process no events.
-    socket_.flush();
+    errno = 0;
+    const bool flushed = socket_.flush();
+    const int writeErrno = errno;
+    // A write the system refused here (no buffers, the network down) closes the socket
+    // without an error of QTcpSocket's own; the errno of the write says what it was.
+    const bool farEndClosed = socket_.error() == QAbstractSocket::RemoteHostClosedError;
+    if (!flushed && !IsActive() && !farEndClosed && failure_.empty())
+        failure_ = "local write error: " + (writeErrno != 0 ? std::string(std::strerror(writeErrno))
+                                                            : socket_.errorString().toStdString());
 }
 
 bool QtTcpClientService::WaitForData(int timeoutMs) {

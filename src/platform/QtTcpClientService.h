@@ -25,6 +25,7 @@ public:
     void Send(std::string_view text) override;
     bool WaitForData(int timeoutMs) override;
     std::size_t Read(std::uint8_t* dst, std::size_t max, int timeoutMs) override;
+    std::string FailureText() const override { return failure_; }
 
 private:
     void OnError(QAbstractSocket::SocketError error);
@@ -34,6 +35,7 @@ private:
     QString address_;
     quint16 port_ = 23;
     bool connecting_ = false;  // from Open until connected, closed or failed
+    std::string failure_;      // a local error that ended the connection
 };
 
 }  // namespace vx::platform

@@ -2,6 +2,8 @@
 // carries the line, the time limits, and what is left over from an earlier line.
 #include <gtest/gtest.h>
 
+#include <new>
+
 #include "LinkRig.h"
 #include "link/AnsweredExchange.h"
 
@@ -117,6 +119,48 @@ TEST(AnsweredExchange, AFailingPortIsAnOutcomeNotAMessageBox) {
     EXPECT_EQ(a.Result, LineAnswer::Outcome::LinkFailed);
     EXPECT_EQ(a.Failure, "the port failed");
     EXPECT_TRUE(rig.prompts.messages.empty());
+}
+
+// A link that fails is told with its cause: what the port or the connection says, or
+// memory that ran out, never a silence.
+TEST(AnsweredExchange, ALinkThatFailsIsToldWithItsCause) {
+    {
+        AnsweredRig rig;
+        rig.Connect(Over::Serial);
+        rig.serial.onWrite = [](const std::string&) { throw std::bad_alloc(); };
+        const LineAnswer a = rig.exchange.Exchange("CLEAR\r");
+        EXPECT_EQ(a.Result, LineAnswer::Outcome::LinkFailed);
+        EXPECT_EQ(a.Failure, "out of memory");
+    }
+    for (const std::string& cause : {std::string("hang-up on the serial line"), std::string()}) {
+        AnsweredRig rig;
+        rig.Connect(Over::Serial);
+        rig.serial.onWrite = [&](const std::string&) {
+            rig.serial.failure = cause;
+            rig.serial.Lose();
+        };
+        const LineAnswer a = rig.exchange.Exchange("CLEAR\r");
+        EXPECT_EQ(a.Result, LineAnswer::Outcome::LinkFailed);
+        EXPECT_EQ(a.Failure, cause.empty() ? "the serial port was closed" : cause);
+    }
+    const struct {
+        std::string Cause;  // empty: the switcher closed the connection
+        LineAnswer::Outcome Outcome;
+    } tcp[] = {{"local write error: No buffer space available", LineAnswer::Outcome::LinkFailed},
+               {"", LineAnswer::Outcome::NoAnswer}};
+    for (const auto& c : tcp) {
+        AnsweredRig rig;
+        rig.Connect(Over::Tcp);
+        rig.tcp.onSend = [&](const std::string&) {
+            rig.tcp.active = false;
+            rig.tcp.failure = c.Cause;
+        };
+        const std::int64_t start = rig.clock.now;
+        const LineAnswer a = rig.exchange.Exchange("CLEAR\r");
+        EXPECT_EQ(a.Result, c.Outcome) << c.Cause;
+        EXPECT_EQ(a.Failure, c.Cause);
+        EXPECT_LT(rig.clock.now - start, 5000) << "no wait on a connection that has ended";
+    }
 }
 
 TEST(AnsweredExchange, AsTheSendersCarrierItTakesEveryCommandInPlaceOfThePanelsExchanges) {

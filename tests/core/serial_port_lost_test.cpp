@@ -100,6 +100,17 @@ TEST_F(SerialPortLostTest, OpenComReconnectsOnceThePortIsBack) {
     EXPECT_TRUE(rig.connection.disconnectEnabled);
 }
 
+// A port lost while the probe waits for its prompt has not answered: the wait on the
+// closed port that follows returns at once, and is not taken for a prompt.
+TEST(SerialPortLostInConnectTest, APortLostDuringTheProbeIsNoAnswer) {
+    test::PanelRig rig;
+    rig.SwitcherOnCom(1);
+    rig.fakes.serial.onWrite = [&](const std::string&) { rig.fakes.serial.Lose(); };
+    EXPECT_EQ(rig.core.Serial().ConnectSerial(1), -1);
+    EXPECT_EQ(rig.fakes.serial.writes, (std::vector<std::string>{"\r"}));
+    EXPECT_FALSE(rig.core.Link().SerialLinkActive);
+}
+
 // A port lost in the prompt check that follows a connect is given up there: no read on
 // the closed port, one box, the menus as the loss left them, no Open COM mark.
 TEST(SerialPortLostInConnectTest, TheConnectStopsAtTheCheck) {

@@ -47,6 +47,7 @@ public:
     int ReadByte(int timeoutMs) override;
     std::size_t Read(std::uint8_t* dst, std::size_t max) override;
     void SetLineMonitoring(bool on) override { monitoring = on; }
+    std::string FailureText() const override { return failure; }
 
     // The port goes away as a pulled adapter does: closed, with the lost notification.
     void Lose() {
@@ -62,13 +63,14 @@ public:
     bool open = false;
     bool failOpen = false;
     bool failReads = false;  // the blocking read raises the port's error
+    std::string failure;     // what FailureText says
     bool notifyOnOpen = true;
     int baud = 57600;
     bool flowRts = false, flowCts = false;
     bool monitoring = false;
     std::uint16_t outputFree = 4096;
-    std::string written;                 // every byte written, in order
-    std::vector<std::string> writes;     // one entry per Write call
+    std::string written;              // every byte written, in order
+    std::vector<std::string> writes;  // one entry per Write call
     TimedBytes incoming;
     // Called after every write, so a test can play the switcher.
     std::function<void(const std::string&)> onWrite;
@@ -90,6 +92,7 @@ public:
     void Send(std::string_view text) override;
     bool WaitForData(int timeoutMs) override;
     std::size_t Read(std::uint8_t* dst, std::size_t max, int timeoutMs) override;
+    std::string FailureText() const override { return failure; }
 
     void Answer(const std::string& bytes, int delayMs = 0) { incoming.Add(clock_.now + delayMs, bytes); }
 
@@ -97,7 +100,8 @@ public:
     std::string address;
     int port = 0;
     bool active = false;
-    bool connectOnOpen = true;   // the connected notification comes from inside Open
+    bool connectOnOpen = true;  // the connected notification comes from inside Open
+    std::string failure;        // what FailureText says
     std::string sent;
     std::vector<std::string> sends;
     TimedBytes incoming;

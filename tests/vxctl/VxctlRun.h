@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QStringList>
 #include <memory>
 #include <string>
@@ -29,11 +30,13 @@ struct CtlResult {
 };
 
 // Runs vxctl with the arguments, at most limitMs; its standard output goes to outFile when
-// one is given (Out stays empty then).
-inline CtlResult RunVxctl(const QStringList& args, int limitMs = 60000, const QString& outFile = {}) {
+// one is given (Out stays empty then), and it gets env when one is given.
+inline CtlResult RunVxctl(const QStringList& args, int limitMs = 60000, const QString& outFile = {},
+                          const QProcessEnvironment& env = {}) {
     QProcess p;
     p.setProgram(QStringLiteral(VXCTL_PATH));
     p.setArguments(args);
+    if (!env.isEmpty()) p.setProcessEnvironment(env);
     if (!outFile.isEmpty()) p.setStandardOutputFile(outFile);
     p.start();
     CtlResult r;
@@ -66,8 +69,9 @@ protected:
         return {"--tcp", QStringLiteral("127.0.0.1:%1").arg(sim->TcpPort())};
     }
 
-    CtlResult Ctl(Via via, const QStringList& args, int limitMs = 60000, const QString& outFile = {}) {
-        return RunVxctl(Link(via) + args, limitMs, outFile);
+    CtlResult Ctl(Via via, const QStringList& args, int limitMs = 60000, const QString& outFile = {},
+                  const QProcessEnvironment& env = {}) {
+        return RunVxctl(Link(via) + args, limitMs, outFile, env);
     }
 
     // The non-empty lines the simulator received, in order.

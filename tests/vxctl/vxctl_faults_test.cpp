@@ -277,6 +277,13 @@ TEST_F(VxctlFaults, AConnectionTheSwitcherClosedIsSaidToBeClosed) {
     EXPECT_NE(r.Err.find("RTEMP 4 2: the switcher closed the connection to 127.0.0.1:"), std::string::npos)
         << r.Err;
     EXPECT_EQ(r.Err.find("within 5000 ms"), std::string::npos) << r.Err;
+
+    // The answer to a raw line too: the connect test's line and this one.
+    sim.reset();
+    StartSim({"--drop-after", "1"});
+    const CtlResult raw = Ctl(Via::Tcp, {"raw", "FPLOCK 1"});
+    EXPECT_EQ(raw.Exit, 1);
+    EXPECT_NE(raw.Err.find("the switcher closed the connection to 127.0.0.1:"), std::string::npos) << raw.Err;
 }
 
 TEST_F(VxctlFaults, ARefusedConnectionAndAnUnknownHostAreToldApart) {

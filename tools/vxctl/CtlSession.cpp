@@ -1,5 +1,7 @@
 #include "CtlSession.h"
 
+#include <new>
+
 #include "ConsoleViews.h"
 #include "RouteAnswerCheck.h"
 #include "SerialOpenProblem.h"
@@ -77,13 +79,16 @@ bool CtlSession::Connect() {
         // The device stands as COM1; the probe is the panel's own.
         core_.Context().Serial.SetHardwareFlowControl(true, true);
         if (core_.Serial().ConnectSerial(1) != 1) {
-            // The probe only knows that nothing answered; the device tells why.
+            // The probe only knows that nothing answered; the device tells why. The panel's
+            // own notes speak of its COM ports and menus, so they are not passed on.
+            const std::string failed = core_.Context().Serial.FailureText();
             if (const std::string problem = SerialOpenProblem(r_.Device); !problem.empty())
                 Failure("cannot use the serial device " + LinkName() + ": " + problem);
+            else if (!failed.empty())
+                Failure("the serial device " + LinkName() + " failed while waiting for a prompt: " + failed);
             else
                 Failure("no switcher answered on " + LinkName() + " (no prompt came within " +
-                        std::to_string(2 * (vx::ProbeWaitTicks + 1) * core_.Link().Limits.TickMs) + " ms)" +
-                        PanelMessages(seen));
+                        std::to_string(2 * (vx::ProbeWaitTicks + 1) * core_.Link().Limits.TickMs) + " ms)");
             return false;
         }
         core_.Serial().SetSerialLinkActive(true);
@@ -113,7 +118,12 @@ bool CtlSession::Connect() {
 int CtlSession::Run() {
     // A script gets its one document also when there is no switcher to talk to.
     if (!Connect()) return r_.Cmd == Command::Watch ? 1 : Finish(1);
-    const int code = RunCommand();
+    int code = 1;
+    try {
+        code = RunCommand();
+    } catch (const std::bad_alloc&) {
+        code = Finish(Failure("out of memory; the command was cut short"));
+    }
     // The link is given up before the process ends; nothing more is sent.
     core_.Serial().SetSerialLinkActive(false);
     if (core_.Context().Serial.IsOpen()) core_.Context().Serial.Close();
@@ -129,13 +139,6 @@ void CtlSession::PrintCarried(std::size_t from) {
             out_ << WithoutReturn(c.Line) << ": " << (c.Answer.Answered() ? Trimmed(c.Answer.Bytes) : "-")
                  << "\n";
     }
-}
-
-std::string CtlSession::NoAnswerText(const vx::LineAnswer& a, const char* silence) const {
-    // A connection the switcher closed ends the wait at once: that is not a silence.
-    if (!a.Serial && !core_.Context().Tcp.IsActive())
-        return "the switcher closed the connection to " + LinkName();
-    return silence + (" from the switcher within " + std::to_string(a.WaitedLimitMs) + " ms");
 }
 
 bool CtlSession::LastLineOk() const {
@@ -164,7 +167,7 @@ bool CtlSession::Send(F&& send) {
                 Failure(line + ": not sent, the link to " + LinkName() + " is gone");
                 return false;
             case vx::LineAnswer::Outcome::LinkFailed:
-                Failure(line + ": the link failed: " + c.Answer.Failure);
+                Failure(line + ": the link to " + LinkName() + " failed: " + c.Answer.Failure);
                 return false;
         }
     }
@@ -172,20 +175,14 @@ bool CtlSession::Send(F&& send) {
 }
 
 bool CtlSession::ReadInfo() {
-    const std::size_t seen = views_.Messages().size();
-    if (core_.Reader().ReadMatrixInfo()) return true;
-    Failure("the switcher did not answer the information query MINFOVX" + PanelMessages(seen));
-    return false;
+    return Query(&vx::StatusReader::ReadMatrixInfo, "MINFOVX",
+                 "the switcher did not answer the information query MINFOVX");
 }
 
 bool CtlSession::ReadRoutes(const char* why) {
-    const std::size_t seen = views_.Messages().size();
-    if (!core_.Reader().ReadOutputStatus()) {
-        Failure(std::string("the switcher did not answer the route query OINFOVX ") + why +
-                PanelMessages(seen));
-        return false;
-    }
-    return AnswerValid("OINFOVX", RoutesProblem(core_.Model()));
+    return Query(&vx::StatusReader::ReadOutputStatus, "OINFOVX",
+                 std::string("the switcher did not answer the route query OINFOVX ") + why) &&
+           AnswerValid("OINFOVX", RoutesProblem(core_.Model()));
 }
 
 bool CtlSession::AnswerValid(const char* query, const std::string& problem) {
@@ -251,7 +248,6 @@ int CtlSession::RunCommand() {
 }
 
 int CtlSession::Read() {
-    auto& reader = core_.Reader();
     // The panel's twenty queries in the panel's order.
     struct Step {
         bool (vx::StatusReader::*read)();
@@ -265,12 +261,10 @@ int CtlSession::Read() {
         {&vx::StatusReader::ReadGroupingStatus, "GINFOVX"},
         {&vx::StatusReader::ReadPresetGroupStatus, "PGINFOVX"},
     };
-    for (const Step& step : Steps) {
-        const std::size_t seen = views_.Messages().size();
-        if (!(reader.*step.read)())
-            return Finish(Failure(std::string("the switcher did not answer the status query ") + step.what +
-                                  PanelMessages(seen)));
-    }
+    for (const Step& step : Steps)
+        if (!Query(step.read, step.what,
+                   std::string("the switcher did not answer the status query ") + step.what))
+            return Finish(1);
     if (!AnswerValid("OINFOVX", RoutesProblem(core_.Model())) ||
         !AnswerValid("OPINFOVX", PrevInputsProblem(core_.Model())))
         return Finish(1);
@@ -344,10 +338,9 @@ int CtlSession::Take() {
 }
 
 int CtlSession::PresetRecall() {
-    if (!ReadInfo()) return Finish(1);
-    const std::size_t seen = views_.Messages().size();
-    if (!core_.Reader().ReadPresetStatus())
-        return Finish(Failure("the switcher did not answer the preset query PINFOVX" + PanelMessages(seen)));
+    if (!ReadInfo() || !Query(&vx::StatusReader::ReadPresetStatus, "PINFOVX",
+                              "the switcher did not answer the preset query PINFOVX"))
+        return Finish(1);
     const int p = r_.Preset - 1;
     const auto& preset = core_.Model().Presets[p];
     const int outputs = vx::LiveCount(core_.Model().OutputCount, vx::MaxOutputs);
@@ -399,7 +392,8 @@ int CtlSession::Raw() {
     const vx::LineAnswer& a = exchange_.Carried().back().Answer;
     if (!r_.Json) out_ << vx::EscapeAnswerBytes(a.Bytes) << "\n";
     if (a.Result == vx::LineAnswer::Outcome::LinkFailed)
-        return Finish(Failure("the link failed: " + a.Failure));
+        return Finish(Failure("the link to " + LinkName() + " failed: " + a.Failure));
+    if (const std::string gone = LinkGoneText(); !a.Answered() && !gone.empty()) return Finish(Failure(gone));
     if (!a.Answered())
         return Finish(Failure("no prompt from the switcher within " + std::to_string(a.WaitedLimitMs) +
                               " ms" + (a.Bytes.empty() || r_.Json ? "" : " (what came is printed above)")));

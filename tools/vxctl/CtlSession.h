@@ -49,8 +49,15 @@ private:
     bool Send(F&& send);
     // The last line carried was answered, and not with an error.
     bool LastLineOk() const;
-    // Why a line went unanswered: the switcher's silence, or a connection it closed.
+    // Why a line went unanswered: the switcher's silence, or a connection it closed (in
+    // CtlCauses.cpp, as the next two).
     std::string NoAnswerText(const vx::LineAnswer& a, const char* silence = "no answer") const;
+    // Why the link in use is gone (the port lost, the connection closed or failed here),
+    // in words; empty while it is up.
+    std::string LinkGoneText() const;
+    // Runs one status read; false, with the cause printed, when it failed. silence: the
+    // words for a switcher that did not answer.
+    bool Query(bool (vx::StatusReader::*read)(), const char* query, const std::string& silence);
     bool ReadInfo();
     bool ReadRoutes(const char* why);
     // False, with the message printed, when a status answer held bytes no switcher sends.

@@ -31,7 +31,10 @@ int CtlSession::Watch() {
         auto& f = core_.Following();
         const bool linked = core_.Model().EthernetConnected != 0 || core_.Link().SerialLinkActive;
         if (!linked || f.Reconnecting() || !f.On()) {
-            code = Failure("the link to " + LinkName() + " was lost" + PanelMessages(seen));
+            // The cause, when the link knows it, rather than the panel's words about its menus.
+            const std::string gone = LinkGoneText();
+            code = Failure(gone.empty() ? "the link to " + LinkName() + " was lost" + PanelMessages(seen)
+                                        : "the link was lost: " + gone);
             break;
         }
         if (f.Unanswered()) {

@@ -2,10 +2,13 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <fstream>
 
@@ -31,21 +34,31 @@ std::string OpenErrorText(int error) {
     }
 }
 
-// The lock files a serial program leaves beside the port (UUCP style, "LCK..name").
-std::string LockProblem(const std::string& path) {
-    const std::string name = path.substr(path.find_last_of('/') + 1);
-    const char* tmp = std::getenv("TMPDIR");
-    for (const std::string dir :
-         {std::string("/var/lock"), std::string("/run/lock"), std::string(tmp && *tmp ? tmp : "/tmp")}) {
-        const std::string lock = dir + "/LCK.." + name;
-        std::ifstream file(lock);
-        if (!file) continue;
-        long pid = 0;
-        if (!(file >> pid) || pid <= 0)
-            return "locked by the lock file " + lock + ", which holds no process id";
-        if (pid != ::getpid() && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM))
-            return "held by process " + std::to_string(pid) + " (lock file " + lock + ")";
+// The lock file the serial port takes for the device, named as the port library names it
+// (UUCP style: "LCK.." and the device's name under /dev with '/' as '_'), in the first of
+// the usual lock folders where it is, or could be made. Only that one keeps the port shut.
+std::string PortLockFile(const std::string& path) {
+    char real[PATH_MAX];
+    std::string name = ::realpath(path.c_str(), real) ? real : path;
+    if (name.rfind("/dev/", 0) == 0) name.erase(0, 5);
+    std::replace(name.begin(), name.end(), '/', '_');
+    for (const char* dir : {"/var/lock", "/etc/locks", "/var/spool/locks", "/var/spool/uucp", "/tmp",
+                            "/var/tmp", "/var/lock/lockdev", "/run/lock"}) {
+        const std::string lock = std::string(dir) + "/LCK.." + name;
+        if (::access(dir, R_OK) == 0 && (::access(lock.c_str(), F_OK) == 0 || ::access(dir, W_OK) == 0))
+            return lock;
     }
+    return {};
+}
+
+std::string LockProblem(const std::string& path) {
+    const std::string lock = PortLockFile(path);
+    std::ifstream file(lock);
+    if (lock.empty() || !file) return {};
+    long pid = 0;
+    if (!(file >> pid) || pid <= 0) return "locked by the lock file " + lock + ", which holds no process id";
+    if (pid != ::getpid() && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM))
+        return "held by process " + std::to_string(pid) + " (lock file " + lock + ")";
     return {};
 }
 
@@ -59,8 +72,12 @@ std::string SerialOpenProblem(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return OpenErrorText(errno);
     const bool terminal = ::isatty(fd) != 0;
+    // The administrator's open passes a port held in exclusive mode; the flag still tells.
+    int exclusive = 0;
+    const bool held = terminal && ::ioctl(fd, TIOCGEXCL, &exclusive) == 0 && exclusive != 0;
     ::close(fd);
     if (!terminal) return "not a terminal (not a serial device)";
+    if (held) return OpenErrorText(EBUSY);
     return LockProblem(path);
 }
 

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <iostream>
 #include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -105,6 +106,9 @@ int main(int argc, char** argv) {
             session.SetStopRequest([] { return stopRequested != 0; });
         }
         return WithOutputChecked(output, session.Run());
+    } catch (const std::bad_alloc&) {
+        std::fputs("vxctl: out of memory\n", stderr);
+        return 1;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "vxctl: %s\n", e.what());
         return 1;
