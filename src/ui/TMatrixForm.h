@@ -26,6 +26,8 @@ namespace vx::ui {
 
 class AboutDialog;
 class ConnectionMenuView;
+class CrosspointFeed;
+class CrosspointWindow;
 class FollowMarksView;
 class InfoFormView;
 class LabelingEnableView;
@@ -71,6 +73,8 @@ public:
     // The five line lights of the About page.
     StatusLight& LineLightOf(LineLight which);
     MainMenu& Menu() { return *menu_; }
+    // The crosspoint matrix window; nullptr until it is first opened.
+    CrosspointWindow* Crosspoint() const { return crosspoint_; }
     QString StatusText() const;
 
     // Whether the first showing runs the start-up connection question (off for a
@@ -135,6 +139,7 @@ private:
     void MainPageControlChange(int index);
     void ShowPresetBox(bool on);
     void About1Click();
+    void CrosspointMatrix1Click();
 
     LinkServices services_;
     std::unique_ptr<QtPrompter> ownPrompter_;
@@ -153,6 +158,7 @@ private:
     MainMenu* menu_ = nullptr;
     QLabel* statusText_ = nullptr;
     AboutDialog* aboutDialog_ = nullptr;
+    CrosspointWindow* crosspoint_ = nullptr;
     std::unique_ptr<TInfoForm> info_;
 
     std::unique_ptr<RoutingPageView> routingView_;
@@ -167,6 +173,8 @@ private:
     std::unique_ptr<NameBoxesView> nameBoxesView_;
     std::unique_ptr<NameCaptionsView> nameCaptionsView_;
     std::unique_ptr<FollowMarksView> followView_;
+    // The routing side's drawing, to the pages and to the crosspoint window.
+    std::unique_ptr<CrosspointFeed> crosspointFeed_;
     std::unique_ptr<platform::QtConfigFileStore> files_;
     NameBoxEvents* nameBoxEvents_ = nullptr;
 
