@@ -44,8 +44,9 @@ void CrosspointCellButton::paintEvent(QPaintEvent*) {
     const Colour colour = CellColour(s);
     p.fillRect(rect(), colour == Colour::ButtonFace ? palette().color(QPalette::Button) : RgbOf(colour));
     if (!s.Allowed) {
-        // Greyed: the group rule keeps this input from the output.
-        p.fillRect(rect(), palette().color(QPalette::Mid));
+        // Greyed: the group rule keeps this input from the output. A route the output still
+        // has there (the groups changed beneath it) keeps its colour under the hatching.
+        if (colour == Colour::ButtonFace) p.fillRect(rect(), palette().color(QPalette::Mid));
         p.fillRect(rect(), QBrush(palette().color(QPalette::Dark), Qt::BDiagPattern));
     }
     p.setPen(QColor(0x7a, 0x7a, 0x7a));

@@ -120,6 +120,13 @@ TEST_F(CrosspointTest, TheViewMenuBuildsOneWindowOnFirstOpenAndRaisesItAfter) {
     EXPECT_EQ(form->findChildren<QWidget*>("CrosspointMatrixForm").size(), 1);
 }
 
+TEST_F(CrosspointTest, CtrlMOpensTheWindowFromTheMainWindow) {
+    ASSERT_TRUE(Activate());
+    QTest::keyClick(form.get(), Qt::Key_M, Qt::ControlModifier);
+    ASSERT_NE(form->Crosspoint(), nullptr);
+    EXPECT_TRUE(form->Crosspoint()->isVisible());
+}
+
 // A step of the operator's: a route (output, input), or Take (0, 0), or Cancel (-1, -1).
 struct Step {
     int output;
