@@ -203,6 +203,21 @@ INSTANTIATE_TEST_SUITE_P(
                                 {{16, 1}, {1, 16}, {8, 8}, Take, {16, 1}, Cancel}}),
     [](const ::testing::TestParamInfo<LinesCase>& info) { return "Case" + std::to_string(info.index); });
 
+TEST_F(CrosspointTest, ACellClickedWhileATakeWaitsForTheSwitcherIsIgnored) {
+    ConnectSerial();
+    Open();
+    ClickCell(3, 5);
+    fakes.serial.onWrite = [this](const std::string& line) {
+        if (line == "TAKE 1\r") ClickCell(4, 6);  // arrives inside the take's wait
+        fakes.serial.Answer("\r\n#", 5);
+    };
+    Click("CrosspointTakeButton");
+    EXPECT_EQ(Lines(), (Texts{"RTEMP 3 5\r", "TAKE 1\r"}));
+    EXPECT_EQ(form->Core().Model().Routes[3].Input, NO_INPUT);
+    EXPECT_EQ(form->Core().Model().SelectedOutput, 2) << "the selection stays on output 3";
+    ExpectWindowsAgree("a click inside a take");
+}
+
 TEST_F(CrosspointTest, CellsSayTheirStateInWordsAndColour) {
     ConnectSerial();
     Open();
