@@ -28,6 +28,7 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     setObjectName("MainMenu1");
     BuildFile(bar);
     BuildSerialPort(bar);
+    BuildView(bar);
     About1 = bar->addAction("About");
     About1->setObjectName("About1");
 }
@@ -64,6 +65,13 @@ void MainMenu::BuildSerialPort(QMenuBar* bar) {
     DisconnectSerialCommunication1 =
         NewItem(Search1, "DisconnectSerialCommunication1", "Disconnect Serial Communication");
     bar->addMenu(Search1);
+}
+
+void MainMenu::BuildView(QMenuBar* bar) {
+    View1 = NewMenu(bar, "View1", "View");
+    CrosspointMatrix1 = NewItem(View1, "CrosspointMatrix1", "Crosspoint Matrix");
+    CrosspointMatrix1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    bar->addMenu(View1);
 }
 
 void MainMenu::BuildSettings() {

@@ -15,6 +15,8 @@
 #include "model/ModelCodes.h"
 #include "platform/QtConfigFileStore.h"
 #include "ui/AboutDialog.h"
+#include "ui/CrosspointFeed.h"
+#include "ui/CrosspointWindow.h"
 #include "ui/FollowMarksView.h"
 #include "ui/GroupingPage.h"
 #include "ui/GroupingPageView.h"
@@ -66,9 +68,9 @@ TMatrixForm::TMatrixForm(LinkServices& services, Prompter* prompter, QWidget* pa
     coreServices.RunHandler = [this](const std::function<void()>& handler) { handlers_.Run(handler); };
     core_ = std::make_unique<PanelCore>(
         coreServices,
-        PanelViews{*this, *this, *this, *routingView_, *groupingView_, *presetBoxView_, *infoView_,
+        PanelViews{*this, *this, *this, *crosspointFeed_, *crosspointFeed_, *presetBoxView_, *infoView_,
                    *labelEnableView_, *setupView_, *connectionView_, *setupCommandsView_, *sequencingView_,
-                   *nameBoxesView_, *nameCaptionsView_, *followView_});
+                   *nameBoxesView_, *crosspointFeed_, *crosspointFeed_});
     // The model was created 16 x 16 with every route empty; the names come from the boxes.
     core_->FormCreate();
 
@@ -93,6 +95,10 @@ TMatrixForm::~TMatrixForm() {
     // A box losing the focus while the widgets go must not reach the core any more.
     delete nameBoxEvents_;
     nameBoxEvents_ = nullptr;
+    // The crosspoint window draws from the core: it goes before it.
+    crosspointFeed_->SetWindow(nullptr);
+    delete crosspoint_;
+    crosspoint_ = nullptr;
     // The core goes first: it detaches from the services, which outlive the window.
     core_.reset();
 }
@@ -110,6 +116,8 @@ void TMatrixForm::BuildViews() {
     nameBoxesView_ = std::make_unique<NameBoxesView>(*labeling_);
     nameCaptionsView_ = std::make_unique<NameCaptionsView>(*video_, *groupingPage_, *presetBox_);
     followView_ = std::make_unique<FollowMarksView>(*video_, *setup_);
+    crosspointFeed_ =
+        std::make_unique<CrosspointFeed>(*routingView_, *groupingView_, *nameCaptionsView_, *followView_);
     files_ = std::make_unique<platform::QtConfigFileStore>();
 }
 
@@ -256,6 +264,17 @@ void TMatrixForm::closeEvent(QCloseEvent* event) {
     }
     info_->hide();
     event->accept();
+}
+
+void TMatrixForm::CrosspointMatrix1Click() {
+    // Built when first asked for, so the start-up costs nothing more.
+    if (!crosspoint_) {
+        crosspoint_ = new CrosspointWindow(*core_, handlers_, *crosspointFeed_, this);
+        crosspointFeed_->SetWindow(crosspoint_);
+    }
+    crosspoint_->show();
+    crosspoint_->raise();
+    crosspoint_->activateWindow();
 }
 
 void TMatrixForm::About1Click() {

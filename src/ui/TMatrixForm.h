@@ -26,6 +26,8 @@ namespace vx::ui {
 
 class AboutDialog;
 class ConnectionMenuView;
+class CrosspointFeed;
+class CrosspointWindow;
 class EditMenu;
 class FollowMarksView;
 class InfoFormView;
@@ -75,6 +77,8 @@ public:
     MainMenu& Menu() { return *menu_; }
     EditMenu& Edit() { return *editMenu_; }
     ProtectMarks& Protection() { return *protectMarks_; }
+    // The crosspoint matrix window; nullptr until it is first opened.
+    CrosspointWindow* Crosspoint() const { return crosspoint_; }
     QString StatusText() const;
 
     // Whether the first showing runs the start-up connection question (off for a
@@ -141,6 +145,7 @@ private:
     void MainPageControlChange(int index);
     void ShowPresetBox(bool on);
     void About1Click();
+    void CrosspointMatrix1Click();
 
     LinkServices services_;
     std::unique_ptr<QtPrompter> ownPrompter_;
@@ -159,6 +164,7 @@ private:
     MainMenu* menu_ = nullptr;
     QLabel* statusText_ = nullptr;
     AboutDialog* aboutDialog_ = nullptr;
+    CrosspointWindow* crosspoint_ = nullptr;
     std::unique_ptr<TInfoForm> info_;
 
     std::unique_ptr<RoutingPageView> routingView_;
@@ -175,6 +181,8 @@ private:
     std::unique_ptr<FollowMarksView> followView_;
     std::unique_ptr<ProtectMarks> protectMarks_;
     EditMenu* editMenu_ = nullptr;
+    // The routing side's drawing, to the pages and to the crosspoint window.
+    std::unique_ptr<CrosspointFeed> crosspointFeed_;
     std::unique_ptr<platform::QtConfigFileStore> files_;
     NameBoxEvents* nameBoxEvents_ = nullptr;
 

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QMenuBar>
 
+#include "ui/CrosspointFeed.h"
 #include "ui/EditMenu.h"
 #include "ui/MainMenu.h"
 #include "ui/ProtectMarks.h"
@@ -25,11 +26,15 @@ void TMatrixForm::WireUndoAndProtection() {
     protectMarks_ = std::make_unique<ProtectMarks>(*video_);
     ForwardEach(protectMarks_->ProtectActions, &QAction::triggered, &PanelCore::ProtectOutputClick);
     core_->OnProtectionChanged([this](int output) {
+        const auto show = [this](int o) {
+            protectMarks_->Show(o, core_->IsProtected(o));
+            crosspointFeed_->OutputMarkChanged(o);
+        };
         if (output >= 0) {
-            protectMarks_->Show(output, core_->IsProtected(output));
+            show(output);
             return;
         }
-        for (int o = 0; o < MaxOutputs; ++o) protectMarks_->Show(o, core_->IsProtected(o));
+        for (int o = 0; o < MaxOutputs; ++o) show(o);
     });
 }
 

@@ -75,6 +75,7 @@ void TMatrixForm::WireMenu() {
     // Exit asks the window to close, which asks the operator first.
     handlers_.Bind(m.Exit1, &QAction::triggered, this, [this] { close(); });
     handlers_.Bind(m.About1, &QAction::triggered, this, [this] { About1Click(); });
+    handlers_.Bind(m.CrosspointMatrix1, &QAction::triggered, this, [this] { CrosspointMatrix1Click(); });
     // The advanced settings menu is never enabled, but its rates do what they say.
     Forward(m.N192001, &QAction::triggered, &PanelCore::N192001Click);
     Forward(m.N384001, &QAction::triggered, &PanelCore::N384001Click);
