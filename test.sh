@@ -2,6 +2,9 @@
 # Installs what is missing, builds, and runs every test.
 #   ./test.sh             normal build in build/
 #   ./test.sh --sanitize  AddressSanitizer + UndefinedBehaviorSanitizer build in build-asan/
+# The plain run also runs every fuzz target for a short while (fuzz/run.sh, built with clang
+# in build-fuzz/), so that a harness check gone stale fails the day it does: the targets
+# carry the sanitizers already, so the --sanitize run leaves them out.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps.sh
@@ -20,3 +23,7 @@ cmake --build "$build_dir" -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 cd "$build_dir"
 ctest --output-on-failure -j2 --timeout 300
+if [ "$build_dir" = build ]; then
+  cd ..
+  fuzz/run.sh "${VX_FUZZ_SECONDS:-15}"
+fi
