@@ -2,12 +2,12 @@
 
 #include "ConsoleViews.h"
 #include "RouteAnswerCheck.h"
-#include "SerialOpenProblem.h"
 #include "TcpConnectProblem.h"
 #include "TerminalText.h"
 #include "link/CommandLines.h"
 #include "model/LiveCount.h"
 #include "model/ModelCodes.h"
+#include "platform/SerialOpenProblem.h"
 
 namespace vxctl {
 namespace {
@@ -78,7 +78,7 @@ bool CtlSession::Connect() {
         core_.Context().Serial.SetHardwareFlowControl(true, true);
         if (core_.Serial().ConnectSerial(1) != 1) {
             // The probe only knows that nothing answered; the device tells why.
-            if (const std::string problem = SerialOpenProblem(r_.Device); !problem.empty())
+            if (const std::string problem = vx::platform::SerialOpenProblem(r_.Device); !problem.empty())
                 Failure("cannot use the serial device " + LinkName() + ": " + problem);
             else
                 Failure("no switcher answered on " + LinkName() + " (no prompt came within " +
