@@ -28,8 +28,10 @@ bool Query(QTcpSocket& socket, const std::string& line, void* payload, std::size
     return false;
 }
 
+// An input as the operator counts it; a byte that is neither an input nor "none" as it is.
 std::string Input(int i) {
-    return IsIndex(i, MaxInputs) ? std::to_string(i + 1) : "none";
+    if (i == NO_INPUT) return "none";
+    return IsIndex(i, MaxInputs) ? std::to_string(i + 1) : "byte " + std::to_string(i);
 }
 
 }  // namespace

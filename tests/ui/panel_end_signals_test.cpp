@@ -27,8 +27,11 @@ public:
         process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process_.start();
     }
+    // Ended as the tests end it, so that no lock file is left behind; killed if it hangs.
     ~PanelProcess() {
         if (process_.state() == QProcess::NotRunning) return;
+        process_.terminate();
+        if (process_.waitForFinished(10000)) return;
         process_.kill();
         process_.waitForFinished(3000);
     }
