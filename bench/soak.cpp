@@ -169,6 +169,7 @@ int main(int argc, char** argv) {
     std::map<std::string, long> faults;
     long quietMoments = 0, foundBeforeRead = 0, foundWithoutFault = 0, left = 0;
     long firstMinuteKb = 0;
+    long long minutesSaid = 0;
     const int referenceAt = std::min(60, std::max(1, seconds / 2));
     const double cpuAtStart = CpuSeconds();
     QElapsedTimer clock;
@@ -229,8 +230,16 @@ int main(int argc, char** argv) {
                             op.OnEthernet() ? "TCP" : "RS-232", d.c_str());
             for (const auto& m : rig.prompts.messages) std::printf("  message: %s\n", m.c_str());
             left += static_cast<long>(after.size());
+            std::fflush(stdout);
         }
         if (firstMinuteKb == 0 && clock.elapsed() >= referenceAt * 1000LL) firstMinuteKb = ResidentKb();
+        // A line a minute on long runs, so that a reader sees it going.
+        if (clock.elapsed() / 60000 > minutesSaid) {
+            minutesSaid = clock.elapsed() / 60000;
+            std::printf("soak: %lld min, %ld actions, %ld quiet moments, %ld disagreements left\n",
+                        minutesSaid, op.Total(), quietMoments, left);
+            std::fflush(stdout);
+        }
         if (rig.sim.state() != QProcess::Running) return BenchFail("soak", "vxsim has ended");
     }
     const long endKb = ResidentKb();
