@@ -2,6 +2,10 @@
 # Installs what is missing, builds, and runs every test.
 #   ./test.sh             normal build in build/
 #   ./test.sh --sanitize  AddressSanitizer + UndefinedBehaviorSanitizer build in build-asan/
+# The plain run then runs the soak for 30 s (bench/soak.sh) and every fuzz target for a short
+# while (fuzz/run.sh, built with clang in build-fuzz/), so that a harness check gone stale
+# fails the day it does; the fuzz targets carry the sanitizers already, so the --sanitize
+# run leaves both out.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps.sh
@@ -20,3 +24,9 @@ cmake --build "$build_dir" -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 cd "$build_dir"
 ctest --output-on-failure -j2 --timeout 300
+if [ "$build_dir" = build ]; then
+  cd ..
+  # The soak run's smoke test: 30 s of a busy operator against a misbehaving vxsim.
+  bench/soak.sh 0.5
+  fuzz/run.sh "${VX_FUZZ_SECONDS:-15}"
+fi

@@ -45,3 +45,16 @@ function(vx_install_programs)
   endif()
 endfunction()
 cmake_language(DEFER CALL vx_install_programs)
+
+# The copyright notice and the changelog, where a Debian package keeps them
+# (share/doc/vxcontrol); the changelog gzipped without a time stamp, so that it is the same
+# from build to build.
+set(VX_CHANGELOG ${CMAKE_BINARY_DIR}/changelog.gz)
+add_custom_command(
+  OUTPUT ${VX_CHANGELOG}
+  COMMAND sh -c "gzip -9nc \"$1\" > \"$2\"" sh ${PROJECT_SOURCE_DIR}/packaging/changelog ${VX_CHANGELOG}
+  DEPENDS ${PROJECT_SOURCE_DIR}/packaging/changelog
+  COMMENT "Compressing the changelog"
+  VERBATIM)
+add_custom_target(changelog ALL DEPENDS ${VX_CHANGELOG})
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${VX_CHANGELOG} DESTINATION ${CMAKE_INSTALL_DOCDIR})

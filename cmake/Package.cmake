@@ -4,16 +4,19 @@
 set(CPACK_PACKAGE_NAME vxcontrol)
 set(CPACK_PACKAGE_VENDOR "Tavrel Kessway")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Control panel, command-line tool and simulator of the Vextaro video crosspoint switcher")
+# Debian's checker (lintian) wants a synopsis and description lines under 80 characters,
+# and a maintainer with an address; the copyright file and the changelog are installed by
+# cmake/Install.cmake.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "control panel and tools for the Vextaro video crosspoint switcher")
 set(CPACK_PACKAGE_DESCRIPTION
-    "vxpanel routes the inputs of a Vextaro video crosspoint switcher to its outputs over\n"
-    "RS-232 or TCP, with reclockers, output groups, presets and names.\n"
-    "vxctl does the same from the command line and shell scripts.\n"
+    "vxpanel routes the inputs of a Vextaro video crosspoint switcher to its\n"
+    "outputs over RS-232 or TCP, with reclockers, output groups, presets and\n"
+    "names. vxctl does the same from the command line and shell scripts.\n"
     "vxsim plays the switcher for training and testing.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Tavrel Kessway VX Control developers")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Tavrel Kessway VX Control team <support@tavrelkessway.com>")
 set(CPACK_DEBIAN_PACKAGE_SECTION video)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)

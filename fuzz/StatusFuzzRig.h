@@ -4,6 +4,7 @@
 // through recording views, whose bounds-checked arrays abort on a stray index.
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -14,6 +15,7 @@
 #include "RecordingRoutingView.h"
 #include "TransportRig.h"
 #include "groups/Grouping.h"
+#include "model/Cp1252.h"
 #include "routing/Crosspoint.h"
 #include "routing/OutputDisplay.h"
 #include "status/LabelEnables.h"
@@ -45,13 +47,25 @@ struct CheckedLabelView : LabelEnableView {
     std::array<bool, MaxOutputs> outputs{};
 };
 
-struct NullSetupView : SetupPageView {
+// The firmware text must be the field's bytes before the first zero, one character each:
+// encoded back into the switcher's code page it gives exactly those bytes. This holds
+// however the label encodes them, where a bound on the text's length would not.
+struct CheckedSetupView : SetupPageView {
+    explicit CheckedSetupView(const SwitcherState& model) : model(model) {}
     void SetFrontPanelLockChecked(bool) override {}
     void SetVIStateChecked(bool) override {}
     void SetIpText(const std::string& text) override { Check(text.size() <= 15, "IP text too long"); }
     void SetFirmwareText(const std::string& text) override {
-        Check(text.size() <= 6, "firmware text too long");
+        const auto& field = model.Info.FirmwareVersion;
+        const auto* end = std::find(std::begin(field), std::end(field), 0);
+        const std::string bytes(std::begin(field), end);
+        Check(Utf8ToCp1252(text) == bytes, "firmware text is not the firmware bytes");
+        Check(text.size() <= bytes.size() * MaxUtf8BytesPerCp1252Char, "firmware text too long");
     }
+    // The widest character of the code page (the euro sign and the other punctuation of
+    // 0x80 to 0x9F) takes three bytes in UTF-8.
+    static constexpr std::size_t MaxUtf8BytesPerCp1252Char = 3;
+    const SwitcherState& model;
 };
 
 // An answer cut into pieces whose sizes come from the input (1 to maxPiece bytes each).
@@ -83,7 +97,7 @@ struct StatusFuzzRig : test::TransportRig {
     test::RecordingGroupingView groupingView;
     test::RecordingPresetHooks hooks;
     CheckedLabelView labelView;
-    NullSetupView setupView;
+    CheckedSetupView setupView{model};
     OutputDisplay display{model, sender, routingView};
     Crosspoint crosspoint{model, sender, routingView, display, hooks};
     Grouping grouping{model, sender, groupingView};

@@ -60,7 +60,11 @@ for t in $TARGETS; do
     found=$(find "$findings" -maxdepth 1 -type f -newer "$findings/.run-started" \( -name 'crash-*' \
         -o -name 'leak-*' -o -name 'timeout-*' -o -name 'oom-*' \) | wc -l)
     printf '%-20s %10s %8s %8s %9s\n' "$t" "${runs:-?}" "${cov:-?}" "${ft:-?}" "$found"
-    [ "$found" -eq 0 ] || status=1
+    if [ "$found" -ne 0 ]; then
+        status=1
+        # What stopped it, for a reader who has only this output (CI).
+        grep -E 'fuzz check failed|ERROR: |SUMMARY: |^    #[0-9]' "$log" | head -n 20 | sed "s/^/  $t: /" >&2
+    fi
 done
 [ "$status" -eq 0 ] || echo "findings are kept in $build/findings/<target>/" >&2
 exit $status

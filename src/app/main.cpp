@@ -13,6 +13,7 @@
 #include "platform/QtServices.h"
 #include "platform/SerialPortPaths.h"
 #include "platform/WorkingFolder.h"
+#include "ui/RunUntilEnd.h"
 #include "ui/StatusLight.h"
 #include "ui/TMatrixForm.h"
 #include "ui/TerminalView.h"
@@ -159,7 +160,7 @@ int main(int argc, char** argv) {
         ShowSerialPortOnAboutPage(services.Serial, form);
         if (!screenshotFile.isEmpty()) ScheduleScreenshot(form, screenshotFile);
         form.show();
-        const int result = QApplication::exec();
+        const int result = vx::ui::RunUntilEnd(form);
         // The window goes first; the port must not draw on it any more.
         StopShowingSerialPort(services.Serial);
         return result;

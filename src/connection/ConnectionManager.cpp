@@ -9,6 +9,15 @@ namespace {
 // The Open COM item that stands for a port number: 2, 3, 4 their own, anything else COM1.
 int ComItemFor(int port) { return (port >= 2 && port <= 4) ? port : 1; }
 
+// A failed connection's message with what is known of each port that could not be used
+// (a lock file and its process above all), so the operator need not guess.
+std::string WithProbeProblems(const char* text, const std::vector<std::string>& problems) {
+    std::string message = text;
+    if (!problems.empty()) message += "\n";
+    for (const auto& problem : problems) message += "\n" + problem;
+    return message;
+}
+
 }  // namespace
 
 ConnectionManager::ConnectionManager(LinkContext& ctx, Exchanges& exchanges, CommandSender& sender,
@@ -38,7 +47,7 @@ void ConnectionManager::SearchAllClick() {
     c_.Link.PromptChar = '#';
     c_.Serial.SetHardwareFlowControl(true, true);
     if (serial_.ConnectSerial(0) != 1) {
-        c_.Prompts.ShowMessage(SearchFailedText);
+        c_.Prompts.ShowMessage(WithProbeProblems(SearchFailedText, serial_.ProbeProblems()));
         serial_.SetSerialLinkActive(false);
         view_.SetSearchEnabled(true);
         view_.SetDisconnectEnabled(false);
@@ -161,7 +170,7 @@ bool ConnectionManager::ConnectPort(int n) {
     // Every connection attempt sets the flow control again.
     c_.Serial.SetHardwareFlowControl(true, true);
     if (serial_.ConnectSerial(n) == -1) {
-        c_.Prompts.ShowMessage(ConnectPortFailedText);
+        c_.Prompts.ShowMessage(WithProbeProblems(ConnectPortFailedText, serial_.ProbeProblems()));
         SerialGivenUp();
         return false;
     }

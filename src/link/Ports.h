@@ -33,6 +33,9 @@ struct SerialPortService {
     virtual void SetListener(SerialPortListener* listener) = 0;
     // True when COM n exists and can be opened now; a port in use (also by us) is unavailable.
     virtual bool IsAvailable(int n) = 0;
+    // Why COM n could not be used, in words that name its device (a lock file and the
+    // process holding it, no such device, ...); empty when nothing is known.
+    virtual std::string OpenProblem(int n) = 0;
     virtual void SelectPort(int n) = 0;
     virtual int PortNumber() const = 0;
     virtual void Open() = 0;  // throws LinkError when the port cannot be opened

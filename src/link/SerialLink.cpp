@@ -48,7 +48,11 @@ void SerialLink::WaitWithWatchdog(Done done) {
 
 int SerialLink::ProbeSerialPort(int n) {
     int result = ProbeNoPrompt;
-    if (!c_.Serial.IsAvailable(n)) return ProbeUnavailable;
+    if (!c_.Serial.IsAvailable(n)) {
+        if (std::string problem = c_.Serial.OpenProblem(n); !problem.empty())
+            probeProblems_.push_back("COM" + std::to_string(n) + ", " + problem);
+        return ProbeUnavailable;
+    }
     if (c_.Serial.IsOpen()) {
         c_.Serial.Close();
         c_.Link.ReplyFailed = false;
@@ -101,6 +105,7 @@ int SerialLink::ConnectSerial(int n) {
         }
     } restore{c_};
 
+    probeProblems_.clear();
     bool answered = false;
     if (n == 0) {
         for (int port = 1; port <= 4 && !answered; ++port) answered = ProbeSerialPort(port) == ProbeAnswered;

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "link/Exchanges.h"
 #include "link/LinkContext.h"
@@ -44,6 +45,9 @@ public:
     int ProbeSerialPort(int n);
     int ConnectSerial(int n);  // n = 0: COM1..COM4 in turn; 1 when a port answered, else -1
     void SetSerialLinkActive(bool on);
+    // Why the ports of the last ConnectSerial could not be used, one line each ("COM1,
+    // /dev/ttyS0: held by process 4242 ..."), for the message that says it failed.
+    const std::vector<std::string>& ProbeProblems() const { return probeProblems_; }
     void SerialQuery();
     void SerialReplyCollector(std::size_t count);
     void Timer1Timer();
@@ -75,6 +79,7 @@ private:
     Exchanges& x_;
     SerialLinkView& view_;
     std::function<void()> onLost_;
+    std::vector<std::string> probeProblems_;
 };
 
 }  // namespace vx

@@ -176,6 +176,16 @@ bool PanelCore::FormCloseQuery() {
     return close;
 }
 
+void PanelCore::EndSession() {
+    services_.PresetSeqTimer.Stop();
+    services_.FollowTimer.Stop();
+    ChoosingLink([&] {
+        if (services_.Tcp.IsActive()) services_.Tcp.Close();
+        link_.SerialLinkActive = false;
+        if (services_.Serial.IsOpen()) services_.Serial.Close();
+    });
+}
+
 void PanelCore::OutputButtonClick(int o) {
     Act([&] { Selecting([&] { crosspoint_.OutputButtonClick(o); }); });
 }

@@ -68,6 +68,11 @@ public:
     // True when the operator confirmed exit; an open TCP connection is closed then. An
     // exit inside an exchange is ignored and the window stays open.
     bool FormCloseQuery();
+    // The process ends without the exit question (a signal: logout, kill, a closed
+    // terminal): the timers stop, and the TCP connection and the serial port are closed,
+    // which frees the port and its lock file for the next program at once. Called once the
+    // event loop has ended, so no exchange is open.
+    void EndSession();
 
     // "Video Switching" page.
     void OutputButtonClick(int o);

@@ -30,6 +30,9 @@ public:
 
     void SetListener(SerialPortListener* listener) override { listener_ = listener; }
     bool IsAvailable(int n) override;
+    // The device's own diagnosis (SerialOpenProblem) after its path; nothing for a
+    // device that does not exist.
+    std::string OpenProblem(int n) override;
     void SelectPort(int n) override { selected_ = n; }
     int PortNumber() const override { return selected_; }
     void Open() override;

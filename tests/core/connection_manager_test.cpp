@@ -103,6 +103,28 @@ TEST_F(ConnectionManagerTest, SerialWhileOnTcpWithNoComPortKeepsTcp) {
     EXPECT_EQ(rig.view.selector, LinkChoice::Ethernet);
 }
 
+// A port refused because another program holds it is named in the failure message with
+// the reason its service gives; a port that merely did not answer adds nothing, and a
+// reason is not carried over to a later attempt.
+TEST_F(ConnectionManagerTest, FailedConnectionSaysWhyEachRefusedPortCouldNotBeUsed) {
+    const std::string held = "/dev/ttyS0: held by process 4242 (lock file /run/lock/LCK..ttyS0)";
+    const std::string stale = "/dev/ttyS2: locked by the lock file /run/lock/LCK..ttyS2 left by process 77";
+    rig.serial.availablePorts = {2};  // COM2 opens but nothing answers on it
+    rig.serial.openProblems = {{1, held}, {3, stale}};
+    rig.manager.SearchAllClick();
+    ASSERT_FALSE(rig.prompts.messages.empty());
+    EXPECT_EQ(rig.prompts.messages[0], std::string(SearchFailedText) + "\n\nCOM1, " + held + "\nCOM3, " + stale);
+
+    rig.prompts.messages.clear();
+    rig.manager.ConnectPort(3);
+    EXPECT_EQ(rig.prompts.messages,
+              (std::vector<std::string>{std::string(ConnectPortFailedText) + "\n\nCOM3, " + stale}));
+
+    rig.prompts.messages.clear();
+    rig.manager.ConnectPort(2);
+    EXPECT_EQ(rig.prompts.messages, (std::vector<std::string>{ConnectPortFailedText}));
+}
+
 TEST_F(ConnectionManagerTest, OpenComOfThePortAlreadyOpenFailsAndLeavesNoCheck) {
     rig.SwitcherOnCom(1);
     ASSERT_TRUE(rig.manager.ConnectPort(1));

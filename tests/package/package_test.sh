@@ -2,7 +2,8 @@
 # Builds the Debian package of a built tree into a scratch folder, unpacks it there (the
 # live system is left alone) and checks what it holds: the computed dependencies, the
 # version, the programs running from it, the desktop entry, the AppStream data, the icon
-# and a manual page for each program.
+# and a manual page for each program. When lintian is installed (scripts/install-deps.sh
+# installs it), Debian's own checker must find no error and no warning in the package.
 #   package_test.sh BUILD_DIR VERSION
 set -eu
 build=$1 version=$2
@@ -15,6 +16,17 @@ if ! timeout 240 cpack -G DEB -B "$scratch/out" --config "$build/CPackConfig.cma
     fail "cpack did not make the package"
 fi
 deb=$(ls "$scratch"/out/*.deb)
+if command -v lintian >/dev/null 2>&1; then
+    # Every tag is shown, informational ones too; only errors and warnings fail.
+    if ! lintian --fail-on error,warning --display-info --tag-display-limit 0 "$deb" >"$scratch/lintian.log" 2>&1; then
+        cat "$scratch/lintian.log"
+        fail "lintian finds errors or warnings in the package"
+    fi
+    cat "$scratch/lintian.log"
+    echo "lintian: no error and no warning"
+else
+    echo "lintian is not installed: the package is not checked by it"
+fi
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "version $(dpkg-deb -f "$deb" Version), expected $version"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"

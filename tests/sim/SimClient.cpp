@@ -12,6 +12,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <stdexcept>
@@ -42,7 +43,8 @@ std::string ReadSome(int fd, Clock::time_point deadline, bool* closed = nullptr)
     return std::string(buf, static_cast<std::size_t>(n));
 }
 
-pid_t Spawn(const std::vector<std::string>& args, int outFd, int maxDescriptors = 0, long maxFileBytes = 0) {
+pid_t Spawn(const std::vector<std::string>& args, int outFd, int maxDescriptors = 0, long maxFileBytes = 0,
+            int inFd = -1) {
     std::vector<char*> argv;
     std::string program = VXSIM_PATH;
     argv.push_back(program.data());
@@ -53,6 +55,7 @@ pid_t Spawn(const std::vector<std::string>& args, int outFd, int maxDescriptors 
     if (pid == 0) {
         ::dup2(outFd, STDOUT_FILENO);
         ::dup2(outFd, STDERR_FILENO);
+        if (inFd >= 0) ::dup2(inFd, STDIN_FILENO);
         if (maxDescriptors > 0) {
             const rlimit limit{static_cast<rlim_t>(maxDescriptors), static_cast<rlim_t>(maxDescriptors)};
             ::setrlimit(RLIMIT_NOFILE, &limit);
@@ -84,8 +87,14 @@ int WaitExit(pid_t pid, int ms) {
 SimProcess::SimProcess(std::vector<std::string> args, int maxDescriptors, long maxFileBytes) {
     int out[2];
     if (::pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("pipe");
-    pid_ = Spawn(args, out[1], maxDescriptors, maxFileBytes);
+    // With --control the simulator reads control lines from a pipe of the test's.
+    int in[2] = {-1, -1};
+    const bool control = std::find(args.begin(), args.end(), "--control") != args.end();
+    if (control && ::pipe2(in, O_CLOEXEC) != 0) throw std::runtime_error("pipe");
+    pid_ = Spawn(args, out[1], maxDescriptors, maxFileBytes, in[0]);
     ::close(out[1]);
+    if (control) ::close(in[0]);
+    in_ = in[1];
     bool wantTcp = false, wantSerial = false;
     for (const auto& a : args) {
         wantTcp = wantTcp || a.rfind("--tcp", 0) == 0;
@@ -113,8 +122,24 @@ SimProcess::SimProcess(std::vector<std::string> args, int maxDescriptors, long m
 }
 
 SimProcess::~SimProcess() {
+    if (in_ >= 0) ::close(in_);
     Stop();
     if (out_ >= 0) ::close(out_);
+}
+
+std::string SimProcess::Control(const std::string& line) {
+    const std::size_t seen = output_.size();
+    const std::string bytes = line + "\n";
+    if (in_ < 0 || ::write(in_, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size())) return {};
+    const auto deadline = Clock::now() + std::chrono::milliseconds(WaitMs);
+    bool closed = false;
+    while (!closed && MsLeft(deadline) > 0) {
+        const auto at = output_.find("control: ", seen);
+        if (at != std::string::npos && output_.find('\n', at) != std::string::npos)
+            return output_.substr(at + 9, output_.find('\n', at) - at - 9);
+        output_ += ReadSome(out_, deadline, &closed);
+    }
+    return {};
 }
 
 std::string SimProcess::OutputFor(int ms) {

@@ -26,6 +26,9 @@ public:
     bool Running();
     // What the program printed (stdout and stderr) since it started, collected for ms.
     std::string OutputFor(int ms);
+    // One control line (the simulator runs with --control); its answer after "control: ",
+    // or empty when none came.
+    std::string Control(const std::string& line);
     // SIGTERM, then the exit status (or -1 when it had to be killed).
     int Stop();
 
@@ -34,6 +37,7 @@ private:
     int port_ = 0;
     std::string serialPath_;
     int out_ = -1;
+    int in_ = -1;
     std::string output_;
 };
 

@@ -80,6 +80,44 @@ INSTANTIATE_TEST_SUITE_P(
         std::vector<std::string>{"--firmware", "1234567"}, std::vector<std::string>{"--ip", "1.2.3"},
         std::vector<std::string>{"--long-answer", "100001"}));
 
+// A control line sets one fault switch as its option does, or says why it cannot.
+TEST(OptionsTest, ControlLinesSetTheFaultSwitches) {
+    SimOptions o = ParseOptions({"--delay-ms", "50", "--chunk", "3"}).Options;
+    const SimOptions initial = o;
+    const struct {
+        const char* line;
+        const char* problem;
+    } cases[] = {
+        {"silent on", ""},
+        {"hash-in-payload on", ""},
+        {"delay-ms 700", ""},
+        {"chunk 0", ""},
+        {"drop-after 4", ""},
+        {"no-answer oinfovx", ""},
+        {"lead-in 7", ""},
+        {"silent maybe", "silent expects on or off"},
+        {"chunk -1", "chunk expects a whole number from 1 to 65536, not '-1'"},
+        {"tcp 2323", "unknown control line 'tcp 2323'"},
+        {"model 10", "unknown control line 'model 10'"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(SetFaultSwitch(o, c.line), c.problem) << c.line;
+    EXPECT_TRUE(o.Silent);
+    EXPECT_TRUE(o.Frame.HashInPayload);
+    EXPECT_EQ(o.DelayMs, 700);
+    EXPECT_EQ(o.Chunk, 0);
+    EXPECT_EQ(o.DropAfter, 4);
+    EXPECT_EQ(o.NoAnswer, std::set<std::string>{"OINFOVX"});
+    EXPECT_EQ(o.Frame.LeadIn, 7);
+    ResetFaultSwitches(o, initial);
+    EXPECT_FALSE(o.Silent);
+    EXPECT_FALSE(o.Frame.HashInPayload);
+    EXPECT_EQ(o.DelayMs, 50);
+    EXPECT_EQ(o.Chunk, 3);
+    EXPECT_EQ(o.DropAfter, 0);
+    EXPECT_TRUE(o.NoAnswer.empty());
+    EXPECT_EQ(o.Frame.LeadIn, -1);
+}
+
 TEST(OptionsProgramTest, ABadOptionExitsWithTwoAndSaysWhy) {
     std::string output;
     EXPECT_EQ(test::RunToExit({"--lead-in", "99"}, output), 2);
@@ -92,7 +130,7 @@ TEST(OptionsProgramTest, HelpDocumentsEveryOption) {
     for (const char* option :
          {"--tcp", "--serial", "--baud", "--model", "--firmware", "--ip", "--reset-delay-ms", "--transcript",
           "--silent", "--delay-ms", "--chunk", "--chunk-pause-ms", "--lead-in", "--no-marker", "--no-answer",
-          "--ignore", "--hash-in-payload", "--drop-after", "--long-answer", "--help"})
+          "--ignore", "--hash-in-payload", "--drop-after", "--long-answer", "--control", "--help"})
         EXPECT_NE(output.find(option), std::string::npos) << option;
 }
 

@@ -1,5 +1,6 @@
 // The fault switches, seen from a client of the running program.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "SimClient.h"
 #include "link/CommandLines.h"
@@ -36,6 +37,42 @@ TEST(FaultTest, SilentSwitcherAnswersNothingButStillHearsEveryLine) {
     Client other = Client::Tcp(f.sim.Port());
     other.Send(vx::line::OutputStatusQuery());
     EXPECT_EQ(other.ReadFor(300), "");
+}
+
+// With --control the fault switches change while the simulator runs, the links stay as
+// they are, and the switcher's state is untouched by them.
+TEST(ControlTest, FaultSwitchesChangeWhileTheSimulatorRuns) {
+    TempDir dir;
+    SimProcess sim({"--tcp", "127.0.0.1:0", "--serial", dir.File("com1"), "--control"});
+    Client client = Client::Tcp(sim.Port());
+    EXPECT_EQ(client.Exchange(vx::line::RouteTemp(0, 3)), "OK\r\n#");
+
+    EXPECT_EQ(sim.Control("silent on"), "ok");
+    client.Send(vx::line::Take());
+    EXPECT_EQ(client.ReadFor(300), "") << "silent, yet the take is carried out";
+    EXPECT_EQ(sim.Control("clear"), "ok");
+    const std::string routes = client.Exchange(vx::line::OutputStatusQuery(), 32);
+    EXPECT_EQ(SplitStatus(routes, 32).Payload.substr(0, 2), std::string("\x03\x01", 2))
+        << "input 4, in force";
+
+    EXPECT_EQ(sim.Control("chunk 2"), "ok");
+    EXPECT_EQ(client.Exchange(vx::line::Take()), "OK\r\n#");
+    EXPECT_EQ(sim.Control("chunk 0"), "ok");
+
+    EXPECT_EQ(sim.Control("delay-ms soon"),
+              "error delay-ms expects a whole number from 0 to 600000, not 'soon'");
+    EXPECT_EQ(sim.Control("reboot"), "error unknown control line 'reboot'");
+
+    EXPECT_EQ(sim.Control("hang-up"), "ok");
+    EXPECT_EQ(::access(dir.File("com1").c_str(), F_OK), -1) << "the serial end is gone";
+    EXPECT_EQ(sim.Control("hang-up"), "error already hung up");
+    EXPECT_EQ(sim.Control("plug-in"), "ok");
+    EXPECT_EQ(::access(dir.File("com1").c_str(), F_OK), 0);
+
+    EXPECT_EQ(sim.Control("drop-tcp"), "ok");
+    EXPECT_TRUE(client.ClosedByPeer());
+    Client again = Client::Tcp(sim.Port());
+    EXPECT_EQ(again.Exchange(vx::line::FrontPanelLock(0)), "OK\r\n#") << "new connections are served";
 }
 
 TEST(FaultTest, NoAnswerSkipsOnlyThatKeyword) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -34,6 +35,7 @@ public:
 
     void SetListener(SerialPortListener* l) override { listener = l; }
     bool IsAvailable(int n) override { return availablePorts.count(n) && !(open && selected == n); }
+    std::string OpenProblem(int n) override { return openProblems.count(n) ? openProblems.at(n) : ""; }
     void SelectPort(int n) override { selected = n; }
     int PortNumber() const override { return selected; }
     void Open() override;
@@ -59,6 +61,7 @@ public:
 
     SerialPortListener* listener = nullptr;
     std::set<int> availablePorts{1};
+    std::map<int, std::string> openProblems;
     int selected = 1;
     bool open = false;
     bool failOpen = false;

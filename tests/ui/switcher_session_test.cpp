@@ -196,7 +196,9 @@ TEST_F(SessionTest, OpenComOfThePortAlreadyOpenFails) {
     Start();
     ASSERT_NO_FATAL_FAILURE(ConnectSerial());
     Item("COM11")->trigger();
-    EXPECT_TRUE(Has(prompts.messages, ConnectPortFailedText));
+    // The message says why: the port is this panel's own.
+    const std::string why = "COM1, " + Path("com1").toStdString() + ": already open in this panel";
+    EXPECT_TRUE(Has(prompts.messages, std::string(ConnectPortFailedText) + "\n\n" + why));
     EXPECT_FALSE(form->Core().Link().SerialLinkActive);
     EXPECT_EQ(form->findChild<QLabel*>("ComNumberLabel")->text(), "None");
     for (const char* item : {"COM11", "COM21", "COM31", "COM41"})

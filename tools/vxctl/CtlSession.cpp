@@ -4,12 +4,12 @@
 
 #include "ConsoleViews.h"
 #include "RouteAnswerCheck.h"
-#include "SerialOpenProblem.h"
 #include "TcpConnectProblem.h"
 #include "TerminalText.h"
 #include "link/CommandLines.h"
 #include "model/LiveCount.h"
 #include "model/ModelCodes.h"
+#include "platform/SerialOpenProblem.h"
 
 namespace vxctl {
 namespace {
@@ -82,7 +82,7 @@ bool CtlSession::Connect() {
             // The probe only knows that nothing answered; the device tells why. The panel's
             // own notes speak of its COM ports and menus, so they are not passed on.
             const std::string failed = core_.Context().Serial.FailureText();
-            if (const std::string problem = SerialOpenProblem(r_.Device); !problem.empty())
+            if (const std::string problem = vx::platform::SerialOpenProblem(r_.Device); !problem.empty())
                 Failure("cannot use the serial device " + LinkName() + ": " + problem);
             else if (!failed.empty())
                 Failure("the serial device " + LinkName() + " failed while waiting for a prompt: " + failed);

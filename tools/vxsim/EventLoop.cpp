@@ -47,8 +47,10 @@ void LetPendingSignalsIn(const sigset_t* waitMask) {
 
 }  // namespace
 
-EventLoop::EventLoop(const SimOptions& options, TcpServer* server, PtyEnd* pty, Transcript& transcript)
+EventLoop::EventLoop(SimOptions& options, TcpServer* server, PtyEnd* pty, Transcript& transcript)
     : options_(options),
+      initialOptions_(options),
+      controlOpen_(options.Control),
       interpreter_(options.Identity),
       responder_(options_, interpreter_),
       server_(server),
@@ -97,6 +99,8 @@ void EventLoop::Run(volatile std::sig_atomic_t* stop, const sigset_t* waitMask,
         if (listening) fds.push_back({server_->Fd(), POLLIN, 0});
         const bool watching = pty_ && pty_->WatchFd() >= 0;
         if (watching) fds.push_back({pty_->WatchFd(), POLLIN, 0});
+        const bool controlled = controlOpen_;
+        if (controlled) fds.push_back({STDIN_FILENO, POLLIN, 0});
         for (Link& link : links_) {
             const bool takesInput =
                 !link.Closing && AnswersFit(link) && link.Waiting.size() + ReadSize <= MaxWaitingLines;
@@ -116,11 +120,14 @@ void EventLoop::Run(volatile std::sig_atomic_t* stop, const sigset_t* waitMask,
         std::size_t i = 0;
         if (listening && (fds[i++].revents & POLLIN)) AcceptClients();
         if (watching && (fds[i++].revents & POLLIN)) pty_->ClientsOpenedOrClosed();
+        const bool controlReady = controlled && (fds[i++].revents & (POLLIN | POLLHUP | POLLERR));
         for (Link* link : polled) {
             const short revents = fds[i++].revents;
             if (revents & POLLOUT) link->Out.RoomAgain();
             if (revents & (POLLIN | POLLHUP | POLLERR)) Receive(*link, now);
         }
+        // Last: a control line may close links, which the loop above still points at.
+        if (controlReady) ReadControl();
     }
 }
 
@@ -198,6 +205,47 @@ void EventLoop::AcceptClients() {
         std::fprintf(stderr, "vxsim: cannot accept a TCP client (%s); new clients wait until a link closes\n",
                      std::strerror(error));
     saidAcceptPaused_ = true;
+}
+
+void EventLoop::ReadControl() {
+    char buffer[ReadSize];
+    const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
+    if (n < 0 && (errno == EAGAIN || errno == EINTR)) return;
+    if (n <= 0) {
+        controlOpen_ = false;  // the controller has gone; the switcher goes on as it is
+        return;
+    }
+    for (const ReceivedLine& line :
+         controlLines_.Feed(std::string_view(buffer, static_cast<std::size_t>(n)))) {
+        if (line.Text.empty()) continue;
+        const std::string problem = line.TooLong ? "the line is too long" : Control(line.Text);
+        std::printf("control: %s\n", problem.empty() ? "ok" : ("error " + problem).c_str());
+    }
+    std::fflush(stdout);
+}
+
+std::string EventLoop::Control(const std::string& line) {
+    if (line == "clear") {
+        ResetFaultSwitches(options_, initialOptions_);
+        interpreter_.SetIgnored(options_.Ignore);
+        return {};
+    }
+    if (line == "drop-tcp") {
+        for (Link& link : links_)
+            if (link.Kind == LinkKind::Tcp) link.Dead = true;
+        DropDeadLinks();
+        return {};
+    }
+    if (line == "hang-up" || line == "plug-in") {
+        if (!pty_) return "there is no serial end";
+        if (pty_->IsOpen() != (line == "hang-up"))
+            return line == "hang-up" ? "already hung up" : "already plugged in";
+        ToggleSerialEnd();
+        return {};
+    }
+    std::string problem = SetFaultSwitch(options_, line);
+    interpreter_.SetIgnored(options_.Ignore);
+    return problem;
 }
 
 Micros EventLoop::NextWakeUp(Micros now) const {

@@ -17,8 +17,9 @@ namespace vxsim {
 
 class EventLoop {
 public:
-    // The server and the serial end may be null when that link was not asked for.
-    EventLoop(const SimOptions& options, TcpServer* server, PtyEnd* pty, Transcript& transcript);
+    // The server and the serial end may be null when that link was not asked for. With
+    // options.Control, control lines from standard input change options' fault switches.
+    EventLoop(SimOptions& options, TcpServer* server, PtyEnd* pty, Transcript& transcript);
 
     // Runs until *stop becomes non-zero. The loop's signals stay blocked except inside
     // the wait (with waitMask in force) and for a moment right after it, for a signal
@@ -38,8 +39,14 @@ private:
     void AcceptClients();
     void ToggleSerialEnd();
     Micros NextWakeUp(Micros now) const;
+    // Reads standard input and carries out every whole control line in it.
+    void ReadControl();
+    std::string Control(const std::string& line);
 
-    const SimOptions& options_;
+    SimOptions& options_;
+    const SimOptions initialOptions_;
+    LineSplitter controlLines_;
+    bool controlOpen_ = false;
     Interpreter interpreter_;
     Responder responder_;
     TcpServer* server_;

@@ -155,6 +155,11 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
             o.Help = true;
             continue;
         }
+        if (name == "--control") {
+            if (inlineValue) return {o, "option " + name + " takes no value"};
+            o.Control = true;
+            continue;
+        }
         if (name == "--silent" || name == "--hash-in-payload") {
             if (inlineValue) return {o, "option " + name + " takes no value"};
             (name == "--silent" ? o.Silent : o.Frame.HashInPayload) = true;
@@ -177,6 +182,44 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
     // The switcher reports the address it is reached at, so the panel reconnects to it.
     if (!ipGiven && o.Tcp) o.Identity.IpAddress = *Ipv4(o.Tcp->Address);
     return out;
+}
+
+std::string SetFaultSwitch(SimOptions& o, const std::string& line) {
+    const auto space = line.find(' ');
+    const std::string name = line.substr(0, space);
+    const std::string value = space == std::string::npos ? "" : line.substr(space + 1);
+    if (name == "silent" || name == "hash-in-payload") {
+        if (value != "on" && value != "off") return name + " expects on or off";
+        (name == "silent" ? o.Silent : o.Frame.HashInPayload) = value == "on";
+        return {};
+    }
+    // 0 switches these two off, which their command-line forms never need to.
+    if ((name == "chunk" || name == "drop-after") && value == "0") {
+        (name == "chunk" ? o.Chunk : o.DropAfter) = 0;
+        return {};
+    }
+    if (name == "lead-in" && value == "echo") {
+        o.Frame.LeadIn = -1;
+        return {};
+    }
+    static const std::set<std::string> faults = {"delay-ms", "chunk",      "chunk-pause-ms",
+                                                 "lead-in",  "no-marker",  "no-answer",
+                                                 "ignore",   "drop-after", "long-answer"};
+    if (!faults.count(name)) return "unknown control line '" + line + "'";
+    if (std::string problem = ValueOptions().at("--" + name)(o, value); !problem.empty())
+        return name + " " + problem + ", not '" + value + "'";
+    return {};
+}
+
+void ResetFaultSwitches(SimOptions& o, const SimOptions& initial) {
+    o.Silent = initial.Silent;
+    o.DelayMs = initial.DelayMs;
+    o.Chunk = initial.Chunk;
+    o.ChunkPauseMs = initial.ChunkPauseMs;
+    o.NoAnswer = initial.NoAnswer;
+    o.Ignore = initial.Ignore;
+    o.DropAfter = initial.DropAfter;
+    o.Frame = initial.Frame;
 }
 
 std::string HelpText() {
@@ -219,6 +262,16 @@ Fault switches:
                          byte and in the uninterpreted bytes of MINFOVX and the group tables.
   --drop-after N         close a TCP connection once its Nth line has been answered.
   --long-answer N        add N filler bytes before the end of every answer.
+  --control              change the fault switches while running: standard input takes
+                         one control line at a time and each is answered on standard
+                         output with "control: ok" or "control: error ...". The lines:
+                           silent on|off, hash-in-payload on|off, delay-ms N, chunk N
+                           (0: whole answers), chunk-pause-ms N, lead-in N|echo,
+                           no-marker KEYWORD, no-answer KEYWORD, ignore KEYWORD,
+                           drop-after N (0: never), long-answer N: as the options;
+                           clear: every fault switch back as the command line set it;
+                           drop-tcp: close every TCP connection now;
+                           hang-up / plug-in: the serial end, as SIGUSR1 does.
 
   --help                 show this text.
 

@@ -34,6 +34,10 @@ struct SimOptions {
     int DropAfter = 0;  // 0: never
     FrameOptions Frame;
 
+    // Fault switches (and hang-ups, dropped connections) read from standard input while
+    // the simulator runs, one a line.
+    bool Control = false;
+
     bool Help = false;
 };
 
@@ -45,5 +49,11 @@ struct ParsedOptions {
 // args excludes the program name. Without any link a TCP server on a free loopback port is started.
 ParsedOptions ParseOptions(const std::vector<std::string>& args);
 std::string HelpText();
+
+// One fault switch as a control line gives it ("delay-ms 200", "silent on", "chunk 0"),
+// set in o: empty when done, else why not. Only the fault switches can be changed so.
+std::string SetFaultSwitch(SimOptions& o, const std::string& line);
+// The fault switches of o back as those of initial.
+void ResetFaultSwitches(SimOptions& o, const SimOptions& initial);
 
 }  // namespace vxsim

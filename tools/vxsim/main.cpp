@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "vxsim: %s\nTry 'vxsim --help' for the options.\n", parsed.Error.c_str());
         return 2;
     }
-    const SimOptions& options = parsed.Options;
+    SimOptions options = parsed.Options;
     if (options.Help) {
         std::fputs(HelpText().c_str(), stdout);
         return 0;

@@ -1,0 +1,31 @@
+#pragma once
+// SIGTERM, SIGINT and SIGHUP (a session's logout, kill, a closed terminal) brought into the
+// event loop the usual way: the handler only writes the signal's number into a socket pair,
+// and a socket notifier on the other end calls the handler given here, on the main thread,
+// where anything may be done. A second signal of these, once the first has been handed
+// over, ends the process at once, as the signal would have without this.
+#include <QObject>
+#include <QSocketNotifier>
+#include <functional>
+#include <memory>
+
+namespace vx::platform {
+
+class EndSignals : public QObject {
+public:
+    explicit EndSignals(std::function<void(int signal)> handler);
+    ~EndSignals() override;
+    EndSignals(const EndSignals&) = delete;
+    EndSignals& operator=(const EndSignals&) = delete;
+
+    // "SIGTERM", "SIGINT" or "SIGHUP".
+    static const char* Name(int signal);
+
+private:
+    void Deliver();
+
+    std::function<void(int)> handler_;
+    std::unique_ptr<QSocketNotifier> notifier_;
+};
+
+}  // namespace vx::platform
