@@ -1,6 +1,7 @@
 #include "SoakOperator.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -30,7 +31,8 @@ void SoakOperator::Act() {
         {"route", 30},         {"take", 12},      {"cancel", 4},       {"clear all", 1},
         {"reclocker", 6},      {"group edit", 8}, {"preset store", 3}, {"preset recall", 3},
         {"preset preview", 4}, {"read", 2},       {"sequence", 2},     {"lockout or VI", 2},
-        {"follow", 2},         {"page", 4},       {"link change", 1}};
+        {"follow", 2},         {"page", 4},       {"link change", 1},  {"undo", 3},
+        {"redo", 1},           {"protect", 1}};
     int total = 0;
     for (const auto& k : kinds) total += k.second;
     int pick = Any(total);
@@ -82,9 +84,18 @@ void SoakOperator::Act() {
     } else if (kind == "page") {
         auto* pages = form_.findChild<QTabWidget*>("MainPageControl");
         pages->setCurrentIndex(Any(pages->count()));
+    } else if (kind == "undo" || kind == "redo") {
+        Trigger(kind == "undo" ? "UndoTake1" : "RedoTake1");
+    } else if (kind == "protect") {
+        // Only the first two outputs: protecting at random would soon leave little to route.
+        Trigger(QString("ProtectOutputAction%1").arg(Any(std::min(outputs, 2)) + 1));
     } else {
         ChangeLink();
     }
+}
+
+void SoakOperator::Trigger(const QString& name) {
+    if (auto* a = form_.findChild<QAction*>(name); a && a->isEnabled()) a->trigger();
 }
 
 void SoakOperator::Route() {

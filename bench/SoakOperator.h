@@ -28,6 +28,7 @@ public:
 private:
     int Any(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
     void Click(const QString& name);
+    void Trigger(const QString& name);  // a menu item, as its shortcut or a click runs it
     void Route();
     void GroupEdit();
     void StartSequence();
