@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -28,6 +29,7 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     setObjectName("MainMenu1");
     BuildFile(bar);
     BuildSerialPort(bar);
+    BuildView(bar);
     About1 = bar->addAction("About");
     About1->setObjectName("About1");
 }
@@ -39,6 +41,13 @@ void MainMenu::BuildFile(QMenuBar* bar) {
     File1->addSeparator();
     Exit1 = NewItem(File1, "Exit1", "Exit");
     bar->addMenu(File1);
+}
+
+void MainMenu::BuildView(QMenuBar* bar) {
+    View1 = NewMenu(bar, "View1", "View");
+    ActivityLog1 = NewItem(View1, "ActivityLog1", "Activity Log");
+    ActivityLog1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    bar->addMenu(View1);
 }
 
 void MainMenu::BuildSerialPort(QMenuBar* bar) {

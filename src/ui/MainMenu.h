@@ -1,5 +1,5 @@
 #pragma once
-// The main window's menu bar: "File", "Serial Port" and "About", every item with its
+// The main window's menu bar: "File", "Serial Port", "View" and "About", every item with its
 // component name and start state. The window connects the handlers.
 #include <QObject>
 #include <array>
@@ -35,12 +35,16 @@ public:
     QAction* ReadfromVextaros1 = nullptr;
     QAction* DisconnectSerialCommunication1 = nullptr;
 
+    QMenu* View1 = nullptr;
+    QAction* ActivityLog1 = nullptr;  // Ctrl+L
+
     QAction* About1 = nullptr;
 
 private:
     void BuildFile(QMenuBar* bar);
     void BuildSerialPort(QMenuBar* bar);
     void BuildSettings();
+    void BuildView(QMenuBar* bar);
 };
 
 }  // namespace vx::ui

@@ -12,6 +12,7 @@
 #include "link/SerialLinkView.h"
 #include "panel/PanelCore.h"
 #include "ui/AboutPage.h"
+#include "ui/ActivityLogWindow.h"
 #include "ui/HandlerRunner.h"
 
 class QAbstractButton;
@@ -77,6 +78,12 @@ public:
     ProtectMarks& Protection() { return *protectMarks_; }
     QString StatusText() const;
 
+    // "View > Activity Log": the window lists what records gives; without a source the
+    // item stays disabled. The window is built when first opened.
+    void SetActivityRecords(std::function<std::vector<ActivityRecord>()> records);
+    void ShowActivityLog();
+    ActivityLogWindow* ActivityWindow() const { return activityWindow_; }
+
     // Whether the first showing runs the start-up connection question (off for a
     // screenshot or a demonstration without a switcher).
     void SetConnectOnFirstShow(bool on) { connectOnFirstShow_ = on; }
@@ -141,6 +148,9 @@ private:
     void MainPageControlChange(int index);
     void ShowPresetBox(bool on);
     void About1Click();
+
+    std::function<std::vector<ActivityRecord>()> activityRecords_;
+    ActivityLogWindow* activityWindow_ = nullptr;
 
     LinkServices services_;
     std::unique_ptr<QtPrompter> ownPrompter_;

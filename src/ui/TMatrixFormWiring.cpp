@@ -75,6 +75,9 @@ void TMatrixForm::WireMenu() {
     // Exit asks the window to close, which asks the operator first.
     handlers_.Bind(m.Exit1, &QAction::triggered, this, [this] { close(); });
     handlers_.Bind(m.About1, &QAction::triggered, this, [this] { About1Click(); });
+    // Opening the log only reads it: it runs even while the panel waits for the switcher.
+    m.ActivityLog1->setEnabled(false);
+    connect(m.ActivityLog1, &QAction::triggered, this, [this] { ShowActivityLog(); });
     // The advanced settings menu is never enabled, but its rates do what they say.
     Forward(m.N192001, &QAction::triggered, &PanelCore::N192001Click);
     Forward(m.N384001, &QAction::triggered, &PanelCore::N384001Click);
