@@ -114,7 +114,10 @@ int CtlSession::Run() {
     // A script gets its one document also when there is no switcher to talk to.
     if (!Connect()) return r_.Cmd == Command::Watch ? 1 : Finish(1);
     const int code = RunCommand();
-    // The link is given up before the process ends; nothing more is sent.
+    // The link is given up before the process ends; nothing more is sent, and the log
+    // takes the close for what it is rather than a lost connection.
+    core_.Activity().Note("Link", "Closed at the end of the command", "disconnected");
+    core_.AttachActivity(nullptr, nullptr);
     core_.Serial().SetSerialLinkActive(false);
     if (core_.Context().Serial.IsOpen()) core_.Context().Serial.Close();
     core_.Context().Tcp.Close();
