@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "SimPanel.h"
+#include "platform/QtActivityLog.h"
 
 namespace {
 
@@ -37,15 +38,22 @@ int Fail(const char* what, const std::vector<std::string>& messages = {}) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc < 3) return Fail("usage: readback VXSIM serial|tcp [REPEATS]");
+    if (argc < 3) return Fail("usage: readback VXSIM serial|tcp [REPEATS] [log]");
     const bool serial = QString(argv[2]) == "serial";
     const int repeats = argc > 3 ? std::max(1, atoi(argv[3])) : 3;
+    // With "log" the panel keeps its activity log as vxpanel does, in a folder of its own.
+    const bool logOn = argc > 4 && QString(argv[4]) == "log";
 
     QTemporaryDir own;
     const QString transcript = own.filePath("transcript.txt");
     SimPanel rig(argv[1], Baud, {"--transcript", transcript});
     if (!rig.Started()) return Fail("vxsim did not start");
     vx::ui::TMatrixForm& form = *rig.form;
+    vx::platform::QtActivityLog activity(own.filePath(vx::platform::LogFolderName));
+    if (logOn) {
+        activity.Start();
+        form.Core().AttachActivity(&activity.Environment(), &activity.Sink());
+    }
     const auto& prompts = rig.prompts;
     auto& services = rig.services;
 
@@ -84,7 +92,8 @@ int main(int argc, char** argv) {
         std::fflush(stdout);
     }
     std::sort(ratios.begin(), ratios.end());
-    std::printf("read-back over %s, 16 x 16, median of %d: %.2fx\n", serial ? "serial" : "TCP", repeats,
-                ratios[ratios.size() / 2]);
+    std::printf("read-back over %s, 16 x 16, median of %d%s: %.3fx\n", serial ? "serial" : "TCP", repeats,
+                logOn ? ", activity log on" : "", ratios[ratios.size() / 2]);
+    form.Core().AttachActivity(nullptr, nullptr);
     return 0;
 }

@@ -27,8 +27,15 @@ b=$build/bench
   "${VX_BENCH_ROUNDS:-9}"
 # The offscreen window system's notes go to a log, shown when a read fails.
 log=$(mktemp)
+# Each link read with the activity log off, then on; the last line sets one against the other.
 for link in serial tcp; do
-  "$b/bench_readback" "$build/vxsim" "$link" 3 2>"$log" || { cat "$log"; rm -f "$log"; exit 1; }
+  off=$("$b/bench_readback" "$build/vxsim" "$link" 3 2>"$log") || { cat "$log"; rm -f "$log"; exit 1; }
+  echo "$off"
+  on=$("$b/bench_readback" "$build/vxsim" "$link" 3 log 2>"$log") || { cat "$log"; rm -f "$log"; exit 1; }
+  echo "$on"
+  awk -v link="$link" -v off="$(echo "$off" | tail -1 | sed 's/.*: \([0-9.]*\)x$/\1/')" \
+    -v on="$(echo "$on" | tail -1 | sed 's/.*: \([0-9.]*\)x$/\1/')" \
+    'BEGIN { printf "read-back over %s, activity log on / off: %.3f (goal: at most 1.02)\n", link, on / off }'
 done
 for what in line latency; do
   "$b/bench_follow" "$build/vxsim" "$what" 2>"$log" || { cat "$log"; rm -f "$log"; exit 1; }

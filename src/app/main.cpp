@@ -1,6 +1,7 @@
 // vxpanel: the control panel of the Vextaro crosspoint switcher.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QStyleFactory>
@@ -10,6 +11,7 @@
 #include <map>
 #include <memory>
 
+#include "platform/QtActivityLog.h"
 #include "platform/QtServices.h"
 #include "platform/SerialPortPaths.h"
 #include "platform/WorkingFolder.h"
@@ -152,7 +154,13 @@ int main(int argc, char** argv) {
         vx::platform::QtServices services;
         services.Serial.SetPortPaths(comPaths);
         vx::LinkServices bundle = services.Bundle();
+        // The activity log outlives the window, so the panel's last records reach the disk.
+        vx::platform::QtActivityLog activity(QDir::current().filePath(vx::platform::LogFolderName));
+        activity.Start();
         vx::ui::TMatrixForm form(bundle);
+        form.Core().AttachActivity(&activity.Environment(), &activity.Sink());
+        activity.OnWriteFailure = [&form](const std::string& note) { form.ShowStatus(note); };
+        form.SetActivityRecords([&activity] { return activity.Today(); });
         form.Core().Ethernet().SetRemotePort(tcpPort);
         // The panel's own settings live beside IPSave.ini, in the working folder.
         form.Core().LoadPanelSettings();
@@ -163,6 +171,8 @@ int main(int argc, char** argv) {
         const int result = vx::ui::RunUntilEnd(form);
         // The window goes first; the port must not draw on it any more.
         StopShowingSerialPort(services.Serial);
+        form.Core().AttachActivity(nullptr, nullptr);
+        activity.Flush();
         return result;
     } catch (const std::exception& e) {
         QMessageBox::critical(nullptr, QApplication::applicationName(), e.what());

@@ -4,18 +4,21 @@
 // handled without a box.
 #include "follow/Follower.h"
 #include "follow/QuietPrompter.h"
+#include "link/LinkContext.h"
 #include "link/Ports.h"
 
 namespace vx {
 
 class FollowTcpListener : public TcpClientListener {
 public:
-    FollowTcpListener(TcpClientListener& link, Follower& follower, QuietPrompter& prompts)
-        : link_(link), follower_(follower), prompts_(prompts) {}
+    FollowTcpListener(TcpClientListener& link, Follower& follower, QuietPrompter& prompts, LinkContext& ctx)
+        : link_(link), follower_(follower), prompts_(prompts), c_(ctx) {}
 
     void Connected() override { link_.Connected(); }
     void Disconnected() override {
-        // Follow looks first, while the model still says which link was in use.
+        // Follow and the log look first, while the model still says which link was in use.
+        if (c_.Model.EthernetConnected && !c_.Link.SerialLinkActive && !follower_.ChoosingLink())
+            c_.Link.Activity.Note("Link", "TCP connection dropped", "lost");
         follower_.TcpDisconnected();
         link_.Disconnected();
     }
@@ -32,6 +35,7 @@ private:
     TcpClientListener& link_;
     Follower& follower_;
     QuietPrompter& prompts_;
+    LinkContext& c_;
 };
 
 }  // namespace vx

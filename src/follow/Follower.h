@@ -97,6 +97,8 @@ public:
     // (the drop it is reconnecting from).
     bool QuietSocketError(SocketErrorKind kind) const;
     bool Reconnecting() const { return reconnecting_; }
+    // True while the operator's own choice of link may close a connection.
+    bool ChoosingLink() const { return choosingLink_ > 0; }
     // True while the switcher has not answered the polls since the time in the note.
     bool Unanswered() const { return unansweredSince_ >= 0; }
 

@@ -9,25 +9,31 @@ void CommandSender::Dispatch(const std::string& text, OverTcp tcp, bool resetWai
         carrier_->Carry(text, resetWait);
         return;
     }
+    using Outcome = ActivityLog::LineOutcome;
     if (c_.Link.SerialLinkActive) {
         x_.SetCommandLine(text);
-        if (!resetWait) {
-            x_.SerialCommand();
-            return;
-        }
         // A reset keeps the switcher busy for a long time before it prompts again.
-        c_.Link.SerialWaitTicks = ResetWaitTicks;
+        if (resetWait) c_.Link.SerialWaitTicks = ResetWaitTicks;
         struct BackToNormal {
             LinkState& l;
-            ~BackToNormal() { l.SerialWaitTicks = NormalWaitTicks; }
-        } back{c_.Link};
-        x_.SerialCommand();
+            bool reset;
+            ~BackToNormal() {
+                if (reset) l.SerialWaitTicks = NormalWaitTicks;
+            }
+        } back{c_.Link, resetWait};
+        const bool answered = x_.SerialCommand();
+        c_.Link.Activity.NoteLine(text, answered ? Outcome::Answered : Outcome::NoAnswer);
     } else if (c_.Model.EthernetConnected) {
         x_.SetCommandLine(text);
-        if (tcp == OverTcp::Command)
-            x_.SocketCommand();
-        else
+        if (tcp == OverTcp::Command) {
+            const bool answered = x_.SocketCommand();
+            c_.Link.Activity.NoteLine(text, answered ? Outcome::Answered : Outcome::NoAnswer);
+        } else {
             x_.SocketSend();
+            c_.Link.Activity.NoteLine(text, Outcome::Sent);
+        }
+    } else {
+        c_.Link.Activity.NoteLine(text, Outcome::NotSent);
     }
 }
 

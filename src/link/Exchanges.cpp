@@ -16,15 +16,17 @@ void Exchanges::SetCommandLine(std::string_view line) {
 
 std::string Exchanges::CommandText() const { return std::string(c_.Link.CommandLine.data()); }
 
-void Exchanges::SerialCommand() {
+bool Exchanges::SerialCommand() {
     HourglassScope hourglass(c_.View);
     const std::string command = CommandText();
     // The command goes out once; two bare carriage returns coax a lost prompt. A port
     // that fails is reported once and not tried again.
     bool failed = false;
-    if (SerialSendWaitPromptReported(command, &failed) || failed) return;
-    if (SerialSendWaitPromptReported(line::BareReturn, &failed) || failed) return;
-    SerialSendWaitPromptReported(line::BareReturn);
+    if (SerialSendWaitPromptReported(command, &failed)) return true;
+    if (failed) return false;
+    if (SerialSendWaitPromptReported(line::BareReturn, &failed)) return true;
+    if (failed) return false;
+    return SerialSendWaitPromptReported(line::BareReturn);
 }
 
 bool Exchanges::SerialSendWaitPromptReported(std::string_view text, bool* failed) {
@@ -85,9 +87,9 @@ bool Exchanges::WaitForString(std::string_view text, int ticks) {
     }
 }
 
-void Exchanges::SocketCommand() {
+bool Exchanges::SocketCommand() {
     HourglassScope hourglass(c_.View);
-    SocketSendWait(CommandText());
+    return SocketSendWait(CommandText());
 }
 
 bool Exchanges::SocketSendWait(std::string_view text) {

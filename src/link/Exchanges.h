@@ -18,14 +18,15 @@ public:
     void SetCommandLine(std::string_view line);
     std::string CommandText() const;
 
-    void SerialCommand();
+    // Both tell whether the switcher answered, for the activity log; callers need not ask.
+    bool SerialCommand();
     bool SerialSendWaitPrompt(std::string_view line);
     // SerialSendWaitPrompt, with a failure of the port shown to the operator instead of
     // raised: the caller goes on as after an unanswered line, so its model changes stand.
     // Failed tells whether the port failed.
     bool SerialSendWaitPromptReported(std::string_view line, bool* failed = nullptr);
     void SerialWrite(std::string_view line);
-    void SocketCommand();
+    bool SocketCommand();
     bool SocketSendWait(std::string_view line);
     void SocketSend();
 

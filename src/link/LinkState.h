@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "activity/ActivityLog.h"
+
 namespace vx {
 
 inline constexpr int CommandLineSize = 250;
@@ -22,6 +24,8 @@ struct LinkLimits {
 
 struct LinkState {
     LinkLimits Limits;
+    // The activity log of the process: every line and link event passes through here.
+    ActivityLog Activity;
     bool SerialLinkActive = false;
     bool EthernetConnecting = false;
     bool ConnectAborted = false;

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "activity/RouteChangeWords.h"
 #include "link/ExchangeScope.h"
 #include "model/HandlerGuard.h"
 #include "presets/PreviewTexts.h"
@@ -15,6 +16,8 @@ PanelCore::PanelCore(PanelServices services, PanelViews views)
       linkPrompts_(services.Prompts),
       ctx_{model_,          link_,           services.Serial, services.Tcp, services.Time,
            services.Events, services.Timer1, linkPrompts_,    views.Window},
+      loggedFiles_(services.Files, link_.Activity),
+      loggedFollow_(views.Follow, link_.Activity),
       exchanges_(ctx_),
       sender_(ctx_, exchanges_),
       outputs_(model_, sender_, views.Routing),
@@ -33,10 +36,10 @@ PanelCore::PanelCore(PanelServices services, PanelViews views)
                   views.IpField, views.Connection),
       setup_(ctx_, sender_, reader_, readSequence_, views.Progress, views.SetupCommands),
       labels_(model_, views.NameBoxes, views.Names),
-      configFile_(model_, services.Files, services.Prompts, views.Window, labels_,
+      configFile_(model_, loggedFiles_, services.Prompts, views.Window, labels_,
                   ConfigRedraw{outputs_, crosspoint_, grouping_}),
-      follower_(ctx_, reader_, services.FollowTimer, linkPrompts_, views.Follow, MakeFollowHooks()),
-      tcpListener_(ethernetLink_, follower_, linkPrompts_),
+      follower_(ctx_, reader_, services.FollowTimer, linkPrompts_, loggedFollow_, MakeFollowHooks()),
+      tcpListener_(ethernetLink_, follower_, linkPrompts_, ctx_),
       protectedClear_(model_, sender_, crosspoint_, outputs_, presetHooks_, services.Prompts, protection_),
       undo_(model_, sender_, crosspoint_, outputs_, views.Window, protection_) {
     // Nothing the operator does may run while the window is being built.
@@ -45,6 +48,10 @@ PanelCore::PanelCore(PanelServices services, PanelViews views)
     model_.EthernetConnected = 0;
     link_.EthernetConnecting = false;
     serialLink_.Attach();
+    link_.Activity.SetLinkName([this]() -> std::string {
+        if (link_.SerialLinkActive) return "COM" + std::to_string(services_.Serial.PortNumber());
+        return model_.EthernetConnected ? "TCP" : "none";
+    });
     ethernetLink_.Attach();
     // Follow mode hears of a dropped TCP connection before the Ethernet link does.
     services_.Tcp.SetListener(&tcpListener_);
@@ -79,7 +86,11 @@ FollowHooks PanelCore::MakeFollowHooks() {
     };
     hooks.Reconnect = [this](const std::string& address) {
         if (address.empty()) return false;
-        if (ethernetLink_.ConnectTo(address) == ConnectOutcome::Answered) return true;
+        if (ethernetLink_.ConnectTo(address) == ConnectOutcome::Answered) {
+            link_.Activity.Note("Link", "Switcher answered over TCP at " + address, "reconnected",
+                                {{"address", address}});
+            return true;
+        }
         // A connection without an answer is closed; the next attempt starts afresh.
         if (services_.Tcp.IsActive()) services_.Tcp.Close();
         return false;
@@ -114,6 +125,32 @@ void PanelCore::Selecting(F&& action) {
     const int selected = model_.SelectedOutput;
     action();
     if (model_.SelectedOutput != selected) follower_.OutputSelected(model_.SelectedOutput);
+}
+
+template <class F>
+void PanelCore::Noted(const char* name, F&& action) {
+    ActivityLog& log = link_.Activity;
+    if (!log.On()) {
+        action();
+        return;
+    }
+    const std::string what = name;
+    const ActivityLog::Tally before = log.Lines();
+    const InForceState was = InForceNow(model_);
+    const InForceState shownBefore = InForceAsShown(model_);
+    action();
+    const ActivityLog::Tally after = log.Lines();
+    // Only an action that sent something is an operator action of the log's; its lines
+    // are logged one by one as they went.
+    if (after.Lines() == before.Lines()) return;
+    // What it put in force; failing that, what it left pending (a route chosen, not taken).
+    std::string words = RouteChangeWords(was, InForceNow(model_));
+    if (words.empty()) {
+        words = RouteChangeWords(shownBefore, InForceAsShown(model_));
+        if (!words.empty()) words += " (pending)";
+    }
+    log.Note(what, words, ActivityLog::Summary(before, after),
+             {{"lines", std::to_string(after.Lines() - before.Lines())}});
 }
 
 template <class F>
@@ -189,7 +226,9 @@ void PanelCore::EndSession() {
 void PanelCore::OutputButtonClick(int o) {
     Act([&] { Selecting([&] { crosspoint_.OutputButtonClick(o); }); });
 }
-void PanelCore::InputButtonClick(int k) { Act([&] { crosspoint_.InputButtonClick(k); }); }
+void PanelCore::InputButtonClick(int k) {
+    Act([&] { Noted("Route", [&] { crosspoint_.InputButtonClick(k); }); });
+}
 void PanelCore::ReclockerCheckBoxClick(int o) {
     const auto redraw = [&] { outputs_.ShowReclocker(o); };
     Act(
@@ -198,7 +237,7 @@ void PanelCore::ReclockerCheckBoxClick(int o) {
                 redraw();
                 return;
             }
-            outputs_.ReclockerCheckBoxClick(o);
+            Noted("Reclocker", [&] { outputs_.ReclockerCheckBoxClick(o); });
             Settle(StaleSince);
         },
         redraw);
@@ -206,13 +245,18 @@ void PanelCore::ReclockerCheckBoxClick(int o) {
 void PanelCore::TakeButtonClick() {
     Act([&] {
         if (model_.PreviewActive != 0 && ConfirmRefused()) return;
-        AsStep("", [&] { Verified([&] { crosspoint_.TakeButtonClick(); }); });
+        Noted("Take", [&] { AsStep("", [&] { Verified([&] { crosspoint_.TakeButtonClick(); }); }); });
     });
 }
-void PanelCore::CancelTakeButtonClick() { Act([&] { crosspoint_.CancelTakeButtonClick(); }); }
+void PanelCore::CancelTakeButtonClick() {
+    Act([&] { Noted("Cancel", [&] { crosspoint_.CancelTakeButtonClick(); }); });
+}
 void PanelCore::ClearAllRoutingButtonClick() {
     Act([&] {
-        AsStep("Clear All Routing", [&] { Verified([&] { protectedClear_.ClearAllRoutingButtonClick(); }); });
+        Noted("Clear All Routing", [&] {
+            AsStep("Clear All Routing",
+                   [&] { Verified([&] { protectedClear_.ClearAllRoutingButtonClick(); }); });
+        });
     });
 }
 bool PanelCore::VideoPageKey(KeyStroke k) {
@@ -223,7 +267,9 @@ bool PanelCore::VideoPageKey(KeyStroke k) {
             used = true;
             return;
         }
-        AsStep("", [&] { Selecting([&] { Verified([&] { used = keyRouting_.Key(k); }, true); }); });
+        Noted("Key", [&] {
+            AsStep("", [&] { Selecting([&] { Verified([&] { used = keyRouting_.Key(k); }, true); }); });
+        });
     });
     return used;
 }
@@ -231,8 +277,10 @@ void PanelCore::VideoPageEntered() {
     Act([&] {
         // The page withdraws what is pending, and an open preview is all pending: it ends
         // as the box's Cancel ends it, then the operator's own pending routes go too.
-        if (model_.PreviewActive != 0) presets_.CancelPresetRecall();
-        crosspoint_.CancelPending();
+        Noted("Cancel", [&] {
+            if (model_.PreviewActive != 0) presets_.CancelPresetRecall();
+            crosspoint_.CancelPending();
+        });
     });
 }
 
@@ -242,28 +290,34 @@ void PanelCore::GroupingRadioGroupClick() {
 }
 void PanelCore::GroupInputButtonClick(int i) {
     Act([&] {
-        if (!RefusedUnderPreview()) grouping_.GroupInputButtonClick(i);
+        if (!RefusedUnderPreview()) Noted("Group", [&] { grouping_.GroupInputButtonClick(i); });
     });
 }
 void PanelCore::GroupOutputButtonClick(int o) {
     Act([&] {
-        if (!RefusedUnderPreview()) grouping_.GroupOutputButtonClick(o);
+        if (!RefusedUnderPreview()) Noted("Group", [&] { grouping_.GroupOutputButtonClick(o); });
     });
 }
 void PanelCore::GroupingRemoveButtonClick() {
     Act([&] {
-        if (!RefusedUnderPreview()) grouping_.GroupingRemoveButtonClick();
+        if (!RefusedUnderPreview()) Noted("Group", [&] { grouping_.GroupingRemoveButtonClick(); });
     });
 }
 void PanelCore::GroupingRemoveAllButtonClick() {
     Act([&] {
-        if (!RefusedUnderPreview()) grouping_.GroupingRemoveAllButtonClick();
+        if (!RefusedUnderPreview()) Noted("Group", [&] { grouping_.GroupingRemoveAllButtonClick(); });
     });
 }
 
-void PanelCore::PresetsSaveButtonClick() { Act([&] { presets_.PresetsSaveButtonClick(); }); }
-void PanelCore::PresetSaveCancelButtonClick() { Act([&] { presets_.PresetSaveCancelButtonClick(); }); }
-void PanelCore::PresetsRecallButtonClick() { Act([&] { presets_.PresetsRecallButtonClick(); }); }
+void PanelCore::PresetsSaveButtonClick() {
+    Act([&] { Noted("Preset Save", [&] { presets_.PresetsSaveButtonClick(); }); });
+}
+void PanelCore::PresetSaveCancelButtonClick() {
+    Act([&] { presets_.PresetSaveCancelButtonClick(); });
+}
+void PanelCore::PresetsRecallButtonClick() {
+    Act([&] { presets_.PresetsRecallButtonClick(); });
+}
 void PanelCore::PresetButtonClick(int p) {
     Act([&] {
         // A recall that would change a protected output never opens its preview.
@@ -271,25 +325,35 @@ void PanelCore::PresetButtonClick(int p) {
         const bool previewing = model_.PreviewActive != 0;
         const InForceState base = InForceNow(model_);
         // Storing takes the pending routes first: that take is a step of its own.
-        AsStep("", [&] { presets_.PresetButtonClick(p); });
+        Noted(("Preset " + std::to_string(p + 1)).c_str(),
+              [&] { AsStep("", [&] { presets_.PresetButtonClick(p); }); });
         if (!previewing && model_.PreviewActive != 0) previewBase_ = base;
     });
 }
 void PanelCore::PresetRecallConfirmButtonClick() {
     Act([&] {
         if (model_.PreviewActive != 0 && ConfirmRefused()) return;
-        AsStep("", [&] { Verified([&] { presets_.PresetRecallConfirmButtonClick(); }); });
+        Noted("Confirm",
+              [&] { AsStep("", [&] { Verified([&] { presets_.PresetRecallConfirmButtonClick(); }); }); });
     });
 }
-void PanelCore::PresetRecallCancelButtonClick() { Act([&] { presets_.PresetRecallCancelButtonClick(); }); }
+void PanelCore::PresetRecallCancelButtonClick() {
+    Act([&] { Noted("Cancel preset", [&] { presets_.PresetRecallCancelButtonClick(); }); });
+}
 
 // The "On" box only enables its row's edits: nothing to keep out of a wait.
-void PanelCore::PresetSeqEnableCheckBoxClick(int k) { sequencer_.PresetSeqEnableCheckBoxClick(k); }
-void PanelCore::PresetSeqEditExit(int k) { Act([&] { sequencer_.ValidateSequencePreset(k); }); }
-void PanelCore::PresetDelayEditExit(int k) { Act([&] { sequencer_.ValidateSequenceDelay(k); }); }
+void PanelCore::PresetSeqEnableCheckBoxClick(int k) {
+    sequencer_.PresetSeqEnableCheckBoxClick(k);
+}
+void PanelCore::PresetSeqEditExit(int k) {
+    Act([&] { sequencer_.ValidateSequencePreset(k); });
+}
+void PanelCore::PresetDelayEditExit(int k) {
+    Act([&] { sequencer_.ValidateSequenceDelay(k); });
+}
 void PanelCore::PresetSeqStartButtonClick() {
     Act([&] {
-        Verified([&] { sequencer_.StartSequence(); });
+        Noted("Sequence start", [&] { Verified([&] { sequencer_.StartSequence(); }); });
         Settle(StaleBySequence);
     });
 }
@@ -304,7 +368,7 @@ void PanelCore::PresetSeqTimerTimer() {
     }
     {
         ExchangeScope scope(link_);
-        Verified([&] { sequencer_.SequenceTick(); });
+        Noted("Sequence step", [&] { Verified([&] { sequencer_.SequenceTick(); }); });
     }
     Settle(StaleBySequence);
     RunDeferredPoll();
@@ -378,7 +442,9 @@ void PanelCore::OpenConfigurationFile1Click() {
     });
 }
 
-void PanelCore::ReadfromVextaros1Click() { Act([&] { readSequence_.ReadfromVextaros1Click(); }); }
+void PanelCore::ReadfromVextaros1Click() {
+    Act([&] { Noted("Read", [&] { readSequence_.ReadfromVextaros1Click(); }); });
+}
 void PanelCore::SearchAllClick() {
     Act([&] { ChoosingLink([&] { connection_.SearchAllClick(); }); });
 }
@@ -392,36 +458,43 @@ void PanelCore::SerialModeRadioGroupClick() {
     Act([&] { ChoosingLink([&] { connection_.SerialModeRadioGroupClick(); }); }, [&] { ShowLinkInUse(); });
 }
 void PanelCore::IPAddressButtonClick() {
-    Act([&] { ChoosingLink([&] { connection_.IPAddressButtonClick(); }); });
+    Act([&] {
+        Noted("Change IP Address", [&] { ChoosingLink([&] { connection_.IPAddressButtonClick(); }); });
+    });
 }
 void PanelCore::N192001Click() { Act([&] { serialLink_.N192001Click(); }); }
 void PanelCore::N384001Click() { Act([&] { serialLink_.N384001Click(); }); }
 void PanelCore::N576001Click() { Act([&] { serialLink_.N576001Click(); }); }
 
 void PanelCore::FrontPanelLockCheckBoxClick() {
-    Act([&] { setup_.FrontPanelLockCheckBoxClick(); },
+    Act([&] { Noted("Front Panel Lockout", [&] { setup_.FrontPanelLockCheckBoxClick(); }); },
         [&] { views_.Setup.SetFrontPanelLockChecked(model_.Info.FrontPanelLocked != 0); });
 }
 void PanelCore::VIStateCheckBoxClick() {
-    Act([&] { setup_.VIStateCheckBoxClick(); },
+    Act([&] { Noted("VI State", [&] { setup_.VIStateCheckBoxClick(); }); },
         [&] { views_.Setup.SetVIStateChecked(model_.Info.VIState != 0); });
 }
 // A reset or a System Recall would change the switcher's routes, reclockers and groups
 // beneath an open preview.
 void PanelCore::ResetButtonClick() {
     Act([&] {
-        if (!RefusedUnderPreview() && !RefusedForProtected("Reset")) setup_.ResetButtonClick();
+        if (!RefusedUnderPreview() && !RefusedForProtected("Reset"))
+            Noted("Reset", [&] { setup_.ResetButtonClick(); });
     });
 }
 void PanelCore::FactoryResetButtonClick() {
     Act([&] {
-        if (!RefusedUnderPreview() && !RefusedForProtected("Factory Reset")) setup_.FactoryResetButtonClick();
+        if (!RefusedUnderPreview() && !RefusedForProtected("Factory Reset"))
+            Noted("Factory Reset", [&] { setup_.FactoryResetButtonClick(); });
     });
 }
-void PanelCore::SystemSaveButtonClick() { Act([&] { setup_.SystemSaveButtonClick(); }); }
+void PanelCore::SystemSaveButtonClick() {
+    Act([&] { Noted("System Save", [&] { setup_.SystemSaveButtonClick(); }); });
+}
 void PanelCore::SystemRecallButtonClick() {
     Act([&] {
-        if (!RefusedUnderPreview() && !RefusedForProtected("System Recall")) setup_.SystemRecallButtonClick();
+        if (!RefusedUnderPreview() && !RefusedForProtected("System Recall"))
+            Noted("System Recall", [&] { setup_.SystemRecallButtonClick(); });
     });
 }
 
@@ -449,10 +522,10 @@ void PanelCore::AsStep(const std::string& what, F&& action) {
 }
 
 void PanelCore::UndoTakeClick() {
-    Act([&] { Verified([&] { undo_.Undo(sequencer_.Running()); }); });
+    Act([&] { Noted("Undo", [&] { Verified([&] { undo_.Undo(sequencer_.Running()); }); }); });
 }
 void PanelCore::RedoTakeClick() {
-    Act([&] { Verified([&] { undo_.Redo(sequencer_.Running()); }); });
+    Act([&] { Noted("Redo", [&] { Verified([&] { undo_.Redo(sequencer_.Running()); }); }); });
 }
 
 void PanelCore::ProtectOutputClick(int o) {

@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "activity/LoggedConfigFileStore.h"
+#include "activity/LoggedFollowView.h"
 #include "connection/ConnectionManager.h"
 #include "connection/SetupCommands.h"
 #include "follow/FollowTcpListener.h"
@@ -184,6 +186,10 @@ public:
     // switcher was read, or the settings were loaded).
     void OnProtectionChanged(std::function<void(int)> listener);
 
+    // The activity log: records go to sink, stamped from env; without them nothing is kept.
+    void AttachActivity(ActivityEnvironment* env, ActivitySink* sink) { link_.Activity.Attach(env, sink); }
+    ActivityLog& Activity() { return link_.Activity; }
+
     // True while an action or an exchange with the switcher is under way.
     bool ExchangeOpen() const { return link_.ExchangeDepth > 0; }
 
@@ -225,6 +231,10 @@ private:
     // onlyWhenAsked, only when the action did ask for a route (a key that was a take).
     template <class F>
     void Verified(F&& action, bool onlyWhenAsked = false);
+    // Runs an operator action and, when it sent anything, logs it under name with the
+    // routes it put in force and what became of its lines.
+    template <class F>
+    void Noted(const char* name, F&& action);
     // Runs an action of the operator's on the links: a connection it closes is no drop to
     // reconnect, and a background reconnection ends with it.
     template <class F>
@@ -271,6 +281,8 @@ private:
     SwitcherState model_;
     LinkState link_;
     LinkContext ctx_;
+    LoggedConfigFileStore loggedFiles_;
+    LoggedFollowView loggedFollow_;
     Exchanges exchanges_;
     CommandSender sender_;
     PresetHooks presetHooks_{*this};

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -71,6 +72,8 @@ void MainMenu::BuildView(QMenuBar* bar) {
     View1 = NewMenu(bar, "View1", "View");
     CrosspointMatrix1 = NewItem(View1, "CrosspointMatrix1", "Crosspoint Matrix");
     CrosspointMatrix1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    ActivityLog1 = NewItem(View1, "ActivityLog1", "Activity Log");
+    ActivityLog1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     bar->addMenu(View1);
 }
 

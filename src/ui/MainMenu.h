@@ -37,6 +37,7 @@ public:
 
     QMenu* View1 = nullptr;
     QAction* CrosspointMatrix1 = nullptr;  // opens or raises the crosspoint matrix window
+    QAction* ActivityLog1 = nullptr;  // Ctrl+L
 
     QAction* About1 = nullptr;
 

@@ -12,6 +12,7 @@
 #include "link/SerialLinkView.h"
 #include "panel/PanelCore.h"
 #include "ui/AboutPage.h"
+#include "ui/ActivityLogWindow.h"
 #include "ui/HandlerRunner.h"
 
 class QAbstractButton;
@@ -81,6 +82,12 @@ public:
     CrosspointWindow* Crosspoint() const { return crosspoint_; }
     QString StatusText() const;
 
+    // "View > Activity Log": the window lists what records gives; without a source the
+    // item stays disabled. The window is built when first opened.
+    void SetActivityRecords(std::function<std::vector<ActivityRecord>()> records);
+    void ShowActivityLog();
+    ActivityLogWindow* ActivityWindow() const { return activityWindow_; }
+
     // Whether the first showing runs the start-up connection question (off for a
     // screenshot or a demonstration without a switcher).
     void SetConnectOnFirstShow(bool on) { connectOnFirstShow_ = on; }
@@ -146,6 +153,9 @@ private:
     void ShowPresetBox(bool on);
     void About1Click();
     void CrosspointMatrix1Click();
+
+    std::function<std::vector<ActivityRecord>()> activityRecords_;
+    ActivityLogWindow* activityWindow_ = nullptr;
 
     LinkServices services_;
     std::unique_ptr<QtPrompter> ownPrompter_;

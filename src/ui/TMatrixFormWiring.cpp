@@ -76,6 +76,10 @@ void TMatrixForm::WireMenu() {
     handlers_.Bind(m.Exit1, &QAction::triggered, this, [this] { close(); });
     handlers_.Bind(m.About1, &QAction::triggered, this, [this] { About1Click(); });
     handlers_.Bind(m.CrosspointMatrix1, &QAction::triggered, this, [this] { CrosspointMatrix1Click(); });
+    // Enabled once a log is given. Opening it only reads it, so it runs even while the
+    // panel waits for the switcher.
+    m.ActivityLog1->setEnabled(false);
+    connect(m.ActivityLog1, &QAction::triggered, this, [this] { ShowActivityLog(); });
     // The advanced settings menu is never enabled, but its rates do what they say.
     Forward(m.N192001, &QAction::triggered, &PanelCore::N192001Click);
     Forward(m.N384001, &QAction::triggered, &PanelCore::N384001Click);

@@ -112,6 +112,9 @@ struct Parser {
                 if (!Number(v, 1, 60, r.IntervalSeconds))
                     return Fail("--interval: bad number of seconds " + Quoted(v) + " (1 to 60)");
                 r.IntervalGiven = true;
+            } else if (a == "--log") {
+                if (!value(r.LogPath)) return false;
+                if (r.LogPath.empty()) return Fail("--log expects a file");
             } else if (a == "--config") {
                 if (!value(r.ConfigPath)) return false;
             } else if (a.size() > 1 && a[0] == '-' && !std::isdigit(static_cast<unsigned char>(a[1]))) {

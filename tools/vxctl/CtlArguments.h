@@ -44,6 +44,7 @@ struct CtlRequest {
     bool Help = false;
     bool Version = false;
     std::string ConfigPath;
+    std::string LogPath;  // --log: activity records appended to this file
     Command Cmd = Command::None;
     std::vector<std::pair<int, int>> Routes;  // output 1.., input 1.. or 0 for a disconnect
     int Output = 0;                           // reclock, 1..

@@ -124,7 +124,10 @@ int CtlSession::Run() {
     } catch (const std::bad_alloc&) {
         code = Finish(Failure("out of memory; the command was cut short"));
     }
-    // The link is given up before the process ends; nothing more is sent.
+    // The link is given up before the process ends; nothing more is sent, and the log
+    // takes the close for what it is rather than a lost connection.
+    core_.Activity().Note("Link", "Closed at the end of the command", "disconnected");
+    core_.AttachActivity(nullptr, nullptr);
     core_.Serial().SetSerialLinkActive(false);
     if (core_.Context().Serial.IsOpen()) core_.Context().Serial.Close();
     core_.Context().Tcp.Close();

@@ -58,6 +58,8 @@ Options:
   --yes                  confirms reset and factory-reset
   --config FILE          with read: adds the names from a saved configuration file
   --interval S           with watch: seconds between polls, 1 to 60 (default 2)
+  --log FILE             appends a record of each line sent, its answer and each
+                         status query to FILE, as the panel's activity log does
   --help                 this text
 
 Exit status: 0 done; 1 the switcher did not answer, answered with an error, a

@@ -20,6 +20,8 @@
 #include "HelpText.h"
 #include "ReportOutput.h"
 #include "panel/PanelCore.h"
+#include "platform/QtActivityLog.h"
+#include "AppendingActivityFile.h"
 #include "platform/QtConfigFileStore.h"
 #include "platform/QtServices.h"
 
@@ -96,6 +98,10 @@ int main(int argc, char** argv) {
         vxctl::ConsoleViews views;
         vx::PanelCore core(vx::PanelServices::From(services.Bundle(), views, files), views.Views());
         core.FormCreate();
+        // --log FILE: the panel's activity records, appended line by line as they come.
+        vx::platform::QtActivityEnvironment logEnv;
+        vxctl::AppendingActivityFile logFile(request.LogPath);
+        if (!request.LogPath.empty()) core.AttachActivity(&logEnv, &logFile);
         vxctl::CtlSession session(core, views, request, std::cout, std::cerr);
         session.SetNames(names);
         std::unique_ptr<QSocketNotifier> stopNotifier;

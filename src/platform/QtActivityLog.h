@@ -1,0 +1,69 @@
+#pragma once
+// The activity log on the Qt side: the local clock and the operating-system user, the
+// daily files in a folder, and a timer that writes the buffered records at least once a
+// second and once more when the panel ends. It decides nothing: what a record holds and
+// which files are old is the core's.
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "activity/ActivityPorts.h"
+#include "activity/DailyLogWriter.h"
+
+namespace vx::platform {
+
+inline constexpr const char* LogFolderName = "vxpanel-log";
+inline constexpr int LogFlushMs = 500;
+
+class QtActivityEnvironment final : public ActivityEnvironment {
+public:
+    LocalTime Now() override;
+    std::string User() override;  // the login name of the process's user
+};
+
+class QtLogFolder final : public LogFolder {
+public:
+    explicit QtLogFolder(QString path) : path_(std::move(path)) {}
+    bool Append(const std::string& name, const std::string& text) override;
+    std::vector<std::string> List() override;
+    bool Remove(const std::string& name) override;
+    const QString& Path() const { return path_; }
+
+private:
+    QString path_;
+};
+
+class QtActivityLog final : public QObject {
+    Q_OBJECT
+public:
+    // folder: where the day files go, made when first written.
+    explicit QtActivityLog(const QString& folder, QObject* parent = nullptr);
+    ~QtActivityLog() override;
+
+    // Removes the day files past their time, loads today's earlier records for the window
+    // and starts the timer.
+    void Start();
+    void Flush();
+
+    ActivityEnvironment& Environment() { return env_; }
+    ActivitySink& Sink() { return writer_; }
+    // Today's records, oldest first: earlier sessions' from the file, then this one's.
+    std::vector<ActivityRecord> Today() const;
+    // Called once when writing fails, with the note for the status line.
+    std::function<void(const std::string&)> OnWriteFailure;
+
+private:
+    QtActivityEnvironment env_;
+    QtLogFolder folder_;
+    DailyLogWriter writer_{folder_};
+    std::vector<ActivityRecord> earlier_;
+    QTimer timer_;
+};
+
+// A record read back from one line of a day file; false when the line is no record.
+bool RecordFromJsonLine(const QByteArray& line, ActivityRecord& record);
+
+}  // namespace vx::platform
