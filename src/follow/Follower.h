@@ -131,7 +131,6 @@ private:
     FollowSettings settings_;
     bool deferred_ = false;
     int polls_ = 0;  // since follow was switched on; the first is a slow one
-    Link lastLink_ = Link::None;
     bool dropped_ = false;
     int choosingLink_ = 0;
     bool reconnecting_ = false;
