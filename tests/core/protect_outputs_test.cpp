@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 
 #include "TakeHistoryRig.h"
 #include "TempWorkingDir.h"
@@ -179,14 +180,14 @@ TEST_F(ProtectOutputsTest, UndoAndRedoRefuseAStepThatTouchesIt) {
 }
 
 TEST_F(ProtectOutputsTest, ResetsAndSystemRecallAreRefusedWhileOutputsAreProtected) {
-    const std::pair<const char*, void (PanelCore::*)()> commands[] = {
-        {"Reset", &PanelCore::ResetButtonClick},
-        {"Factory Reset", &PanelCore::FactoryResetButtonClick},
-        {"System Recall", &PanelCore::SystemRecallButtonClick}};
+    const std::pair<const char*, std::function<void()>> commands[] = {
+        {"Reset", [this] { core.ResetButtonClick(); }},
+        {"Factory Reset", [this] { core.FactoryResetButtonClick(); }},
+        {"System Recall", [this] { core.SystemRecallButtonClick(); }}};
     h.rig.prompts.questions.clear();
     for (const auto& [name, click] : commands) {
         h.rig.prompts.answers = {true};
-        (core.*click)();
+        click();
         EXPECT_TRUE(h.Sent().empty()) << name;
         EXPECT_TRUE(h.rig.prompts.questions.empty()) << name;
         EXPECT_EQ(h.Status(), std::string(name) + " refused: it would change protected output 3.");
