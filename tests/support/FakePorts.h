@@ -27,6 +27,11 @@ struct TimedBytes {
     std::deque<std::pair<std::int64_t, std::uint8_t>> queue;
     void Add(std::int64_t atMs, const std::string& bytes);
     bool ReadyBy(std::int64_t t) const { return !queue.empty() && queue.front().first <= t; }
+    std::size_t CountReadyBy(std::int64_t t) const {
+        std::size_t n = 0;
+        while (n < queue.size() && queue[n].first <= t) ++n;
+        return n;
+    }
 };
 
 class FakeSerialPort : public SerialPortService {

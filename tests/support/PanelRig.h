@@ -95,11 +95,7 @@ private:
             startsSeen_ = fakes.timer1.starts;
             watchdogStartedAt_ = clock.now;
         }
-        std::size_t ready = 0;
-        for (const auto& b : fakes.serial.incoming.queue) {
-            if (b.first > clock.now) break;
-            ++ready;
-        }
+        const std::size_t ready = fakes.serial.incoming.CountReadyBy(clock.now);
         if (ready > 0 && fakes.serial.open && fakes.serial.listener) fakes.serial.listener->DataAvailable(ready);
         if (fakes.timer1.running && clock.now - watchdogStartedAt_ >= watchdogMs) fakes.timer1.Fire();
         if (duringEvents) duringEvents();

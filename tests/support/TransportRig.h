@@ -49,11 +49,7 @@ struct TransportRig : LinkRig {
             startsSeen = timer1.starts;
             watchdogStartedAt = clock.now;
         }
-        std::size_t ready = 0;
-        for (const auto& b : serial.incoming.queue) {
-            if (b.first > clock.now) break;
-            ++ready;
-        }
+        const std::size_t ready = serial.incoming.CountReadyBy(clock.now);
         if (ready > 0 && serial.open) serial.listener->DataAvailable(ready);
         if (timer1.running && clock.now - watchdogStartedAt >= watchdogMs) timer1.Fire();
     }

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStringList>
 #include <QTest>
 #include <memory>
@@ -38,6 +39,18 @@ protected:
             services.Tcp.Close();
         }
         form.reset();
+    }
+
+    void Click(const QString& name) const {
+        auto* b = form->findChild<QPushButton*>(name);
+        ASSERT_NE(b, nullptr) << name.toStdString();
+        b->click();
+    }
+    // Routes output o from input i and takes it (both 1-based, as on the buttons).
+    void Route(int o, int i) {
+        Click(QString("OutputButton%1").arg(o));
+        Click(QString("InputButton%1").arg(i));
+        Click("TakeButton");
     }
 
     QString Path(const char* name) const { return QString::fromStdString((dir.Path() / name).string()); }

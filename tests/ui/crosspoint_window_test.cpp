@@ -59,11 +59,7 @@ protected:
             fakes.serial.Answer(sw.Answer(line), 5);
         };
         fakes.events.onEvents = [this] {
-            std::size_t ready = 0;
-            for (const auto& b : fakes.serial.incoming.queue) {
-                if (b.first > fakes.clock.now) break;
-                ++ready;
-            }
+            const std::size_t ready = fakes.serial.incoming.CountReadyBy(fakes.clock.now);
             if (ready > 0 && fakes.serial.listener) fakes.serial.listener->DataAvailable(ready);
         };
     }

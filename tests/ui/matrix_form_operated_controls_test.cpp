@@ -90,11 +90,7 @@ struct OperatedWindow {
         fakes.serial.onWrite = [this](const std::string&) { fakes.serial.Answer("\r\n#", 5); };
         // A status query waits for the port's notice that its answer has come.
         fakes.events.onEvents = [this] {
-            std::size_t ready = 0;
-            for (const auto& b : fakes.serial.incoming.queue) {
-                if (b.first > fakes.clock.now) break;
-                ++ready;
-            }
+            const std::size_t ready = fakes.serial.incoming.CountReadyBy(fakes.clock.now);
             if (ready > 0 && fakes.serial.listener) fakes.serial.listener->DataAvailable(ready);
         };
     }

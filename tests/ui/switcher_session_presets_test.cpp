@@ -15,17 +15,6 @@ namespace {
 
 class PresetSessionTest : public SwitcherSession {
 protected:
-    void Click(const QString& name) const {
-        auto* b = form->findChild<QPushButton*>(name);
-        ASSERT_NE(b, nullptr) << name.toStdString();
-        b->click();
-    }
-    // Routes output o from input i and takes it (both 1-based, as on the buttons).
-    void Route(int o, int i) {
-        Click(QString("OutputButton%1").arg(o));
-        Click(QString("InputButton%1").arg(i));
-        Click("TakeButton");
-    }
     void StorePreset(int n) {
         Click("PresetsSaveButton");
         Click(QString("PresetButton%1").arg(n));

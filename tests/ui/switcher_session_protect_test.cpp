@@ -9,19 +9,7 @@
 namespace vx::test {
 namespace {
 
-class ProtectSessionTest : public SwitcherSession {
-protected:
-    void Click(const QString& name) const {
-        auto* b = form->findChild<QPushButton*>(name);
-        ASSERT_NE(b, nullptr) << name.toStdString();
-        b->click();
-    }
-    void Route(int o, int i) {
-        Click(QString("OutputButton%1").arg(o));
-        Click(QString("InputButton%1").arg(i));
-        Click("TakeButton");
-    }
-};
+class ProtectSessionTest : public SwitcherSession {};
 
 TEST_F(ProtectSessionTest, ARecallThatWouldChangeAProtectedOutputSendsNothing) {
     Start();
