@@ -31,7 +31,7 @@ void ActivityLog::Note(const std::string& kind, const std::string& text, const s
     if (!sink_) return;
     ActivityRecord r;
     r.When = env_->Now();
-    r.User = user_;
+    r.User = actingUser_.empty() ? user_ : actingUser_;
     r.Link = linkName_ ? linkName_() : std::string("none");
     r.Kind = kind;
     r.Text = text;

@@ -15,6 +15,9 @@ public:
     // Names the link in use when a record is made.
     void SetLinkName(std::function<std::string()> linkName) { linkName_ = std::move(linkName); }
     bool On() const { return sink_ != nullptr; }
+    // The user the records name while a request of someone other than the operator at this
+    // computer runs (a router client); empty gives the logged-in user back.
+    void SetActingUser(std::string user) { actingUser_ = std::move(user); }
 
     void Note(const std::string& kind, const std::string& text, const std::string& outcome = {},
               ActivityFields fields = {});
@@ -35,6 +38,7 @@ private:
     ActivityEnvironment* env_ = nullptr;
     ActivitySink* sink_ = nullptr;
     std::string user_;
+    std::string actingUser_;
     std::function<std::string()> linkName_;
     Tally tally_;
 };

@@ -49,17 +49,18 @@ void SetupCommands::Frame(F&& action) {
     if (MayRun()) action();
 }
 
-void SetupCommands::FrontPanelLockCheckBoxClick() {
-    Frame([this] {
-        const bool on = view_.FrontPanelLockChecked();
+void SetupCommands::FrontPanelLockCheckBoxClick() { FrontPanelLockCheckBoxClick(view_.FrontPanelLockChecked()); }
+void SetupCommands::VIStateCheckBoxClick() { VIStateCheckBoxClick(view_.VIStateChecked()); }
+
+void SetupCommands::FrontPanelLockCheckBoxClick(bool on) {
+    Frame([this, on] {
         sender_.SendFrontPanelLock(on ? 1 : 0);
         c_.Model.Info.FrontPanelLocked = on ? 1 : 0;
     });
 }
 
-void SetupCommands::VIStateCheckBoxClick() {
-    Frame([this] {
-        const bool on = view_.VIStateChecked();
+void SetupCommands::VIStateCheckBoxClick(bool on) {
+    Frame([this, on] {
         sender_.SendVIState(on ? 1 : 0);
         c_.Model.Info.VIState = on ? 1 : 0;
     });

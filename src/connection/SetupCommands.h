@@ -20,6 +20,9 @@ public:
     // The check boxes send the state the operator's click gave them; the model follows.
     void FrontPanelLockCheckBoxClick();
     void VIStateCheckBoxClick();
+    // The same with the state the operator gave the box.
+    void FrontPanelLockCheckBoxClick(bool on);
+    void VIStateCheckBoxClick(bool on);
     // Asked first; the switcher is not read back afterwards.
     void ResetButtonClick();
     void FactoryResetButtonClick();

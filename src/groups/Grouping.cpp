@@ -169,22 +169,26 @@ void Grouping::GroupingRadioGroupClick() {
     ShowGroup(view_.SelectedGroup());
 }
 
-void Grouping::GroupInputButtonClick(int i) {
+void Grouping::GroupInputButtonClick(int i) { GroupInputButtonClick(view_.SelectedGroup(), i); }
+void Grouping::GroupOutputButtonClick(int o) { GroupOutputButtonClick(view_.SelectedGroup(), o); }
+void Grouping::GroupingRemoveButtonClick() { GroupingRemoveButtonClick(view_.SelectedGroup()); }
+
+void Grouping::GroupInputButtonClick(int g, int i) {
     HandlerGuard guard(m_);
     if (!guard) return;
-    ToggleGroupInput(view_.SelectedGroup(), i);
+    ToggleGroupInput(g, i);
 }
 
-void Grouping::GroupOutputButtonClick(int o) {
+void Grouping::GroupOutputButtonClick(int g, int o) {
     HandlerGuard guard(m_);
     if (!guard) return;
-    ToggleGroupOutput(view_.SelectedGroup(), o);
+    ToggleGroupOutput(g, o);
 }
 
-void Grouping::GroupingRemoveButtonClick() {
+void Grouping::GroupingRemoveButtonClick(int g) {
     HandlerGuard guard(m_);
     if (!guard) return;
-    RemoveGroup(view_.SelectedGroup());
+    RemoveGroup(g);
 }
 
 void Grouping::GroupingRemoveAllButtonClick() {

@@ -34,6 +34,10 @@ public:
     void GroupOutputButtonClick(int o);     // GroupOutputButton1Click .. 16, o = 0..15
     void GroupingRemoveButtonClick();
     void GroupingRemoveAllButtonClick();
+    // The same for group g, the group the selector showed when the operator clicked.
+    void GroupInputButtonClick(int g, int i);
+    void GroupOutputButtonClick(int g, int o);
+    void GroupingRemoveButtonClick(int g);
 
 private:
     void ColourInputButtons(int g);

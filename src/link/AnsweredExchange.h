@@ -45,6 +45,9 @@ public:
 
     // Every command a subsystem sends through the command sender comes here and is kept.
     void Carry(const std::string& line, bool longWait) override;
+    bool LastAcknowledged() const override {
+        return !carried_.empty() && carried_.back().Answer.Answered() && !carried_.back().Answer.IsError();
+    }
     const std::vector<CarriedLine>& Carried() const { return carried_; }
 
     // The TCP connect test reads only the first bytes of the switcher's answer; the rest,

@@ -5,8 +5,10 @@
 namespace vx {
 
 void CommandSender::Dispatch(const std::string& text, OverTcp tcp, bool resetWait) {
+    lastAcknowledged_ = false;
     if (carrier_) {
         carrier_->Carry(text, resetWait);
+        lastAcknowledged_ = carrier_->LastAcknowledged();
         return;
     }
     using Outcome = ActivityLog::LineOutcome;
@@ -22,11 +24,13 @@ void CommandSender::Dispatch(const std::string& text, OverTcp tcp, bool resetWai
             }
         } back{c_.Link, resetWait};
         const bool answered = x_.SerialCommand();
+        lastAcknowledged_ = answered;
         c_.Link.Activity.NoteLine(text, answered ? Outcome::Answered : Outcome::NoAnswer);
     } else if (c_.Model.EthernetConnected) {
         x_.SetCommandLine(text);
         if (tcp == OverTcp::Command) {
             const bool answered = x_.SocketCommand();
+            lastAcknowledged_ = answered;
             c_.Link.Activity.NoteLine(text, answered ? Outcome::Answered : Outcome::NoAnswer);
         } else {
             x_.SocketSend();

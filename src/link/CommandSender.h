@@ -13,6 +13,8 @@ namespace vx {
 struct CommandCarrier {
     virtual ~CommandCarrier() = default;
     virtual void Carry(const std::string& line, bool longWait) = 0;
+    // The line last carried was answered, and not with an error.
+    virtual bool LastAcknowledged() const = 0;
 };
 
 class CommandSender {
@@ -40,6 +42,10 @@ public:
     void SendGroupAdd(int group, int output, int input);
     void SendGroupDelete(int group, int output, int input);
 
+    // The last line was answered (by a carrier: and not with an error). A line sent
+    // without waiting, or not sent for want of a link, was not.
+    bool LastLineAcknowledged() const { return lastAcknowledged_; }
+
 private:
     enum class OverTcp { Command, Send };
     void Dispatch(const std::string& line, OverTcp tcp, bool resetWait = false);
@@ -47,6 +53,7 @@ private:
     LinkContext& c_;
     Exchanges& x_;
     CommandCarrier* carrier_ = nullptr;
+    bool lastAcknowledged_ = false;
 };
 
 }  // namespace vx

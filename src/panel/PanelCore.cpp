@@ -17,12 +17,14 @@ PanelCore::PanelCore(PanelServices services, PanelViews views)
       ctx_{model_,          link_,           services.Serial, services.Tcp, services.Time,
            services.Events, services.Timer1, linkPrompts_,    views.Window},
       loggedFiles_(services.Files, link_.Activity),
-      loggedFollow_(views.Follow, link_.Activity),
+      pictureNames_(views.Names, picture_),
+      pictureMarks_(views.Follow, picture_),
+      loggedFollow_(pictureMarks_, link_.Activity),
       exchanges_(ctx_),
       sender_(ctx_, exchanges_),
       outputs_(model_, sender_, views.Routing),
       crosspoint_(model_, sender_, views.Routing, outputs_, presetHooks_),
-      keyRouting_(model_, crosspoint_, views.Window),
+      keyRouting_(model_, [this](const Request& r) { Submit(r); }, views.Window),
       grouping_(model_, sender_, views.Grouping),
       serialLink_(ctx_, exchanges_, views.ComLabel),
       ethernetLink_(ctx_, exchanges_, views.IpField),
@@ -35,13 +37,14 @@ PanelCore::PanelCore(PanelServices services, PanelViews views)
       connection_(ctx_, exchanges_, sender_, serialLink_, ethernetLink_, readSequence_, views.Progress,
                   views.IpField, views.Connection),
       setup_(ctx_, sender_, reader_, readSequence_, views.Progress, views.SetupCommands),
-      labels_(model_, views.NameBoxes, views.Names),
+      labels_(model_, views.NameBoxes, pictureNames_),
       configFile_(model_, loggedFiles_, services.Prompts, views.Window, labels_,
                   ConfigRedraw{outputs_, crosspoint_, grouping_}),
       follower_(ctx_, reader_, services.FollowTimer, linkPrompts_, loggedFollow_, MakeFollowHooks()),
       tcpListener_(ethernetLink_, follower_, linkPrompts_, ctx_),
       protectedClear_(model_, sender_, crosspoint_, outputs_, presetHooks_, services.Prompts, protection_),
-      undo_(model_, sender_, crosspoint_, outputs_, views.Window, protection_) {
+      undo_(model_, sender_, crosspoint_, outputs_, views.Window, protection_),
+      runner_(MakeRunner()) {
     // Nothing the operator does may run while the window is being built.
     model_.HandlerBusy = 1;
     model_.SerialPortOpen = 0;
@@ -58,16 +61,26 @@ PanelCore::PanelCore(PanelServices services, PanelViews views)
     serialLink_.SetPortLostHandler([this] {
         follower_.SerialPortLost();
         connection_.SerialPortLost();
+        PublishChanges();
     });
     // The timers fire from the event loop, also inside a wait; the watchdog's handler takes
     // over from the one the serial link set for itself.
     services_.Timer1.SetHandler([this] { services_.RunHandler([this] { Timer1Timer(); }); });
     services_.PresetSeqTimer.SetHandler([this] { services_.RunHandler([this] { PresetSeqTimerTimer(); }); });
     services_.FollowTimer.SetHandler([this] { services_.RunHandler([this] { FollowTimerTimer(); }); });
-    // Protected outputs: no selection, no keyboard route and no sequence step reaches them.
-    crosspoint_.SetOutputGate([this](int o) { return RefusedProtected(o); });
-    keyRouting_.SetProtectHandler([this](int o) { ToggleProtection(o); });
+    // Protected outputs: no sequence step reaches them.
     sequencer_.SetRecallFilter([this](int p) { return SequenceRecallSkipped(p); });
+    // The routing side drawn again from the model is a moment to publish what changed.
+    outputs_.OnRefreshed([this] { PublishChanges(); });
+    // The picture's first look: changes are published from here on.
+    PublishChanges();
+}
+
+void PanelCore::PublishChanges() {
+    std::bitset<MaxOutputs> kept;
+    for (int o = 0; o < MaxOutputs; ++o) kept[o] = protection_.IsProtected(o);
+    const bool present = (link_.SerialLinkActive || model_.EthernetConnected != 0) && !follower_.Reconnecting();
+    picture_.Catch(model_, kept, present);
 }
 
 FollowHooks PanelCore::MakeFollowHooks() {
@@ -106,71 +119,6 @@ FollowHooks PanelCore::MakeFollowHooks() {
     return hooks;
 }
 
-template <class F>
-void PanelCore::Verified(F&& action, bool onlyWhenAsked) {
-    const RouteSnapshot before = follower_.BeforeAction();
-    action();
-    if (onlyWhenAsked && AskedRoutes(before, model_).empty()) return;
-    follower_.VerifyAfter(before);
-}
-
-template <class F>
-void PanelCore::ChoosingLink(F&& action) {
-    Follower::LinkChoice choice(follower_);
-    action();
-}
-
-template <class F>
-void PanelCore::Selecting(F&& action) {
-    const int selected = model_.SelectedOutput;
-    action();
-    if (model_.SelectedOutput != selected) follower_.OutputSelected(model_.SelectedOutput);
-}
-
-template <class F>
-void PanelCore::Noted(const char* name, F&& action) {
-    ActivityLog& log = link_.Activity;
-    if (!log.On()) {
-        action();
-        return;
-    }
-    const std::string what = name;
-    const ActivityLog::Tally before = log.Lines();
-    const InForceState was = InForceNow(model_);
-    const InForceState shownBefore = InForceAsShown(model_);
-    action();
-    const ActivityLog::Tally after = log.Lines();
-    // Only an action that sent something is an operator action of the log's; its lines
-    // are logged one by one as they went.
-    if (after.Lines() == before.Lines()) return;
-    // What it put in force; failing that, what it left pending (a route chosen, not taken).
-    std::string words = RouteChangeWords(was, InForceNow(model_));
-    if (words.empty()) {
-        words = RouteChangeWords(shownBefore, InForceAsShown(model_));
-        if (!words.empty()) words += " (pending)";
-    }
-    log.Note(what, words, ActivityLog::Summary(before, after),
-             {{"lines", std::to_string(after.Lines() - before.Lines())}});
-}
-
-template <class F>
-bool PanelCore::Act(F&& action) {
-    if (ExchangeOpen()) return false;
-    {
-        ExchangeScope scope(link_);
-        action();
-    }
-    Settle(StaleAtSwitcher);
-    RunDeferredTick();
-    RunDeferredPoll();
-    return true;
-}
-
-template <class F, class R>
-void PanelCore::Act(F&& action, R&& redraw) {
-    if (!Act(std::forward<F>(action))) redraw();
-}
-
 PanelCore::~PanelCore() {
     // The services outlive the panel: nothing they report may reach its links any more.
     services_.Serial.SetListener(nullptr);
@@ -195,168 +143,81 @@ void PanelCore::FormCreate() {
 
 void PanelCore::FormShow() { model_.EventsSuppressed = 1; }
 
-void PanelCore::StartupConnection() {
-    Act([&] { ChoosingLink([&] { connection_.FormShow(); }); });
+RequestRunner PanelCore::MakeRunner() {
+    RequestRunner::Hooks hooks;
+    hooks.Refusal = [this](const Request& r) { return Refusal(r); };
+    hooks.Perform = [this](const Request& r, Verdict& v) { Perform(r, v); };
+    hooks.Redraw = [this](const Request& r) { Redraw(r); };
+    hooks.Settle = [this](const char* why) { Settle(why); };
+    hooks.AfterRequest = [this] {
+        RunDeferredTick();
+        RunDeferredPoll();
+    };
+    hooks.InForceBeforePreview = [this] { return InForceBeforePreview(); };
+    return RequestRunner({model_, link_, follower_, undo_.History(), views_.Window}, std::move(hooks));
 }
 
-bool PanelCore::FormCloseQuery() {
-    // Closing the TCP link under an exchange would pull the socket from under its wait:
-    // an exit that arrives inside one is ignored and the window stays open.
-    bool close = false;
-    Act([&] {
-        if (!ctx_.Prompts.AskYesNo(ExitQuestion, ExitCaption)) return;
-        ChoosingLink([&] {
-            if (services_.Tcp.IsActive()) services_.Tcp.Close();
-        });
-        close = true;
-    });
-    return close;
-}
+// The window's adapters: each builds the request its control stands for.
+void PanelCore::StartupConnection() { Submit(Ask(Intent::StartupConnection)); }
+bool PanelCore::FormCloseQuery() { return Submit(Ask(Intent::Exit)).Done(); }
 
 void PanelCore::EndSession() {
     services_.PresetSeqTimer.Stop();
     services_.FollowTimer.Stop();
-    ChoosingLink([&] {
-        if (services_.Tcp.IsActive()) services_.Tcp.Close();
-        link_.SerialLinkActive = false;
-        if (services_.Serial.IsOpen()) services_.Serial.Close();
-    });
+    Follower::LinkChoice choice(follower_);
+    if (services_.Tcp.IsActive()) services_.Tcp.Close();
+    link_.SerialLinkActive = false;
+    if (services_.Serial.IsOpen()) services_.Serial.Close();
+    PublishChanges();
 }
 
-void PanelCore::OutputButtonClick(int o) {
-    Act([&] { Selecting([&] { crosspoint_.OutputButtonClick(o); }); });
-}
-void PanelCore::InputButtonClick(int k) {
-    Act([&] { Noted("Route", [&] { crosspoint_.InputButtonClick(k); }); });
-}
+void PanelCore::OutputButtonClick(int o) { Submit(AskOutput(Intent::SelectOutput, o)); }
+void PanelCore::InputButtonClick(int k) { Submit(AskInput(Intent::PickInput, k)); }
 void PanelCore::ReclockerCheckBoxClick(int o) {
-    const auto redraw = [&] { outputs_.ShowReclocker(o); };
-    Act(
-        [&] {
-            if (RefusedUnderPreview() || RefusedProtected(o)) {
-                redraw();
-                return;
-            }
-            Noted("Reclocker", [&] { outputs_.ReclockerCheckBoxClick(o); });
-            Settle(StaleSince);
-        },
-        redraw);
+    // The box has already changed on screen: its state is the operator's intent.
+    Request r = AskOutput(Intent::Reclocker, o);
+    r.On = IsIndex(o, MaxOutputs) && views_.Routing.IsReclockerChecked(o);
+    Submit(r);
 }
-void PanelCore::TakeButtonClick() {
-    Act([&] {
-        if (model_.PreviewActive != 0 && ConfirmRefused()) return;
-        Noted("Take", [&] { AsStep("", [&] { Verified([&] { crosspoint_.TakeButtonClick(); }); }); });
-    });
-}
-void PanelCore::CancelTakeButtonClick() {
-    Act([&] { Noted("Cancel", [&] { crosspoint_.CancelTakeButtonClick(); }); });
-}
-void PanelCore::ClearAllRoutingButtonClick() {
-    Act([&] {
-        Noted("Clear All Routing", [&] {
-            AsStep("Clear All Routing",
-                   [&] { Verified([&] { protectedClear_.ClearAllRoutingButtonClick(); }); });
-        });
-    });
-}
+void PanelCore::TakeButtonClick() { Submit(Ask(Intent::Take)); }
+void PanelCore::CancelTakeButtonClick() { Submit(Ask(Intent::Cancel)); }
+void PanelCore::ClearAllRoutingButtonClick() { Submit(Ask(Intent::ClearAll)); }
+void PanelCore::VideoPageEntered() { Submit(Ask(Intent::LeaveRouting)); }
 bool PanelCore::VideoPageKey(KeyStroke k) {
-    bool used = false;
-    Act([&] {
-        // Ctrl+Enter is the Take button: under a preview it is a Confirm, checked as one.
-        if (k.Key == RoutingKey::Take && model_.PreviewActive != 0 && ConfirmRefused()) {
-            used = true;
-            return;
-        }
-        Noted("Key", [&] {
-            AsStep("", [&] { Selecting([&] { Verified([&] { used = keyRouting_.Key(k); }, true); }); });
-        });
-    });
-    return used;
-}
-void PanelCore::VideoPageEntered() {
-    Act([&] {
-        // The page withdraws what is pending, and an open preview is all pending: it ends
-        // as the box's Cancel ends it, then the operator's own pending routes go too.
-        Noted("Cancel", [&] {
-            if (model_.PreviewActive != 0) presets_.CancelPresetRecall();
-            crosspoint_.CancelPending();
-        });
-    });
+    // Typing is the window's: a key that arrives while the panel waits is left alone.
+    if (ExchangeOpen()) return false;
+    return keyRouting_.Key(k);
 }
 
 // The selector has already moved to the new group: the page follows it, wait or not.
-void PanelCore::GroupingRadioGroupClick() {
-    grouping_.GroupingRadioGroupClick();
-}
+void PanelCore::GroupingRadioGroupClick() { grouping_.GroupingRadioGroupClick(); }
 void PanelCore::GroupInputButtonClick(int i) {
-    Act([&] {
-        if (!RefusedUnderPreview()) Noted("Group", [&] { grouping_.GroupInputButtonClick(i); });
-    });
+    Request r = AskInput(Intent::GroupInput, i);
+    r.Number = views_.Grouping.SelectedGroup();
+    Submit(r);
 }
 void PanelCore::GroupOutputButtonClick(int o) {
-    Act([&] {
-        if (!RefusedUnderPreview()) Noted("Group", [&] { grouping_.GroupOutputButtonClick(o); });
-    });
+    Request r = AskOutput(Intent::GroupOutput, o);
+    r.Number = views_.Grouping.SelectedGroup();
+    Submit(r);
 }
 void PanelCore::GroupingRemoveButtonClick() {
-    Act([&] {
-        if (!RefusedUnderPreview()) Noted("Group", [&] { grouping_.GroupingRemoveButtonClick(); });
-    });
+    Submit(AskNumber(Intent::GroupRemove, views_.Grouping.SelectedGroup()));
 }
-void PanelCore::GroupingRemoveAllButtonClick() {
-    Act([&] {
-        if (!RefusedUnderPreview()) Noted("Group", [&] { grouping_.GroupingRemoveAllButtonClick(); });
-    });
-}
+void PanelCore::GroupingRemoveAllButtonClick() { Submit(Ask(Intent::GroupRemoveAll)); }
 
-void PanelCore::PresetsSaveButtonClick() {
-    Act([&] { Noted("Preset Save", [&] { presets_.PresetsSaveButtonClick(); }); });
-}
-void PanelCore::PresetSaveCancelButtonClick() {
-    Act([&] { presets_.PresetSaveCancelButtonClick(); });
-}
-void PanelCore::PresetsRecallButtonClick() {
-    Act([&] { presets_.PresetsRecallButtonClick(); });
-}
-void PanelCore::PresetButtonClick(int p) {
-    Act([&] {
-        // A recall that would change a protected output never opens its preview.
-        if (presets_.Mode() == PresetBoxMode::Recall && RecallRefused(p)) return;
-        const bool previewing = model_.PreviewActive != 0;
-        const InForceState base = InForceNow(model_);
-        // Storing takes the pending routes first: that take is a step of its own.
-        Noted(("Preset " + std::to_string(p + 1)).c_str(),
-              [&] { AsStep("", [&] { presets_.PresetButtonClick(p); }); });
-        if (!previewing && model_.PreviewActive != 0) previewBase_ = base;
-    });
-}
-void PanelCore::PresetRecallConfirmButtonClick() {
-    Act([&] {
-        if (model_.PreviewActive != 0 && ConfirmRefused()) return;
-        Noted("Confirm",
-              [&] { AsStep("", [&] { Verified([&] { presets_.PresetRecallConfirmButtonClick(); }); }); });
-    });
-}
-void PanelCore::PresetRecallCancelButtonClick() {
-    Act([&] { Noted("Cancel preset", [&] { presets_.PresetRecallCancelButtonClick(); }); });
-}
+void PanelCore::PresetsSaveButtonClick() { Submit(Ask(Intent::PresetSaveMode)); }
+void PanelCore::PresetSaveCancelButtonClick() { Submit(Ask(Intent::PresetSaveCancel)); }
+void PanelCore::PresetsRecallButtonClick() { Submit(Ask(Intent::PresetRecallMode)); }
+void PanelCore::PresetButtonClick(int p) { Submit(AskNumber(Intent::Preset, p)); }
+void PanelCore::PresetRecallConfirmButtonClick() { Submit(Ask(Intent::PresetConfirm)); }
+void PanelCore::PresetRecallCancelButtonClick() { Submit(Ask(Intent::PresetCancel)); }
 
 // The "On" box only enables its row's edits: nothing to keep out of a wait.
-void PanelCore::PresetSeqEnableCheckBoxClick(int k) {
-    sequencer_.PresetSeqEnableCheckBoxClick(k);
-}
-void PanelCore::PresetSeqEditExit(int k) {
-    Act([&] { sequencer_.ValidateSequencePreset(k); });
-}
-void PanelCore::PresetDelayEditExit(int k) {
-    Act([&] { sequencer_.ValidateSequenceDelay(k); });
-}
-void PanelCore::PresetSeqStartButtonClick() {
-    Act([&] {
-        Noted("Sequence start", [&] { Verified([&] { sequencer_.StartSequence(); }); });
-        Settle(StaleBySequence);
-    });
-}
+void PanelCore::PresetSeqEnableCheckBoxClick(int k) { sequencer_.PresetSeqEnableCheckBoxClick(k); }
+void PanelCore::PresetSeqEditExit(int k) { Submit(AskNumber(Intent::SequenceRowPreset, k)); }
+void PanelCore::PresetDelayEditExit(int k) { Submit(AskNumber(Intent::SequenceRowDelay, k)); }
+void PanelCore::PresetSeqStartButtonClick() { Submit(Ask(Intent::SequenceStart)); }
 // Stop only halts the timer and redraws the page: it is honoured inside a wait too, and
 // no recall follows it.
 void PanelCore::PresetSeqStopButtonClick() { sequencer_.StopSequence(); }
@@ -366,12 +227,9 @@ void PanelCore::PresetSeqTimerTimer() {
         sequencer_.DeferTick();
         return;
     }
-    {
-        ExchangeScope scope(link_);
-        Noted("Sequence step", [&] { Verified([&] { sequencer_.SequenceTick(); }); });
-    }
-    Settle(StaleBySequence);
-    RunDeferredPoll();
+    // The sequencer's step keeps its own rules: a recall that would change a protected
+    // output is skipped with a word, and a step waits for a preview to end.
+    Submit(Ask(Intent::SequenceStep, {Source::Sequencer, {}}));
 }
 
 void PanelCore::RunDeferredTick() {
@@ -384,7 +242,9 @@ void PanelCore::FollowTimerTimer() {
         return;
     }
     follower_.TimerFired();
+    PublishChanges();
     RunDeferredTick();
+    runner_.RunQueued();
 }
 
 void PanelCore::RunDeferredPoll() {
@@ -405,133 +265,68 @@ void PanelCore::FollowIntervalChange(int seconds) {
     follower_.Change(s);
 }
 
-void PanelCore::SetFollow(const FollowSettings& settings) {
-    follower_.Change(settings);
-}
+void PanelCore::SetFollow(const FollowSettings& settings) { follower_.Change(settings); }
 
 void PanelCore::LoadPanelSettings(const std::string& path) {
     settingsPath_ = path;
     follower_.Load(ReadFollowSettings(path));
     protection_.Load(ReadProtectedOutputs(path));
     NotifyProtection(-1);
+    PublishChanges();
 }
 
 void PanelCore::NameBoxExit(NameBox box) { labels_.NameBoxExit(box); }
 bool PanelCore::NameBoxKeyPress(NameBox box, char32_t key) {
     if (!Labeling::IsChainKey(key)) return false;
-    Act([&] { labels_.MoveToNextBox(box); });
+    Request r = AskNumber(Intent::NextNameBox, static_cast<int>(box.Family));
+    r.Input = box.Index;
+    Submit(r);
     return true;
 }
-void PanelCore::ResetInputLabelsButtonClick() { Act([&] { labels_.ResetInputLabelsButtonClick(); }); }
-void PanelCore::ResetOutputLabelsButtonClick() { Act([&] { labels_.ResetOutputLabelsButtonClick(); }); }
-void PanelCore::ResetGroupLabelsButtonClick() { Act([&] { labels_.ResetGroupLabelsButtonClick(); }); }
-void PanelCore::ResetPresetLabelsButtonClick() { Act([&] { labels_.ResetPresetLabelsButtonClick(); }); }
-
-// A file saved under a preview would hold a state the switcher never had; one opened
-// under it would lie beneath a preview that Confirm then recalls over it.
-void PanelCore::SaveConfigurationtoFile1Click() {
-    Act([&] {
-        if (!RefusedUnderPreview()) configFile_.SaveConfigurationtoFile1Click();
-    });
+void PanelCore::ResetInputLabelsButtonClick() {
+    Submit(AskNumber(Intent::ResetNames, static_cast<int>(NameFamily::Input)));
 }
-void PanelCore::OpenConfigurationFile1Click() {
-    Act([&] {
-        if (RefusedUnderPreview()) return;
-        KeepProtectedRoutes([&] { configFile_.OpenConfigurationFile1Click(); });
-        Settle(StaleSince);
-    });
+void PanelCore::ResetOutputLabelsButtonClick() {
+    Submit(AskNumber(Intent::ResetNames, static_cast<int>(NameFamily::Output)));
+}
+void PanelCore::ResetGroupLabelsButtonClick() {
+    Submit(AskNumber(Intent::ResetNames, static_cast<int>(NameFamily::Group)));
+}
+void PanelCore::ResetPresetLabelsButtonClick() {
+    Submit(AskNumber(Intent::ResetNames, static_cast<int>(NameFamily::Preset)));
 }
 
-void PanelCore::ReadfromVextaros1Click() {
-    Act([&] { Noted("Read", [&] { readSequence_.ReadfromVextaros1Click(); }); });
-}
-void PanelCore::SearchAllClick() {
-    Act([&] { ChoosingLink([&] { connection_.SearchAllClick(); }); });
-}
-void PanelCore::COMClick(int n) {
-    Act([&] { ChoosingLink([&] { connection_.COMClick(n); }); });
-}
-void PanelCore::DisconnectSerialCommunication1Click() {
-    Act([&] { ChoosingLink([&] { connection_.DisconnectSerialCommunication1Click(); }); });
-}
-void PanelCore::SerialModeRadioGroupClick() {
-    Act([&] { ChoosingLink([&] { connection_.SerialModeRadioGroupClick(); }); }, [&] { ShowLinkInUse(); });
-}
-void PanelCore::IPAddressButtonClick() {
-    Act([&] {
-        Noted("Change IP Address", [&] { ChoosingLink([&] { connection_.IPAddressButtonClick(); }); });
-    });
-}
-void PanelCore::N192001Click() { Act([&] { serialLink_.N192001Click(); }); }
-void PanelCore::N384001Click() { Act([&] { serialLink_.N384001Click(); }); }
-void PanelCore::N576001Click() { Act([&] { serialLink_.N576001Click(); }); }
+void PanelCore::SaveConfigurationtoFile1Click() { Submit(Ask(Intent::SaveFile)); }
+void PanelCore::OpenConfigurationFile1Click() { Submit(Ask(Intent::OpenFile)); }
+
+void PanelCore::ReadfromVextaros1Click() { Submit(Ask(Intent::ReadSwitcher)); }
+void PanelCore::SearchAllClick() { Submit(Ask(Intent::SearchSwitcher)); }
+void PanelCore::COMClick(int n) { Submit(AskNumber(Intent::OpenCom, n)); }
+void PanelCore::DisconnectSerialCommunication1Click() { Submit(Ask(Intent::DisconnectSerial)); }
+void PanelCore::SerialModeRadioGroupClick() { Submit(Ask(Intent::ChooseLink)); }
+void PanelCore::IPAddressButtonClick() { Submit(Ask(Intent::ChangeIpAddress)); }
+void PanelCore::N192001Click() { Submit(AskNumber(Intent::SerialRate, 19200)); }
+void PanelCore::N384001Click() { Submit(AskNumber(Intent::SerialRate, 38400)); }
+void PanelCore::N576001Click() { Submit(AskNumber(Intent::SerialRate, 57600)); }
 
 void PanelCore::FrontPanelLockCheckBoxClick() {
-    Act([&] { Noted("Front Panel Lockout", [&] { setup_.FrontPanelLockCheckBoxClick(); }); },
-        [&] { views_.Setup.SetFrontPanelLockChecked(model_.Info.FrontPanelLocked != 0); });
+    Submit(AskOn(Intent::FrontPanelLock, views_.SetupCommands.FrontPanelLockChecked()));
 }
-void PanelCore::VIStateCheckBoxClick() {
-    Act([&] { Noted("VI State", [&] { setup_.VIStateCheckBoxClick(); }); },
-        [&] { views_.Setup.SetVIStateChecked(model_.Info.VIState != 0); });
-}
-// A reset or a System Recall would change the switcher's routes, reclockers and groups
-// beneath an open preview.
-void PanelCore::ResetButtonClick() {
-    Act([&] {
-        if (!RefusedUnderPreview() && !RefusedForProtected("Reset"))
-            Noted("Reset", [&] { setup_.ResetButtonClick(); });
-    });
-}
-void PanelCore::FactoryResetButtonClick() {
-    Act([&] {
-        if (!RefusedUnderPreview() && !RefusedForProtected("Factory Reset"))
-            Noted("Factory Reset", [&] { setup_.FactoryResetButtonClick(); });
-    });
-}
-void PanelCore::SystemSaveButtonClick() {
-    Act([&] { Noted("System Save", [&] { setup_.SystemSaveButtonClick(); }); });
-}
-void PanelCore::SystemRecallButtonClick() {
-    Act([&] {
-        if (!RefusedUnderPreview() && !RefusedForProtected("System Recall"))
-            Noted("System Recall", [&] { setup_.SystemRecallButtonClick(); });
-    });
-}
+void PanelCore::VIStateCheckBoxClick() { Submit(AskOn(Intent::VIState, views_.SetupCommands.VIStateChecked())); }
+void PanelCore::ResetButtonClick() { Submit(Ask(Intent::Reset)); }
+void PanelCore::FactoryResetButtonClick() { Submit(Ask(Intent::FactoryReset)); }
+void PanelCore::SystemSaveButtonClick() { Submit(Ask(Intent::SystemSave)); }
+void PanelCore::SystemRecallButtonClick() { Submit(Ask(Intent::SystemRecall)); }
 
-bool PanelCore::RefusedUnderPreview() {
-    if (model_.PreviewActive == 0) return false;
-    views_.Window.ShowStatus(PreviewOpenText);
-    return true;
-}
+void PanelCore::UndoTakeClick() { Submit(Ask(Intent::Undo)); }
+void PanelCore::RedoTakeClick() { Submit(Ask(Intent::Redo)); }
+void PanelCore::ProtectOutputClick(int o) { Submit(AskOutput(Intent::Protect, o)); }
+
+// The watchdog must fire inside the waits it bounds.
+void PanelCore::Timer1Timer() { serialLink_.Timer1Timer(); }
 
 void PanelCore::ShowLinkInUse() {
     views_.Connection.SetSelectorEntry(model_.EthernetConnected ? LinkChoice::Ethernet : LinkChoice::Serial);
 }
-
-template <class F>
-void PanelCore::AsStep(const std::string& what, F&& action) {
-    const bool preview = model_.PreviewActive != 0;
-    const InForceState before = InForceBeforePreview();
-    std::string name = what;
-    // A take under a preview is its Confirm.
-    if (preview && what.empty() && IsIndex(model_.SelectedPreset, PresetCount))
-        name = "preset " + std::to_string(model_.SelectedPreset + 1);
-    action();
-    if (model_.PreviewActive != 0) return;  // still a preview: nothing was put in force
-    if (auto step = StepBetween(name, before, InForceNow(model_))) undo_.History().Record(std::move(*step));
-}
-
-void PanelCore::UndoTakeClick() {
-    Act([&] { Noted("Undo", [&] { Verified([&] { undo_.Undo(sequencer_.Running()); }); }); });
-}
-void PanelCore::RedoTakeClick() {
-    Act([&] { Noted("Redo", [&] { Verified([&] { undo_.Redo(sequencer_.Running()); }); }); });
-}
-
-void PanelCore::ProtectOutputClick(int o) {
-    Act([&] { ToggleProtection(o); });
-}
-// The watchdog must fire inside the waits it bounds.
-void PanelCore::Timer1Timer() { serialLink_.Timer1Timer(); }
 
 }  // namespace vx

@@ -4,11 +4,11 @@
 // the window's view ports. The operator's actions come in as the handler calls below;
 // everything the panel shows goes out through the views.
 //
-// A wait for the switcher processes events, so an action can arrive in the middle of
-// another. Such an action is ignored, as a guarded handler is while the panel is busy:
-// it would send on a link, close or change a link, or release the handler guard under
-// the wait. A check box or selector the operator changed for nothing is drawn again from
-// the model. Only the watchdog, the page change's look, choosing a group on the Grouping
+// Every handler below builds a request and hands it to the one door (Submit), which runs
+// it outside any exchange with the switcher. A wait for the switcher processes events, so
+// a click can arrive in the middle of another action: it is ignored, as a guarded handler
+// is while the panel is busy. A check box or selector the operator changed for nothing is
+// drawn again from the model. Only the watchdog, the page change's look, choosing a group on the Grouping
 // page, leaving a name box, a sequencer row's On box and the sequencer's Stop run inside
 // a wait.
 #include <functional>
@@ -35,11 +35,16 @@
 #include "link/SerialLink.h"
 #include "link/StatusQuery.h"
 #include "model/SwitcherState.h"
+#include "changes/PanelPicture.h"
 #include "panel/PanelServices.h"
+#include "panel/PictureViews.h"
+#include "panel/RequestRunner.h"
 #include "presets/Presets.h"
 #include "presets/Sequencer.h"
 #include "protect/ProtectedClear.h"
 #include "protect/ProtectedOutputs.h"
+#include "request/Request.h"
+#include "request/Verdict.h"
 #include "routing/Crosspoint.h"
 #include "routing/KeyRouting.h"
 #include "routing/OutputDisplay.h"
@@ -207,61 +212,55 @@ public:
     Labeling& Names() { return labels_; }
     Follower& Following() { return follower_; }
 
+    // The one door: every operator intent, whoever asks (the window, the crosspoint matrix,
+    // the keyboard, the sequencer, vxctl, a router client), enters here as a request and
+    // comes back with a verdict. The handlers above are the window's adapters to it.
+    Verdict Submit(const Request& r) { return runner_.Run(r); }
+    // Requests kept while an exchange was open, waiting to run.
+    std::size_t QueuedRequests() const { return runner_.QueuedCount(); }
+
+    // The one stream of changes out of the core, and what it shows beyond the model: the
+    // names the captions show and follow mode's marks. Changes made outside the door (a
+    // tool's own reads) are published by PublishChanges.
+    ChangeStream& Changes() { return picture_.Changes(); }
+    const PanelPicture& Picture() const { return picture_; }
+    void PublishChanges();
+
 private:
-    // Runs an operator action unless another is under way; false when it was ignored.
-    template <class F>
-    bool Act(F&& action);
-    // The same for a control that has already changed on screen when its action arrives
-    // (a check box, the link selector): an ignored one is drawn again by redraw.
-    template <class F, class R>
-    void Act(F&& action, R&& redraw);
+    // Each guard, asked once per request in this order: an open preview, protected
+    // outputs, the groups. Empty when the request may run; else the status line's words.
+    std::string Refusal(const Request& r);
+    std::string PreviewRefusal(const Request& r) const;
+    std::string ProtectionRefusal(const Request& r);
+    std::string GroupRefusal(const Request& r) const;
+    // Carries out a request the guards let through.
+    void Perform(const Request& r, Verdict& v);
+    void PerformRouteNow(const Request& r, Verdict& v);
+    // A control that changed on screen for a request ignored or refused is drawn again.
+    void Redraw(const Request& r);
     // An ignored selector click leaves the selector showing the link really in use.
     void ShowLinkInUse();
-    // True, with a word on the status line, when a preset preview is open: a reclocker, a
-    // group edit, a file action, a reset or System Recall would change the switcher or the
-    // picture beneath it.
-    bool RefusedUnderPreview();
     // A sequencer tick kept back by an exchange or a preview runs once both are over.
     bool TickMayRun() const { return !ExchangeOpen() && model_.PreviewActive == 0; }
     void RunDeferredTick();
     // A follow poll waits for the same as the sequencer's tick.
     bool PollMayRun() const { return TickMayRun(); }
     void RunDeferredPoll();
-    // Runs an action that takes routes; with follow on, a poll checks them at once. With
-    // onlyWhenAsked, only when the action did ask for a route (a key that was a take).
-    template <class F>
-    void Verified(F&& action, bool onlyWhenAsked = false);
-    // Runs an operator action and, when it sent anything, logs it under name with the
-    // routes it put in force and what became of its lines.
-    template <class F>
-    void Noted(const char* name, F&& action);
-    // Runs an action of the operator's on the links: a connection it closes is no drop to
-    // reconnect, and a background reconnection ends with it.
-    template <class F>
-    void ChoosingLink(F&& action);
-    // A selection the action made shows that the operator has seen the output's mark.
-    template <class F>
-    void Selecting(F&& action);
     FollowHooks MakeFollowHooks();
+    RequestRunner MakeRunner();
     // After an action: the protection of the switcher now read applies, and an undo step
     // whose outputs no longer hold what it expects is marked with why.
     void Settle(const char* why);
-    // Runs an action that may put routes in force, and keeps what it changed as one undo
-    // step named what (a confirmed preview is named after its preset).
-    template <class F>
-    void AsStep(const std::string& what, F&& action);
     // The state in force, taken from before the preview while one is open.
     InForceState InForceBeforePreview() const;
     void ToggleProtection(int o);
-    // True, with the reason on the status line, when output o is protected.
-    bool RefusedProtected(int o);
-    // True, with the protected outputs named, when preset p's recall would change one.
-    bool RecallRefused(int p);
-    bool ConfirmRefused();
+    // The protected outputs named, when preset p's recall would change one; else empty.
+    std::string RecallRefusal(int p) const;
+    std::string ConfirmRefusal() const;
     bool SequenceRecallSkipped(int p);
     // A reset or System Recall puts the switcher's own saved routes in force, whatever
     // is protected: refused, naming the outputs, while any output is protected.
-    bool RefusedForProtected(const std::string& what);
+    std::string SwitcherWideRefusal(const std::string& what) const;
     // A configuration file brings routes into the panel: protected outputs keep theirs.
     void KeepProtectedRoutes(const std::function<void()>& action);
     void SaveProtection();
@@ -282,6 +281,9 @@ private:
     LinkState link_;
     LinkContext ctx_;
     LoggedConfigFileStore loggedFiles_;
+    PanelPicture picture_;
+    PictureNames pictureNames_;
+    PictureMarks pictureMarks_;
     LoggedFollowView loggedFollow_;
     Exchanges exchanges_;
     CommandSender sender_;
@@ -306,6 +308,7 @@ private:
     ProtectedOutputs protection_;
     ProtectedClear protectedClear_;
     TakeUndo undo_;
+    RequestRunner runner_;
     InForceState previewBase_;  // the state in force when the open preview began
     std::vector<std::function<void(int)>> protectionListeners_;
     std::vector<std::function<void()>> undoListeners_;

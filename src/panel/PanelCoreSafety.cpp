@@ -1,10 +1,12 @@
 // The panel core's safe hands: the undo history kept in step with what the switcher
 // holds, and the protected outputs with the checks that hold actions back from them.
 #include "model/LiveCount.h"
+#include "presets/PreviewTexts.h"
 #include "panel/PanelCore.h"
 #include "protect/ProtectChecks.h"
 #include "protect/ProtectSettings.h"
 #include "protect/ProtectTexts.h"
+#include "routing/KeyRouting.h"
 
 namespace vx {
 
@@ -13,6 +15,7 @@ void PanelCore::Settle(const char* why) {
     // A preview shows what the switcher does not hold: it is no measure of a change.
     if (model_.PreviewActive == 0) undo_.History().Check(InForceNow(model_), why);
     for (const auto& listener : undoListeners_) listener();
+    PublishChanges();
 }
 
 InForceState PanelCore::InForceBeforePreview() const {
@@ -37,7 +40,10 @@ void PanelCore::ToggleProtection(int o) {
     }
     // Protecting what a preview or a pending route is about to change would leave that
     // change half made.
-    if (on && RefusedUnderPreview()) return;
+    if (on && model_.PreviewActive != 0) {
+        views_.Window.ShowStatus(PreviewOpenText);
+        return;
+    }
     if (on && model_.Routes[o].Committed == 0) {
         views_.Window.ShowStatus(ProtectPendingText(o));
         return;
@@ -56,28 +62,104 @@ void PanelCore::ToggleProtection(int o) {
     NotifyProtection(o);
 }
 
-bool PanelCore::RefusedProtected(int o) {
-    if (!protection_.IsProtected(o)) return false;
-    views_.Window.ShowStatus(OutputIsProtectedText(o));
-    return true;
+std::string PanelCore::Refusal(const Request& r) {
+    // A route made at once names its outputs and inputs: each must exist on this switcher.
+    if (r.What == Intent::RouteNow)
+        for (const RouteAsk& a : r.Routes) {
+            if (!IsIndex(a.Output, LiveCount(model_.OutputCount, MaxOutputs)))
+                return "Refused: there is no output " + std::to_string(a.Output + 1) + ".";
+            if (a.Input >= LiveCount(model_.InputCount, MaxInputs) || a.Input < -1)
+                return "Refused: there is no input " + std::to_string(a.Input + 1) + ".";
+        }
+    if (std::string why = PreviewRefusal(r); !why.empty()) return why;
+    if (std::string why = ProtectionRefusal(r); !why.empty()) return why;
+    return GroupRefusal(r);
 }
 
-bool PanelCore::RecallRefused(int p) {
-    if (!IsIndex(p, PresetCount) || model_.Presets[p].Stored == 0) return false;
+// A reclocker, a group edit, a file action, a reset, System Recall or a route made at once
+// would change the switcher or the picture beneath an open preview.
+std::string PanelCore::PreviewRefusal(const Request& r) const {
+    if (model_.PreviewActive == 0) return "";
+    switch (r.What) {
+        case Intent::Reclocker:
+        case Intent::GroupInput:
+        case Intent::GroupOutput:
+        case Intent::GroupRemove:
+        case Intent::GroupRemoveAll:
+        case Intent::SaveFile:
+        case Intent::OpenFile:
+        case Intent::Reset:
+        case Intent::FactoryReset:
+        case Intent::SystemRecall:
+        case Intent::RouteNow:
+            return PreviewOpenText;
+        default:
+            return "";
+    }
+}
+
+std::string PanelCore::ProtectionRefusal(const Request& r) {
+    const auto isProtected = [this](int o) { return IsIndex(o, MaxOutputs) && protection_.IsProtected(o); };
+    switch (r.What) {
+        case Intent::SelectOutput:
+            // A second click on the selected output changes nothing.
+            if (r.Output != model_.SelectedOutput && isProtected(r.Output)) return OutputIsProtectedText(r.Output);
+            return "";
+        case Intent::PickInput:
+        case Intent::Reclocker: {
+            const int o = r.What == Intent::PickInput ? model_.SelectedOutput : r.Output;
+            return isProtected(o) ? OutputIsProtectedText(o) : "";
+        }
+        case Intent::RouteNow: {
+            std::vector<int> touched;
+            for (const RouteAsk& a : r.Routes)
+                if (isProtected(a.Output)) touched.push_back(a.Output);
+            return touched.empty() ? "" : RouteRefusedText(touched);
+        }
+        case Intent::Take:
+        case Intent::PresetConfirm:
+            // A take under a preview is its Confirm, checked as one.
+            return model_.PreviewActive != 0 ? ConfirmRefusal() : "";
+        case Intent::Preset:
+            // A recall that would change a protected output never opens its preview.
+            return presets_.Mode() == PresetBoxMode::Recall ? RecallRefusal(r.Number) : "";
+        case Intent::Reset: return SwitcherWideRefusal("Reset");
+        case Intent::FactoryReset: return SwitcherWideRefusal("Factory Reset");
+        case Intent::SystemRecall: return SwitcherWideRefusal("System Recall");
+        default: return "";
+    }
+}
+
+// The group rule: an output of a group with inputs takes only that group's inputs.
+std::string PanelCore::GroupRefusal(const Request& r) const {
+    const auto refused = [this](int o, int k) {
+        return IsIndex(o, MaxOutputs) && IsIndex(k, MaxInputs) && !InputAllowedByGroups(model_, o, k);
+    };
+    const auto text = [](int o, int k) {
+        return "input " + std::to_string(k + 1) + " is not allowed for output " + std::to_string(o + 1) +
+               " by its group";
+    };
+    if (r.What == Intent::PickInput && refused(model_.SelectedOutput, r.Input))
+        return (r.Who.From == Source::Keyboard ? std::string(KeyboardLead) : std::string("Refused: ")) +
+               text(model_.SelectedOutput, r.Input);
+    if (r.What == Intent::RouteNow)
+        for (const RouteAsk& a : r.Routes)
+            if (refused(a.Output, a.Input)) return "Refused: " + text(a.Output, a.Input);
+    return "";
+}
+
+std::string PanelCore::RecallRefusal(int p) const {
+    if (!IsIndex(p, PresetCount) || model_.Presets[p].Stored == 0) return "";
     const std::vector<int> touched =
         ProtectedAmongChanges(protection_, InForceBeforePreview(), InForceOfPreset(model_, p));
-    if (touched.empty()) return false;
-    views_.Window.ShowStatus(RecallRefusedText(p, touched));
-    return true;
+    return touched.empty() ? "" : RecallRefusedText(p, touched);
 }
 
-bool PanelCore::ConfirmRefused() {
+std::string PanelCore::ConfirmRefusal() const {
     // What Confirm puts in force is what the preview shows, the operator's own changes in it
     // included.
     const std::vector<int> touched = ProtectedAmongChanges(protection_, previewBase_, InForceAsShown(model_));
-    if (touched.empty()) return false;
-    views_.Window.ShowStatus(RecallRefusedText(model_.SelectedPreset, touched));
-    return true;
+    return touched.empty() ? "" : RecallRefusedText(model_.SelectedPreset, touched);
 }
 
 bool PanelCore::SequenceRecallSkipped(int p) {
@@ -88,11 +170,9 @@ bool PanelCore::SequenceRecallSkipped(int p) {
     return true;
 }
 
-bool PanelCore::RefusedForProtected(const std::string& what) {
+std::string PanelCore::SwitcherWideRefusal(const std::string& what) const {
     const std::vector<int> kept = protection_.Protected(LiveCount(model_.OutputCount, MaxOutputs));
-    if (kept.empty()) return false;
-    views_.Window.ShowStatus(SwitcherWideRefusedText(what, kept));
-    return true;
+    return kept.empty() ? "" : SwitcherWideRefusedText(what, kept);
 }
 
 void PanelCore::KeepProtectedRoutes(const std::function<void()>& action) {

@@ -46,10 +46,7 @@ void Presets::ConfirmPresetRecall() {
         // Routes the operator chose during the preview were kept off the switcher; the
         // recall has put the preset in force there, so they follow as a take of their own.
         const std::vector<int> changed = RoutesChangedFromPreset(m_, m_.SelectedPreset);
-        for (int o : changed) {
-            const int input = m_.Routes[o].Input;
-            send_.SendRouteTemp(o, IsIndex(input, MaxInputs) ? input : -1);
-        }
+        for (int o : changed) crosspoint_.MakePending(o, m_.Routes[o].Input);
         if (!changed.empty()) send_.SendTake();
     }
     crosspoint_.CommitPending();

@@ -40,6 +40,10 @@ std::string SequenceStepSkippedText(int preset, const std::vector<int>& outputs)
            ProtectedOutputsText(outputs) + ".";
 }
 
+std::string RouteRefusedText(const std::vector<int>& outputs) {
+    return "Route refused: it would change " + ProtectedOutputsText(outputs) + ".";
+}
+
 std::string ClearExceptProtectedQuestion(const std::vector<int>& outputs) {
     return "Clear every route except " + ProtectedOutputsText(outputs) + "?";
 }

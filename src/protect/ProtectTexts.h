@@ -18,6 +18,7 @@ std::string ProtectPendingText(int output);
 std::string ProtectedOutputsText(const std::vector<int>& outputs);
 std::string RecallRefusedText(int preset, const std::vector<int>& outputs);
 std::string SequenceStepSkippedText(int preset, const std::vector<int>& outputs);
+std::string RouteRefusedText(const std::vector<int>& outputs);
 std::string ClearExceptProtectedQuestion(const std::vector<int>& outputs);
 // "System Recall refused: it would change protected outputs 3, 5."
 std::string SwitcherWideRefusedText(const std::string& what, const std::vector<int>& outputs);

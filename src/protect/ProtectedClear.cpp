@@ -22,8 +22,7 @@ void ProtectedClear::ClearAllRoutingButtonClick() {
     bool disconnected = false;
     for (int o = 0; o < outputs; ++o) {
         if (protection_.IsProtected(o) || m_.Routes[o].Input == NO_INPUT) continue;
-        m_.Routes[o] = {NO_INPUT, 0};
-        send_.SendRouteTemp(o, -1);
+        crosspoint_.MakePending(o, -1);
         disconnected = true;
     }
     if (disconnected) crosspoint_.TakeRoutes();

@@ -34,7 +34,6 @@ void Crosspoint::RefreshOutputLabel(int o) {
 void Crosspoint::SelectOutput(int o) {
     if (!IsIndex(o, MaxOutputs)) return;
     if (o == m_.SelectedOutput) return;  // a second click on the selected output is ignored
-    if (refused_ && refused_(o)) return;
     for (int i = 0; i < MaxOutputs; ++i) view_.SetOutputButtonColour(i, Colour::ButtonFace);
     view_.SetOutputButtonColour(o, Colour::Yellow);
     m_.SelectedOutput = o;
@@ -71,7 +70,6 @@ void Crosspoint::SelectInput(int k) {
     const int o = m_.SelectedOutput;
     if (!IsIndex(o, MaxOutputs)) return;  // nothing selected (or a stray selection)
     if (!IsIndex(k, MaxInputs)) return;
-    if (refused_ && refused_(o)) return;
     RouteEntry& r = m_.Routes[o];
     const int c = r.Input;
     const int prev = m_.PrevInputs[o];
@@ -115,6 +113,15 @@ void Crosspoint::WithdrawOneRoute(int o) {
         const int input = m_.Routes[i].Input;
         send_.SendRouteTemp(i, IsIndex(input, MaxInputs) ? input : -1);
     }
+}
+
+bool Crosspoint::MakePending(int o, int input) {
+    if (!IsIndex(o, MaxOutputs)) return false;
+    const bool routed = IsIndex(input, MaxInputs);
+    m_.Routes[o] = {static_cast<byte>(routed ? input : NO_INPUT), 0};
+    display_.ShowOutputRoute(o);
+    send_.SendRouteTemp(o, routed ? input : -1);
+    return send_.LastLineAcknowledged();
 }
 
 void Crosspoint::TakeRoutes() {

@@ -2,9 +2,6 @@
 // Crosspoint selection and take: select an output, choose an input for it
 // (a pending route on the switcher), take or cancel every pending route, clear all,
 // and the group rule on the input buttons. Indexes are 0-based.
-#include <functional>
-#include <utility>
-
 #include "link/CommandSender.h"
 #include "model/SwitcherState.h"
 #include "routing/OutputDisplay.h"
@@ -22,10 +19,6 @@ public:
     Crosspoint(SwitcherState& model, CommandSender& sender, RoutingView& view, OutputDisplay& display,
                PresetRecallHooks& hooks);
 
-    // Asked before output o is selected or routed: true holds the operator back (the gate
-    // says why). Protected outputs use it.
-    void SetOutputGate(std::function<bool(int o)> refused) { refused_ = std::move(refused); }
-
     // Selects output o; a second selection of the selected output is ignored.
     void SelectOutput(int o);
     // Acts on the selected output with input k (new input, undo, or pending disconnect).
@@ -34,6 +27,10 @@ public:
     void ApplyInputGroupRule(int o);
     // Input button k below InputCount yellow when it is the input routed to output o.
     void ColourInputsForOutput(int o);
+    // The one place a route is made pending on the switcher: the model, the output's label
+    // and the "RTEMP" line (input -1: a pending disconnect). True when the switcher
+    // acknowledged the line.
+    bool MakePending(int o, int input);
     // "TAKE 1", then CommitPending.
     void TakeRoutes();
     // Every pending route becomes the route in force; no command.
@@ -60,7 +57,6 @@ private:
     RoutingView& view_;
     OutputDisplay& display_;
     PresetRecallHooks& hooks_;
-    std::function<bool(int)> refused_;
 };
 
 }  // namespace vx

@@ -5,7 +5,7 @@
 namespace vx {
 
 namespace {
-constexpr const char* Lead = "Keyboard: ";
+constexpr const char* Lead = KeyboardLead;
 }
 
 std::string KeyRouting::Prompt() const {
@@ -34,7 +34,6 @@ bool KeyRouting::Key(KeyStroke k) {
         case RoutingKey::Output: Start(Mode::Output); return true;
         case RoutingKey::Input: Start(Mode::Input); return true;
         case RoutingKey::Protect:
-            if (!protect_) return false;
             Start(Mode::Protect);
             return true;
         case RoutingKey::Digit:
@@ -53,7 +52,7 @@ bool KeyRouting::Key(KeyStroke k) {
         case RoutingKey::Take:
             Reset();
             Show("");
-            crosspoint_.TakeButtonClick();
+            Ask(vx::Ask(Intent::Take));
             return true;
         case RoutingKey::Escape:
             if (mode_ != Mode::None) {  // first Escape: the half-typed number goes
@@ -61,7 +60,7 @@ bool KeyRouting::Key(KeyStroke k) {
                 Show("");
                 return true;
             }
-            crosspoint_.CancelTakeButtonClick();
+            Ask(vx::Ask(Intent::Cancel));
             return true;
     }
     return false;
@@ -84,10 +83,7 @@ bool KeyRouting::Enter() {
             return true;
         }
         Show("");
-        if (mode == Mode::Protect)
-            protect_(n - 1);
-        else
-            crosspoint_.OutputButtonClick(n - 1);
+        Ask(AskOutput(mode == Mode::Protect ? Intent::Protect : Intent::SelectOutput, n - 1));
         return true;
     }
     const int o = m_.SelectedOutput;
@@ -104,13 +100,9 @@ bool KeyRouting::Enter() {
                           std::to_string(inputs) + ")");
         return true;
     }
-    if (!InputAllowedByGroups(m_, o, k)) {
-        Show(std::string(Lead) + "input " + std::to_string(k + 1) + " is not allowed for output " +
-             std::to_string(o + 1) + " by its group");
-        return true;
-    }
+    // The group rule is the door's: it says why, as for any other source.
     Show("");
-    crosspoint_.InputButtonClick(k);
+    Ask(AskInput(Intent::PickInput, k));
     return true;
 }
 

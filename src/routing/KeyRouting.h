@@ -9,8 +9,8 @@
 //     Backspace       takes back the last digit
 //     p 3 Enter       protects output 3, or unprotects it when it is protected
 //
-// Each step runs the handler the matching click runs, so the group rule, the guards and
-// the lines sent are the same. What is being typed, and why a number is refused, shows on
+// Each complete step is a request of the keyboard's, handed to the panel's one door as the
+// matching click's is, so the group rule, the guards and the lines sent are the same. What is being typed, and why a number is refused, shows on
 // the status line; a refusal makes no sound and opens no box.
 #include <functional>
 #include <string>
@@ -18,9 +18,12 @@
 
 #include "link/Ports.h"
 #include "model/SwitcherState.h"
-#include "routing/Crosspoint.h"
+#include "request/Request.h"
 
 namespace vx {
+
+// What the status line's keyboard texts begin with.
+inline constexpr const char* KeyboardLead = "Keyboard: ";
 
 enum class RoutingKey { Output, Input, Digit, Enter, Take, Escape, Backspace, Protect };
 
@@ -31,15 +34,13 @@ struct KeyStroke {
 
 class KeyRouting {
 public:
-    KeyRouting(SwitcherState& model, Crosspoint& crosspoint, LinkView& status)
-        : m_(model), crosspoint_(crosspoint), status_(status) {}
+    // door: where the keyboard's requests go (select, pick, take, cancel, protect).
+    KeyRouting(SwitcherState& model, std::function<void(const Request&)> door, LinkView& status)
+        : m_(model), door_(std::move(door)), status_(status) {}
 
     // True when the key belongs to the scheme and was used; other keys are left to the
     // widget that has the focus.
     bool Key(KeyStroke k);
-
-    // What p, a number and Enter do with the output (0-based): protect or unprotect it.
-    void SetProtectHandler(std::function<void(int)> toggle) { protect_ = std::move(toggle); }
 
     // The prompt for what is being typed, as shown on the status line.
     std::string Prompt() const;
@@ -50,13 +51,16 @@ private:
     bool Enter();
     void Show(const std::string& text) { status_.ShowStatus(text); }
     void Reset();
+    void Ask(Request r) {
+        r.Who.From = Source::Keyboard;
+        door_(r);
+    }
 
     SwitcherState& m_;
-    Crosspoint& crosspoint_;
+    std::function<void(const Request&)> door_;
     LinkView& status_;
     Mode mode_ = Mode::None;
     std::string digits_;
-    std::function<void(int)> protect_;
 };
 
 inline constexpr int MaxTypedDigits = 2;

@@ -58,20 +58,30 @@ void OutputDisplay::RefreshRouting() {
     const int inputs = LiveCount(m_.InputCount, MaxInputs);
     for (int k = 0; k < inputs; ++k) EnableInputButton(k, true);
     for (int k = inputs; k < MaxInputs; ++k) EnableInputButton(k, false);
+    if (redrawn_) redrawn_();
 }
 
 void OutputDisplay::ToggleReclocker(int i) {
     if (!IsIndex(i, MaxOutputs)) return;
-    const byte on = view_.IsReclockerChecked(i) ? 1 : 0;
-    m_.Reclockers[i] = on;
-    send_.SendReclock(i, on);
+    ToggleReclocker(i, view_.IsReclockerChecked(i));
+}
+
+void OutputDisplay::ToggleReclocker(int i, bool on) {
+    if (!IsIndex(i, MaxOutputs)) return;
+    m_.Reclockers[i] = on ? 1 : 0;
+    send_.SendReclock(i, on ? 1 : 0);
 }
 
 void OutputDisplay::ReclockerCheckBoxClick(int i) {
+    if (!IsIndex(i, MaxOutputs)) return;
+    ReclockerCheckBoxClick(i, view_.IsReclockerChecked(i));
+}
+
+void OutputDisplay::ReclockerCheckBoxClick(int i, bool on) {
     if (m_.EventsSuppressed != 0) return;
     HandlerGuard guard(m_);
     if (!guard) return;
-    ToggleReclocker(i);
+    ToggleReclocker(i, on);
 }
 
 }  // namespace vx

@@ -2,6 +2,9 @@
 // The output rows of the "Video Switching" page: each output's video label
 // with the routed input and the route state, its reclocker box, and the enabling of
 // rows and input buttons by the switcher's size. Indexes are 0-based.
+#include <functional>
+#include <utility>
+
 #include "link/CommandSender.h"
 #include "model/SwitcherState.h"
 #include "routing/RoutingView.h"
@@ -25,17 +28,23 @@ public:
     void EnableInputButton(int k, bool on);
     // Window title, every live row, and the enabling of rows and input buttons by size.
     void RefreshRouting();
+    // Told once the whole routing side has been drawn again from the model.
+    void OnRefreshed(std::function<void()> redrawn) { redrawn_ = std::move(redrawn); }
     // Takes the state of output i's box into Reclockers[i] and sends "RCLOCK".
     void ToggleReclocker(int i);
+    // The same with the state the operator gave the box.
+    void ToggleReclocker(int i, bool on);
 
     // Handler of ReclockerCheckBox1Click .. ReclockerCheckBox16Click (i = 0..15):
     // ignored while HandlerBusy or EventsSuppressed is set.
     void ReclockerCheckBoxClick(int i);
+    void ReclockerCheckBoxClick(int i, bool on);
 
 private:
     SwitcherState& m_;
     CommandSender& send_;
     RoutingView& view_;
+    std::function<void()> redrawn_;
 };
 
 }  // namespace vx

@@ -18,9 +18,12 @@
 
 namespace vx::ui {
 
-CrosspointWindow::CrosspointWindow(PanelCore& core, HandlerRunner& handlers, const CrosspointFeed& feed,
-                                   QWidget* parent)
-    : QWidget(parent, Qt::Window), core_(core), handlers_(handlers), feed_(feed) {
+namespace {
+const Requester FromMatrix{Source::Matrix, {}};
+}  // namespace
+
+CrosspointWindow::CrosspointWindow(PanelCore& core, HandlerRunner& handlers, QWidget* parent)
+    : QWidget(parent, Qt::Window), core_(core), handlers_(handlers) {
     InstallCrosspointAccessibility();
     setObjectName("CrosspointMatrixForm");
     setWindowTitle(CrosspointWindowTitle);
@@ -41,9 +44,9 @@ CrosspointWindow::CrosspointWindow(PanelCore& core, HandlerRunner& handlers, con
     // The page's own handlers: a preview's Confirm and Cancel, the take light and follow
     // mode's check of the take come with them.
     connect(take_, &QPushButton::clicked, this,
-            [this] { handlers_.Run([this] { core_.TakeButtonClick(); }); });
+            [this] { handlers_.Run([this] { core_.Submit(Ask(Intent::Take, FromMatrix)); }); });
     connect(cancel_, &QPushButton::clicked, this,
-            [this] { handlers_.Run([this] { core_.CancelTakeButtonClick(); }); });
+            [this] { handlers_.Run([this] { core_.Submit(Ask(Intent::Cancel, FromMatrix)); }); });
     for (const QKeySequence& keys :
          {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)})
         connect(new QShortcut(keys, this), &QShortcut::activated, take_, &QPushButton::click);
@@ -56,11 +59,35 @@ CrosspointWindow::CrosspointWindow(PanelCore& core, HandlerRunner& handlers, con
     grid_->ShowSize(LiveCount(m.OutputCount, MaxOutputs), LiveCount(m.InputCount, MaxInputs));
     RedrawAll();
     resize(sizeHint());
+    ticket_ = core_.Changes().Subscribe([this](const PanelChange& c) { Changed(c); });
+}
+
+CrosspointWindow::~CrosspointWindow() {
+    core_.Changes().Unsubscribe(ticket_);
+}
+
+void CrosspointWindow::Changed(const PanelChange& c) {
+    switch (c.Kind) {
+        case ChangeKind::Route:
+        case ChangeKind::Selection:
+        case ChangeKind::Marks:
+        case ChangeKind::Protection: RedrawRow(c.Index); break;
+        case ChangeKind::InputName: InputNameChanged(c.Index); break;
+        case ChangeKind::OutputName: OutputNameChanged(c.Index); break;
+        case ChangeKind::Groups: GroupsChanged(); break;
+        case ChangeKind::Size: SizeChanged(); break;
+        case ChangeKind::Preview: RedrawAll(); break;
+        case ChangeKind::Present: break;
+    }
 }
 
 // The one place the cells learn the output's marks.
 OutputMarks CrosspointWindow::MarksOf(int output) const {
-    OutputMarks marks = feed_.MarksOf(output);
+    const FollowMarks& follow = core_.Picture().MarksOf(output);
+    OutputMarks marks;
+    marks.ChangedElsewhere = follow.ChangedElsewhere;
+    marks.TakeFailed = follow.TakeFailed;
+    marks.Remark = follow.Remark;
     marks.Protected = core_.IsProtected(output);
     return marks;
 }
@@ -70,7 +97,7 @@ void CrosspointWindow::RedrawRow(int output) {
     const SwitcherState& m = core_.Model();
     const OutputMarks marks = MarksOf(output);
     for (int k = 0; k < MaxInputs; ++k) grid_->Cell(output, k)->SetState(CellAt(m, output, k, marks));
-    const bool selected = feed_.OutputColour(output) == Colour::Yellow;
+    const bool selected = m.SelectedOutput == output;
     grid_->OutputHeading(output)->SetState(
         selected ? Colour::Yellow : Colour::ButtonFace,
         QString::fromStdString(OutputRowWords(m, output, selected, marks)));
@@ -79,10 +106,6 @@ void CrosspointWindow::RedrawRow(int output) {
 void CrosspointWindow::RedrawAll() {
     drawnGroups_ = core_.Model().Groups;
     for (int o = 0; o < MaxOutputs; ++o) RedrawRow(o);
-}
-
-void CrosspointWindow::OutputChanged(int output) {
-    RedrawRow(output);
 }
 
 void CrosspointWindow::GroupsChanged() {
@@ -99,11 +122,11 @@ void CrosspointWindow::SizeChanged() {
 }
 
 void CrosspointWindow::InputNameChanged(int input) {
-    if (CrosspointHeading* h = grid_->InputHeading(input)) h->SetName(feed_.InputName(input));
+    if (CrosspointHeading* h = grid_->InputHeading(input)) h->SetName(core_.Picture().InputName(input));
 }
 
 void CrosspointWindow::OutputNameChanged(int output) {
-    if (CrosspointHeading* h = grid_->OutputHeading(output)) h->SetName(feed_.OutputName(output));
+    if (CrosspointHeading* h = grid_->OutputHeading(output)) h->SetName(core_.Picture().OutputName(output));
 }
 
 void CrosspointWindow::Pick(int output, int input) {
@@ -111,9 +134,11 @@ void CrosspointWindow::Pick(int output, int input) {
     // A greyed cell is a disabled input button on the page: it cannot be picked.
     const CrosspointCell cell = CellAt(core_.Model(), output, input, {});
     if (!cell.Live || !cell.Allowed) return;
+    // One cell is one route: when its output cannot be selected (protected, say), the
+    // input goes nowhere else.
     handlers_.Run([&] {
-        core_.OutputButtonClick(output);
-        core_.InputButtonClick(input);
+        if (!core_.Submit(AskOutput(Intent::SelectOutput, output, FromMatrix)).Done()) return;
+        core_.Submit(AskInput(Intent::PickInput, input, FromMatrix));
     });
 }
 

@@ -2,13 +2,13 @@
 // The window "Crosspoint Matrix": every route of the switcher at a glance, outputs down
 // and inputs across. A click (or Space, Enter, an accessible Press) on a cell runs the
 // handlers of the "Video Switching" page's output button and then its input button; Take
-// and Cancel (Ctrl+Enter, Escape) are the page's. It is drawn from the model whenever the
-// core draws the routing side of the main window, so the two always agree.
+// and Cancel (Ctrl+Enter, Escape) are the page's. It is drawn from the model and the core's
+// picture whenever the core publishes a change, as the pages are, so the two always agree.
 #include <QWidget>
 
 #include "model/Records.h"
+#include "changes/PanelChange.h"
 #include "routing/CrosspointCell.h"
-#include "ui/CrosspointFeed.h"
 
 class QPushButton;
 
@@ -23,20 +23,19 @@ class HandlerRunner;
 
 inline constexpr const char* CrosspointWindowTitle = "Crosspoint Matrix";
 
-class CrosspointWindow : public QWidget, public CrosspointRedraw {
+class CrosspointWindow : public QWidget {
 public:
-    CrosspointWindow(PanelCore& core, HandlerRunner& handlers, const CrosspointFeed& feed, QWidget* parent);
+    CrosspointWindow(PanelCore& core, HandlerRunner& handlers, QWidget* parent);
+    ~CrosspointWindow() override;
 
     CrosspointGrid& Grid() { return *grid_; }
 
-    // CrosspointRedraw
-    void OutputChanged(int output) override;
-    void GroupsChanged() override;
-    void SizeChanged() override;
-    void InputNameChanged(int input) override;
-    void OutputNameChanged(int output) override;
-
 private:
+    void Changed(const PanelChange& change);
+    void GroupsChanged();
+    void SizeChanged();
+    void InputNameChanged(int input);
+    void OutputNameChanged(int output);
     // The marks the cells of this output carry.
     OutputMarks MarksOf(int output) const;
     void RedrawAll();
@@ -45,7 +44,7 @@ private:
 
     PanelCore& core_;
     HandlerRunner& handlers_;
-    const CrosspointFeed& feed_;
+    int ticket_ = 0;  // the window's subscription to the core's changes
     CrosspointGrid* grid_ = nullptr;
     QPushButton* take_ = nullptr;
     QPushButton* cancel_ = nullptr;

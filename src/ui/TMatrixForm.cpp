@@ -15,7 +15,6 @@
 #include "model/ModelCodes.h"
 #include "platform/QtConfigFileStore.h"
 #include "ui/AboutDialog.h"
-#include "ui/CrosspointFeed.h"
 #include "ui/CrosspointWindow.h"
 #include "ui/FollowMarksView.h"
 #include "ui/GroupingPage.h"
@@ -68,9 +67,9 @@ TMatrixForm::TMatrixForm(LinkServices& services, Prompter* prompter, QWidget* pa
     coreServices.RunHandler = [this](const std::function<void()>& handler) { handlers_.Run(handler); };
     core_ = std::make_unique<PanelCore>(
         coreServices,
-        PanelViews{*this, *this, *this, *crosspointFeed_, *crosspointFeed_, *presetBoxView_, *infoView_,
+        PanelViews{*this, *this, *this, *routingView_, *groupingView_, *presetBoxView_, *infoView_,
                    *labelEnableView_, *setupView_, *connectionView_, *setupCommandsView_, *sequencingView_,
-                   *nameBoxesView_, *crosspointFeed_, *crosspointFeed_});
+                   *nameBoxesView_, *nameCaptionsView_, *followView_});
     // The model was created 16 x 16 with every route empty; the names come from the boxes.
     core_->FormCreate();
 
@@ -96,7 +95,6 @@ TMatrixForm::~TMatrixForm() {
     delete nameBoxEvents_;
     nameBoxEvents_ = nullptr;
     // The crosspoint window draws from the core: it goes before it.
-    crosspointFeed_->SetWindow(nullptr);
     delete crosspoint_;
     crosspoint_ = nullptr;
     // The core goes first: it detaches from the services, which outlive the window.
@@ -116,8 +114,6 @@ void TMatrixForm::BuildViews() {
     nameBoxesView_ = std::make_unique<NameBoxesView>(*labeling_);
     nameCaptionsView_ = std::make_unique<NameCaptionsView>(*video_, *groupingPage_, *presetBox_);
     followView_ = std::make_unique<FollowMarksView>(*video_, *setup_);
-    crosspointFeed_ =
-        std::make_unique<CrosspointFeed>(*routingView_, *groupingView_, *nameCaptionsView_, *followView_);
     files_ = std::make_unique<platform::QtConfigFileStore>();
 }
 
@@ -269,8 +265,7 @@ void TMatrixForm::closeEvent(QCloseEvent* event) {
 void TMatrixForm::CrosspointMatrix1Click() {
     // Built when first asked for, so the start-up costs nothing more.
     if (!crosspoint_) {
-        crosspoint_ = new CrosspointWindow(*core_, handlers_, *crosspointFeed_, this);
-        crosspointFeed_->SetWindow(crosspoint_);
+        crosspoint_ = new CrosspointWindow(*core_, handlers_, this);
     }
     crosspoint_->show();
     crosspoint_->raise();

@@ -27,7 +27,6 @@ namespace vx::ui {
 
 class AboutDialog;
 class ConnectionMenuView;
-class CrosspointFeed;
 class CrosspointWindow;
 class EditMenu;
 class FollowMarksView;
@@ -192,7 +191,6 @@ private:
     std::unique_ptr<ProtectMarks> protectMarks_;
     EditMenu* editMenu_ = nullptr;
     // The routing side's drawing, to the pages and to the crosspoint window.
-    std::unique_ptr<CrosspointFeed> crosspointFeed_;
     std::unique_ptr<platform::QtConfigFileStore> files_;
     NameBoxEvents* nameBoxEvents_ = nullptr;
 

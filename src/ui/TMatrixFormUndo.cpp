@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QMenuBar>
 
-#include "ui/CrosspointFeed.h"
 #include "ui/EditMenu.h"
 #include "ui/MainMenu.h"
 #include "ui/ProtectMarks.h"
@@ -28,7 +27,6 @@ void TMatrixForm::WireUndoAndProtection() {
     core_->OnProtectionChanged([this](int output) {
         const auto show = [this](int o) {
             protectMarks_->Show(o, core_->IsProtected(o));
-            crosspointFeed_->OutputMarkChanged(o);
         };
         if (output >= 0) {
             show(output);

@@ -66,10 +66,7 @@ void TakeUndo::Apply(const TakeStep& step, bool forward) {
     bool routed = false;
     for (const OutputChange& c : step.Changes) {
         if (!c.RouteChanged || !IsIndex(c.Output, outputs)) continue;
-        const int input = forward ? c.InputAfter : c.InputBefore;
-        m_.Routes[c.Output] = {static_cast<byte>(IsIndex(input, MaxInputs) ? input : NO_INPUT), 0};
-        display_.ShowOutputRoute(c.Output);
-        send_.SendRouteTemp(c.Output, IsIndex(input, MaxInputs) ? input : -1);
+        crosspoint_.MakePending(c.Output, forward ? c.InputAfter : c.InputBefore);
         routed = true;
     }
     if (routed) crosspoint_.TakeRoutes();

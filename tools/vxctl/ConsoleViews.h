@@ -36,15 +36,10 @@ public:
     // The messages the panel would have shown, in order.
     const std::vector<std::string>& Messages() const { return messages_; }
 
-    // Every route change a follow poll finds (vxctl watch prints them).
-    std::function<void(const vx::RouteChange&)> onRouteChange;
-
     // FollowView
     void SetOutputRemark(int, vx::OutputRemark, const std::string&) override {}
     void ShowFollowSettings(const vx::FollowSettings&) override {}
-    void RouteChanged(const vx::RouteChange& c) override {
-        if (onRouteChange) onRouteChange(c);
-    }
+    void RouteChanged(const vx::RouteChange&) override {}
     // LinkView
     void ShowStatus(const std::string&) override {}
     void SetPageControlEnabled(bool) override {}

@@ -295,18 +295,23 @@ int CtlSession::Route() {
             return Finish(UsageError("route: input " + std::to_string(in) + " is out of range for this " +
                                      size + " switcher"));
     }
-    auto& s = core_.Sender();
+    // The routes go through the panel's door, as the operator's do: its guards, one line
+    // per route, then the take; the first line the switcher does not acknowledge ends it.
+    std::vector<vx::RouteAsk> asks;
+    for (const auto& [o, in] : r_.Routes) asks.push_back({o - 1, in - 1});
+    vx::Request request = vx::AskRoutes(asks, r_.TakeAfterRoute, {vx::Source::Vxctl, {}});
+    request.StopAtFailedLine = true;
+    vx::Verdict verdict;
+    const bool sent = Send([&] { verdict = core_.Submit(request); });
+    if (verdict.Result == vx::Outcome::Refused) return Finish(Failure("route refused: " + verdict.Why));
     std::vector<Expected> expected;  // the routes the switcher acknowledged
     std::vector<Expected> asked;     // every route sent, answered or not
-    const bool sent = Send([&] {
-        for (const auto& [o, in] : r_.Routes) {
-            asked.push_back({o - 1, in == 0 ? NO_INPUT : static_cast<vx::byte>(in - 1)});
-            s.SendRouteTemp(o - 1, in - 1);
-            if (!LastLineOk()) return;
-            expected.push_back(asked.back());
-        }
-        if (r_.TakeAfterRoute) s.SendTake();
-    });
+    // The verdict names the routes in the order asked, up to the one that failed.
+    for (std::size_t k = 0; k < verdict.Outputs.size() && k < asks.size(); ++k) {
+        const int in = asks[k].Input;
+        asked.push_back({verdict.Outputs[k].Output, in < 0 ? NO_INPUT : static_cast<vx::byte>(in)});
+        if (verdict.Outputs[k].Why != vx::RouteNotAcknowledgedText) expected.push_back(asked.back());
+    }
     if (!sent) {
         const bool takeSent =
             !exchange_.Carried().empty() &&
@@ -334,7 +339,7 @@ int CtlSession::Take() {
         for (int o = 0; o < vx::LiveCount(m.OutputCount, vx::MaxOutputs); ++o)
             if (m.Routes[o].Committed == 0) expected.push_back({o, m.Routes[o].Input});
     }
-    const bool sent = Send([&] { core_.Sender().SendTake(); });
+    const bool sent = Send([&] { core_.Submit(vx::Ask(vx::Intent::Take, {vx::Source::Vxctl, {}})); });
     if (!r_.Verify) return Finish(sent ? 0 : 1);
     const int verified = Verify(expected, sent);
     return Finish(sent ? verified : 1);

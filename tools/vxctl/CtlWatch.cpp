@@ -12,11 +12,17 @@ int CtlSession::Watch() {
     // Where the switcher stands now, so that what is printed is what changes from here.
     if (!ReadInfo() || !ReadRoutes("before watching")) return 1;
     core_.Reader().ReadPrevOutputStatus();
-    views_.onRouteChange = [this](const vx::RouteChange& c) {
+    // The watch starts from what was just read; from here on, every route the core's
+    // stream of changes reports as changed prints one line.
+    core_.PublishChanges();
+    const int ticket = core_.Changes().Subscribe([this](const vx::PanelChange& c) {
+        if (c.Kind != vx::ChangeKind::Route) return;
+        if (c.Was.Input == c.Now.Input && c.Was.Committed == c.Now.Committed) return;
         const std::string time = WatchTimeNow();
-        out_ << (r_.Json ? WatchJson(time, c) : WatchText(time, c)) << "\n";
+        const vx::RouteChange change{c.Index, c.Was, c.Now};
+        out_ << (r_.Json ? WatchJson(time, change) : WatchText(time, change)) << "\n";
         out_.flush();
-    };
+    });
     core_.SetFollow({true, r_.IntervalSeconds});
     const std::size_t seen = views_.Messages().size();
     auto& events = core_.Context().Events;
@@ -44,7 +50,7 @@ int CtlSession::Watch() {
         events.WaitForEvents();
     }
     core_.SetFollow({false, r_.IntervalSeconds});
-    views_.onRouteChange = nullptr;
+    core_.Changes().Unsubscribe(ticket);
     return code;
 }
 
