@@ -34,6 +34,8 @@ inline constexpr int FirstReconnectMs = 1000;
 inline constexpr int LongestReconnectMs = 30'000;
 
 inline constexpr const char* ChangedRemarkText = "changed at the switcher";
+// An action refused while the TCP connection is being restored.
+inline constexpr const char* ReconnectingRefusedText = "Reconnecting to the switcher: nothing was sent";
 std::string NoAnswerText(const std::string& since);      // the status-line note
 std::string ReconnectingText(const std::string& since);  // a TCP connection lost
 std::string ReconnectedText(const std::string& at);

@@ -79,6 +79,39 @@ IntentRules RulesOf(Intent what) {
         case Intent::Exit:
             break;
     }
+    switch (what) {
+        case Intent::Take:
+        case Intent::PresetConfirm:
+        case Intent::ClearAll:
+        case Intent::Undo:
+        case Intent::Redo:
+        case Intent::RouteNow:
+            r.Takes = r.MakesRoutes = r.Sends = true;
+            break;
+        case Intent::PickInput:
+        case Intent::Preset:
+            r.MakesRoutes = r.Sends = true;
+            break;
+        case Intent::Cancel:
+        case Intent::LeaveRouting:
+        case Intent::Reclocker:
+        case Intent::GroupInput:
+        case Intent::GroupOutput:
+        case Intent::GroupRemove:
+        case Intent::GroupRemoveAll:
+        case Intent::SequenceStart:
+        case Intent::SequenceStep:
+        case Intent::FrontPanelLock:
+        case Intent::VIState:
+        case Intent::Reset:
+        case Intent::FactoryReset:
+        case Intent::SystemSave:
+        case Intent::SystemRecall:
+            r.Sends = true;
+            break;
+        default:
+            break;
+    }
     return r;
 }
 

@@ -12,6 +12,9 @@ struct IntentRules {
     bool Verified = false;   // with follow on, a poll checks the routes it took
     bool Selecting = false;  // a selection it made shows that follow's mark was seen
     bool ChoosesLink = false;  // a connection it closes is no drop to reconnect
+    bool Sends = false;      // it sends a line to the switcher
+    bool Takes = false;      // it sends "TAKE 1", which puts every pending route in force
+    bool MakesRoutes = false;  // the routes it leaves pending are this panel's
     // The undo history's word for a change found as the request ends; null: the default.
     const char* SettleWhy = nullptr;
     // The step's name when it is not a take's ("Clear All Routing").

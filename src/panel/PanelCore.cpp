@@ -5,6 +5,7 @@
 #include "activity/RouteChangeWords.h"
 #include "link/ExchangeScope.h"
 #include "model/HandlerGuard.h"
+#include "model/LiveCount.h"
 #include "presets/PreviewTexts.h"
 #include "protect/ProtectSettings.h"
 
@@ -44,6 +45,7 @@ PanelCore::PanelCore(PanelServices services, PanelViews views)
       tcpListener_(ethernetLink_, follower_, linkPrompts_, ctx_),
       protectedClear_(model_, sender_, crosspoint_, outputs_, presetHooks_, services.Prompts, protection_),
       undo_(model_, sender_, crosspoint_, outputs_, views.Window, protection_),
+      aside_(model_, sender_, reader_, outputs_),
       runner_(MakeRunner()) {
     // Nothing the operator does may run while the window is being built.
     model_.HandlerBusy = 1;
@@ -68,7 +70,8 @@ PanelCore::PanelCore(PanelServices services, PanelViews views)
     services_.Timer1.SetHandler([this] { services_.RunHandler([this] { Timer1Timer(); }); });
     services_.PresetSeqTimer.SetHandler([this] { services_.RunHandler([this] { PresetSeqTimerTimer(); }); });
     services_.FollowTimer.SetHandler([this] { services_.RunHandler([this] { FollowTimerTimer(); }); });
-    // Protected outputs: no sequence step reaches them.
+    // Protected outputs: no sequence step reaches them, nor a recall's reclocker line.
+    presets_.SetReclockGate([this](int o) { return protection_.IsProtected(o); });
     sequencer_.SetRecallFilter([this](int p) { return SequenceRecallSkipped(p); });
     // The routing side drawn again from the model is a moment to publish what changed.
     outputs_.OnRefreshed([this] { PublishChanges(); });
@@ -77,6 +80,13 @@ PanelCore::PanelCore(PanelServices services, PanelViews views)
 }
 
 void PanelCore::PublishChanges() {
+    // A switcher found smaller than before lets go of an output it no longer has.
+    const int selected = model_.SelectedOutput;
+    if (selected != NO_INPUT && !IsIndex(selected, LiveCount(model_.OutputCount, MaxOutputs))) {
+        model_.SelectedOutput = NO_INPUT;
+        if (IsIndex(selected, MaxOutputs)) views_.Routing.SetOutputButtonColour(selected, Colour::ButtonFace);
+        for (int k = 0; k < MaxInputs; ++k) views_.Routing.SetInputButtonColour(k, Colour::ButtonFace);
+    }
     std::bitset<MaxOutputs> kept;
     for (int o = 0; o < MaxOutputs; ++o) kept[o] = protection_.IsProtected(o);
     const bool present = (link_.SerialLinkActive || model_.EthernetConnected != 0) && !follower_.Reconnecting();
@@ -154,6 +164,11 @@ RequestRunner PanelCore::MakeRunner() {
         RunDeferredPoll();
     };
     hooks.InForceBeforePreview = [this] { return InForceBeforePreview(); };
+    hooks.Prepare = [this](const Request& r, Verdict& v) { return PrepareTake(r, v); };
+    hooks.Carried = [this](const Request& r, const std::array<RouteEntry, MaxOutputs>& before) {
+        own_.Note(before, model_, RulesOf(r.What).MakesRoutes, aside_.Outputs());
+    };
+    hooks.Finish = [this](const Request& r) { FinishTake(r); };
     return RequestRunner({model_, link_, follower_, undo_.History(), views_.Window}, std::move(hooks));
 }
 

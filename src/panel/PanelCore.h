@@ -37,6 +37,7 @@
 #include "model/SwitcherState.h"
 #include "changes/PanelPicture.h"
 #include "panel/PanelServices.h"
+#include "panel/PendingAside.h"
 #include "panel/PictureViews.h"
 #include "panel/RequestRunner.h"
 #include "presets/Presets.h"
@@ -233,6 +234,13 @@ private:
     std::string PreviewRefusal(const Request& r) const;
     std::string ProtectionRefusal(const Request& r);
     std::string GroupRefusal(const Request& r) const;
+    // Many hands: before a request that puts routes in force, when anything is protected
+    // or follow is on, the switcher's routes are read and the routes pending elsewhere set
+    // aside; after it they go back to pending. False, with the verdict saying why, when
+    // the switcher could not be read: nothing is sent then.
+    bool PrepareTake(const Request& r, Verdict& v);
+    void FinishTake(const Request& r);
+    bool ReadsBeforeTake() const;
     // Carries out a request the guards let through.
     void Perform(const Request& r, Verdict& v);
     void PerformRouteNow(const Request& r, Verdict& v);
@@ -308,6 +316,10 @@ private:
     ProtectedOutputs protection_;
     ProtectedClear protectedClear_;
     TakeUndo undo_;
+    OwnPending own_;
+    PendingAside aside_;
+    bool asideTaken_ = false;  // the request under way set routes aside
+    bool clearConfirmed_ = false;  // Clear All's question was answered before the read
     RequestRunner runner_;
     InForceState previewBase_;  // the state in force when the open preview began
     std::vector<std::function<void(int)>> protectionListeners_;

@@ -11,7 +11,10 @@ void PanelCore::Perform(const Request& r, Verdict& v) {
         case Intent::PickInput: crosspoint_.InputButtonClick(r.Input); break;
         case Intent::Take: crosspoint_.TakeButtonClick(); break;
         case Intent::Cancel: crosspoint_.CancelTakeButtonClick(); break;
-        case Intent::ClearAll: protectedClear_.ClearAllRoutingButtonClick(); break;
+        case Intent::ClearAll:
+            protectedClear_.ClearAllRoutingButtonClick(clearConfirmed_);
+            clearConfirmed_ = false;
+            break;
         case Intent::RouteNow: PerformRouteNow(r, v); break;
         case Intent::Reclocker: outputs_.ReclockerCheckBoxClick(r.Output, r.On); break;
         case Intent::LeaveRouting:

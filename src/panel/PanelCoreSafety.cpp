@@ -7,6 +7,7 @@
 #include "protect/ProtectSettings.h"
 #include "protect/ProtectTexts.h"
 #include "routing/KeyRouting.h"
+#include "undo/TakeStep.h"
 
 namespace vx {
 
@@ -62,7 +63,66 @@ void PanelCore::ToggleProtection(int o) {
     NotifyProtection(o);
 }
 
+bool PanelCore::ReadsBeforeTake() const {
+    const bool linked = link_.SerialLinkActive || model_.EthernetConnected != 0;
+    // A preview's picture is the panel's alone: a read would put the switcher's under it.
+    if (!linked || model_.PreviewActive != 0) return false;
+    return follower_.On() || !protection_.Protected(LiveCount(model_.OutputCount, MaxOutputs)).empty();
+}
+
+bool PanelCore::PrepareTake(const Request& r, Verdict& v) {
+    asideTaken_ = false;
+    aside_.Forget();
+    const bool takes = RulesOf(r.What).Takes || (r.What == Intent::Preset && presets_.Mode() == PresetBoxMode::Save);
+    // A Confirm takes under a preview, whose picture is the panel's alone: no read.
+    if (!takes || r.What == Intent::PresetConfirm || (r.What == Intent::RouteNow && !r.TakeAfter) ||
+        !ReadsBeforeTake())
+        return true;
+    // A step refused as the panel sees the switcher is refused without a read.
+    if ((r.What == Intent::Undo || r.What == Intent::Redo) &&
+        !undo_.MayRun(r.What == Intent::Redo, sequencer_.Running()))
+        return true;
+    // Clearing around protected outputs is asked before anything is read or sent.
+    const std::vector<int> kept = protection_.Protected(LiveCount(model_.OutputCount, MaxOutputs));
+    if (r.What == Intent::ClearAll && !kept.empty()) {
+        if (!ctx_.Prompts.AskYesNo(ClearExceptProtectedQuestion(kept), ClearProtectedCaption)) {
+            v.Result = Outcome::Refused;
+            return false;
+        }
+        clearConfirmed_ = true;
+    }
+    // The operator's own pending routes are the operator's to take; a request from
+    // anyone else takes only the routes it makes.
+    const bool operatorsTake = r.Who.AtTheWindow() || r.Who.From == Source::Sequencer;
+    if (!aside_.SetAside(operatorsTake ? own_ : OwnPending{})) {
+        v.Result = Outcome::NotCarriedOut;
+        v.Why = "The switcher's routes could not be read before the take: nothing was taken.";
+        views_.Window.ShowStatus(v.Why);
+        return false;
+    }
+    asideTaken_ = true;
+    // What the read found goes on screen before anything is decided on it.
+    outputs_.RefreshRouting();
+    if (IsIndex(model_.SelectedOutput, MaxOutputs)) crosspoint_.ColourInputsForOutput(model_.SelectedOutput);
+    return true;
+}
+
+void PanelCore::FinishTake(const Request&) {
+    if (!asideTaken_) return;
+    asideTaken_ = false;
+    aside_.PutBack();
+    const std::vector<int> kept = aside_.Outputs();
+    if (kept.empty()) return;
+    const std::string text = "Pending elsewhere, kept pending and not taken: " + OutputsText(kept) + ".";
+    views_.Window.ShowStatus(text);
+    std::string list;
+    for (int o : kept) list += (list.empty() ? "" : ",") + std::to_string(o + 1);
+    link_.Activity.Note("Set aside", text, "", {{"outputs", list}});
+}
+
 std::string PanelCore::Refusal(const Request& r) {
+    // While follow mode reconnects there is no link: nothing sent is nothing done.
+    if (follower_.Reconnecting() && RulesOf(r.What).Sends) return ReconnectingRefusedText;
     // A route made at once names its outputs and inputs: each must exist on this switcher.
     if (r.What == Intent::RouteNow)
         for (const RouteAsk& a : r.Routes) {

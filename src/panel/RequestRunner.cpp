@@ -87,6 +87,7 @@ void RequestRunner::RunQueued() {
 }
 
 void RequestRunner::Carry(const Request& r, const IntentRules& rules, Verdict& v) {
+    if (h_.Prepare && !h_.Prepare(r, v)) return;
     Shown before{};
     for (int o = 0; o < MaxOutputs; ++o) before[o] = p_.Model.Routes[o];
     auto perform = [&] {
@@ -97,26 +98,35 @@ void RequestRunner::Carry(const Request& r, const IntentRules& rules, Verdict& v
             h_.Perform(r, v);
         }
     };
-    auto verified = [&] {
-        if (!rules.Verified) return perform();
-        const RouteSnapshot snapshot = p_.Follow.BeforeAction();
-        perform();
-        p_.Follow.VerifyAfter(snapshot);
-    };
     auto selecting = [&] {
-        if (!rules.Selecting) return verified();
+        if (!rules.Selecting) return perform();
         const int selected = p_.Model.SelectedOutput;
-        verified();
+        perform();
         if (p_.Model.SelectedOutput != selected) p_.Follow.OutputSelected(p_.Model.SelectedOutput);
     };
     auto stepped = [&] {
         if (!rules.Step) return selecting();
         AsStep(rules, selecting);
     };
-    if (rules.Logged)
+    // The undo step and the record hold what the request did, measured before follow
+    // mode's check: a change the check finds at the switcher is someone else's.
+    auto logged = [&] {
+        if (!rules.Logged) return stepped();
         Logged(r, stepped);
-    else
-        stepped();
+    };
+    if (rules.Verified) {
+        const RouteSnapshot snapshot = p_.Follow.BeforeAction();
+        logged();
+        if (h_.Finish) h_.Finish(r);
+        // A take the check finds not carried out leaves the route pending, still this
+        // panel's: what the request left pending is noted after the check.
+        p_.Follow.VerifyAfter(snapshot);
+        if (h_.Carried) h_.Carried(r, before);
+    } else {
+        logged();
+        if (h_.Finish) h_.Finish(r);
+        if (h_.Carried) h_.Carried(r, before);
+    }
     AddChangedOutputs(p_.Model, before, v);
 }
 

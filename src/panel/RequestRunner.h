@@ -6,6 +6,7 @@
 // and runs, in order, once the wait is over. The guards are asked once, in one order; then
 // the request is carried out and recorded: the activity record with the requester as its
 // user, the undo step and follow mode's check of what it took.
+#include <array>
 #include <deque>
 #include <functional>
 #include <string>
@@ -44,6 +45,12 @@ public:
         std::function<void()> AfterRequest;
         // The state in force, taken from before the preview while one is open.
         std::function<InForceState()> InForceBeforePreview;
+        // Before the request is carried out and measured: false when it must not go on
+        // (the verdict says why). After it: what it left pending, then what Prepare set
+        // aside goes back.
+        std::function<bool(const Request&, Verdict&)> Prepare;
+        std::function<void(const Request&, const std::array<RouteEntry, MaxOutputs>& before)> Carried;
+        std::function<void(const Request&)> Finish;
     };
 
     RequestRunner(Parts parts, Hooks hooks) : p_(parts), h_(std::move(hooks)) {}

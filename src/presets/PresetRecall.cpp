@@ -26,7 +26,8 @@ void Presets::LoadPreset(int p, PresetLoad mode) {
         // The switcher now has every recalled route in force, so each is what a cancel on
         // the routing page falls back to, also where the preset held it as taken.
         for (int o = 0; o < outputs; ++o) m_.PrevInputs[o] = m_.Routes[o].Input;
-        for (int o = 0; o < outputs; ++o) send_.SendReclock(o, m_.Reclockers[o]);
+        for (int o = 0; o < outputs; ++o)
+            if (!reclockKept_ || !reclockKept_(o)) send_.SendReclock(o, m_.Reclockers[o]);
     }
     Redraw();
 }

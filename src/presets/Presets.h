@@ -26,6 +26,9 @@ public:
     Presets(SwitcherState& model, CommandSender& sender, Crosspoint& crosspoint, PresetBoxView& box,
             std::function<void()> refresh);
 
+    // Outputs whose reclocker a direct recall must not set (protected outputs).
+    void SetReclockGate(std::function<bool(int o)> kept) { reclockKept_ = std::move(kept); }
+
     // Every preset empty and the preset buttons hidden. Their captions are the names'
     // (Labeling).
     void InitPresets();
@@ -67,6 +70,7 @@ private:
     Crosspoint& crosspoint_;
     PresetBoxView& box_;
     std::function<void()> refresh_;
+    std::function<bool(int)> reclockKept_;
     PresetBoxMode mode_ = PresetBoxMode::Idle;
     SavedLiveState saved_;
 };

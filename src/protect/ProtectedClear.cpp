@@ -6,7 +6,9 @@
 
 namespace vx {
 
-void ProtectedClear::ClearAllRoutingButtonClick() {
+void ProtectedClear::ClearAllRoutingButtonClick() { ClearAllRoutingButtonClick(false); }
+
+void ProtectedClear::ClearAllRoutingButtonClick(bool confirmed) {
     if (m_.HandlerBusy != 0) return;
     const int outputs = LiveCount(m_.OutputCount, MaxOutputs);
     const std::vector<int> kept = protection_.Protected(outputs);
@@ -14,7 +16,7 @@ void ProtectedClear::ClearAllRoutingButtonClick() {
         crosspoint_.ClearAllRoutingButtonClick();
         return;
     }
-    if (!prompts_.AskYesNo(ClearExceptProtectedQuestion(kept), ClearProtectedCaption)) return;
+    if (!confirmed && !prompts_.AskYesNo(ClearExceptProtectedQuestion(kept), ClearProtectedCaption)) return;
     if (m_.PreviewActive != 0) presets_.CancelPresetRecall();
     HandlerGuard guard(m_);
     if (!guard) return;

@@ -28,6 +28,9 @@ public:
     // ClearAllRoutingButtonClick: the plain clear when nothing is protected; otherwise the
     // question, and on Yes every other output disconnected. On No nothing is sent.
     void ClearAllRoutingButtonClick();
+    // The same once the operator has already said yes to clearing around the protected
+    // outputs.
+    void ClearAllRoutingButtonClick(bool confirmed);
 
 private:
     SwitcherState& m_;

@@ -34,6 +34,11 @@ public:
     // what the step expects, and when the step touches a protected output.
     void Undo(bool sequenceRuns) { Run(false, sequenceRuns); }
     void Redo(bool sequenceRuns) { Run(true, sequenceRuns); }
+    // True when the newest step could be put back (or done again) as the panel last saw
+    // the switcher: only then is the switcher worth reading first.
+    bool MayRun(bool forward, bool sequenceRuns) const {
+        return Refusal(forward ? history_.NextRedo() : history_.NextUndo(), forward, sequenceRuns).empty();
+    }
 
 private:
     void Run(bool forward, bool sequenceRuns);

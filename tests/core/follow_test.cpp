@@ -208,10 +208,13 @@ TEST_F(FollowTest, ATakeTheSwitcherIgnoredIsMarkedFailedAndShownAsItHoldsIt) {
     Lines();
     rig.core.TakeButtonClick();
     const auto lines = Lines();
-    ASSERT_GE(lines.size(), 4u);
-    EXPECT_EQ(lines[0], "TAKE 1\r");
-    EXPECT_EQ(lines[2], "OINFOVX\r");
-    EXPECT_EQ(lines[3], "OPINFOVX\r");
+    // With follow on the routes are read before the take, and checked after it.
+    ASSERT_GE(lines.size(), 6u);
+    EXPECT_EQ(lines[0], "OINFOVX\r");
+    EXPECT_EQ(lines[1], "OPINFOVX\r");
+    EXPECT_EQ(lines[2], "TAKE 1\r");
+    EXPECT_EQ(lines[4], "OINFOVX\r");
+    EXPECT_EQ(lines[5], "OPINFOVX\r");
     EXPECT_EQ(rig.follow.RemarkOf(2), OutputRemark::TakeFailed);
     EXPECT_EQ(rig.follow.WordsOf(2), "take failed: input 5 asked, input 1 in force");
     EXPECT_EQ(rig.window.status, "Take failed on output 3 (input 5 asked, input 1 in force)");
@@ -328,6 +331,20 @@ TEST_F(FollowTcpTest, ADroppedConnectionIsReconnectedWithGrowingPausesThenReadOn
     EXPECT_EQ(std::count(rig.fakes.tcp.sends.begin(), rig.fakes.tcp.sends.end(), "PGINFOVX 7\r"), 1);
     EXPECT_TRUE(StartsWith(rig.window.status, "Connected to the switcher again at "));
     EXPECT_EQ(rig.fakes.followTimer.intervalMs, 2000) << "polling again at the interval";
+}
+
+TEST_F(FollowTcpTest, WhileItReconnectsAnActionThatWouldSendIsRefusedAndNothingChanges) {
+    Drop();
+    ASSERT_TRUE(rig.core.Following().Reconnecting());
+    rig.core.OutputButtonClick(2);
+    rig.core.InputButtonClick(4);
+    rig.core.TakeButtonClick();
+    EXPECT_EQ(rig.window.status, ReconnectingRefusedText);
+    EXPECT_EQ(rig.core.Model().Routes[2].Committed, 1) << "no route shown pending or in force";
+    EXPECT_FALSE(rig.core.CanUndo()) << "no undo step for what was not done";
+    const Verdict v = rig.core.Submit(AskRoutes({{1, 3}}, true, {Source::RouterClient, "127.0.0.1"}));
+    EXPECT_EQ(v.Result, Outcome::Refused);
+    EXPECT_EQ(v.Why, ReconnectingRefusedText);
 }
 
 TEST_F(FollowTcpTest, SwitchingFollowOffOrChoosingALinkStopsTheReconnection) {

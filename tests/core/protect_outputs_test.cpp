@@ -41,7 +41,9 @@ TEST_F(ProtectOutputsTest, AProtectedOutputCannotBeSelectedByClickOrKey) {
               {RoutingKey::Enter},
               {RoutingKey::Take}});
     EXPECT_EQ(m.SelectedOutput, NO_INPUT);
-    EXPECT_EQ(h.Sent(), (Lines{"TAKE 1"})) << "only the Take key's own line";
+    // Only the Take key's own line, after the read that comes before any take while an
+    // output is protected.
+    EXPECT_EQ(h.Sent(), (Lines{"OINFOVX", "OPINFOVX", "TAKE 1"}));
     EXPECT_EQ(m.Routes[2].Input, 1);
 }
 
@@ -148,7 +150,9 @@ TEST_F(ProtectOutputsTest, ClearAllAsksAndOnYesDisconnectsTheOthersByHand) {
     h.rig.prompts.answers = {true};
     core.ClearAllRoutingButtonClick();
     EXPECT_EQ(h.rig.prompts.questions.back(), "Clear every route except protected outputs 3, 5?");
-    Lines expected{"TAKE 0"};  // the pending route withdrawn first
+    // With outputs protected the routes are read before anything is taken; the pending
+    // route is withdrawn first.
+    Lines expected{"OINFOVX", "OPINFOVX", "TAKE 0"};
     for (int o = 1; o <= 16; ++o)
         if (o != 3 && o != 5) expected.push_back("RTEMP " + std::to_string(o) + " 0");
     expected.push_back("TAKE 1");

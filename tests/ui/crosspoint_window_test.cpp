@@ -437,6 +437,13 @@ TEST_F(CrosspointTest, AProtectedOutputIsMarkedAndItsCellsChangeNothing) {
     for (const auto& w : fakes.serial.writes) EXPECT_EQ(w, "\r") << "sent while protected";
     ExpectWindowsAgree("protecting an output");
 
+    // Another output selected before: the protected row's cell routes nothing to it either.
+    Click("OutputButton4");
+    ClickCell(3, 6);
+    EXPECT_EQ(form->StatusText(), "Output 3 is protected: unprotect it to change it.");
+    EXPECT_EQ(CellWords(4, 6), "not routed");
+    for (const auto& w : fakes.serial.writes) EXPECT_EQ(w, "\r") << "sent for the output selected before";
+
     protect->trigger();
     EXPECT_EQ(CellWords(3, 5), "in force");
 }
