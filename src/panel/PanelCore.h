@@ -34,6 +34,7 @@
 #include "link/LinkState.h"
 #include "link/SerialLink.h"
 #include "link/StatusQuery.h"
+#include "model/InForce.h"
 #include "model/SwitcherState.h"
 #include "panel/PanelServices.h"
 #include "presets/Presets.h"
@@ -45,7 +46,6 @@
 #include "routing/OutputDisplay.h"
 #include "status/ReadSequence.h"
 #include "status/StatusReader.h"
-#include "undo/InForce.h"
 #include "undo/TakeUndo.h"
 
 namespace vx {

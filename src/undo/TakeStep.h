@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "undo/InForce.h"
+#include "model/InForce.h"
 
 namespace vx {
 
