@@ -19,6 +19,7 @@
 #include "activity/LoggedConfigFileStore.h"
 #include "activity/LoggedFollowView.h"
 #include "connection/ConnectionManager.h"
+#include "connection/ReadSequence.h"
 #include "connection/SetupCommands.h"
 #include "follow/FollowTcpListener.h"
 #include "follow/Follower.h"
@@ -44,7 +45,6 @@
 #include "routing/Crosspoint.h"
 #include "routing/KeyRouting.h"
 #include "routing/OutputDisplay.h"
-#include "status/ReadSequence.h"
 #include "status/StatusReader.h"
 #include "undo/TakeUndo.h"
 
