@@ -16,18 +16,18 @@
 #include <string>
 #include <vector>
 
-#include "activity/LoggedConfigFileStore.h"
-#include "activity/LoggedFollowView.h"
 #include "connection/ConnectionManager.h"
 #include "connection/ReadSequence.h"
 #include "connection/SetupCommands.h"
 #include "follow/FollowTcpListener.h"
 #include "follow/Follower.h"
+#include "follow/LoggedFollowView.h"
 #include "follow/PanelSettingsFile.h"
 #include "follow/QuietPrompter.h"
 #include "groups/Grouping.h"
 #include "labels/ConfigFile.h"
 #include "labels/Labeling.h"
+#include "labels/LoggedConfigFileStore.h"
 #include "link/CommandSender.h"
 #include "link/EthernetLink.h"
 #include "link/Exchanges.h"
