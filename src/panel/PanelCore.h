@@ -22,7 +22,6 @@
 #include "follow/FollowTcpListener.h"
 #include "follow/Follower.h"
 #include "follow/LoggedFollowView.h"
-#include "follow/PanelSettingsFile.h"
 #include "follow/QuietPrompter.h"
 #include "groups/Grouping.h"
 #include "labels/ConfigFile.h"
@@ -45,6 +44,7 @@
 #include "routing/Crosspoint.h"
 #include "routing/KeyRouting.h"
 #include "routing/OutputDisplay.h"
+#include "settings/PanelSettingsFile.h"
 #include "status/StatusReader.h"
 #include "undo/TakeUndo.h"
 
