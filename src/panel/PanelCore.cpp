@@ -16,8 +16,8 @@ PanelCore::PanelCore(PanelServices services, PanelViews views)
       linkPrompts_(services.Prompts),
       ctx_{model_,          link_,           services.Serial, services.Tcp, services.Time,
            services.Events, services.Timer1, linkPrompts_,    views.Window},
-      loggedFiles_(services.Files, link_.Activity),
-      loggedFollow_(views.Follow, link_.Activity),
+      loggedFiles_(services.Files, activity_),
+      loggedFollow_(views.Follow, activity_),
       exchanges_(ctx_),
       sender_(ctx_, exchanges_),
       outputs_(model_, sender_, views.Routing),
@@ -30,7 +30,8 @@ PanelCore::PanelCore(PanelServices services, PanelViews views)
       reader_(ctx_, statusQuery_, views.Progress),
       readSequence_(ctx_, reader_, views.Progress, crosspoint_, presetHooks_,
                     RefreshTargets{outputs_, views.LabelEnables, grouping_, views.Setup}),
-      presets_(model_, sender_, crosspoint_, views.PresetBox, [this] { readSequence_.RefreshSwitchingPages(); }),
+      presets_(model_, sender_, crosspoint_, views.PresetBox,
+               [this] { readSequence_.RefreshSwitchingPages(); }),
       sequencer_(presets_, views.Sequencing, services.Prompts, services.PresetSeqTimer),
       connection_(ctx_, exchanges_, sender_, serialLink_, ethernetLink_, readSequence_, views.Progress,
                   views.IpField, views.Connection),
@@ -48,7 +49,7 @@ PanelCore::PanelCore(PanelServices services, PanelViews views)
     model_.EthernetConnected = 0;
     link_.EthernetConnecting = false;
     serialLink_.Attach();
-    link_.Activity.SetLinkName([this]() -> std::string {
+    activity_.SetLinkName([this]() -> std::string {
         if (link_.SerialLinkActive) return "COM" + std::to_string(services_.Serial.PortNumber());
         return model_.EthernetConnected ? "TCP" : "none";
     });
@@ -87,8 +88,8 @@ FollowHooks PanelCore::MakeFollowHooks() {
     hooks.Reconnect = [this](const std::string& address) {
         if (address.empty()) return false;
         if (ethernetLink_.ConnectTo(address) == ConnectOutcome::Answered) {
-            link_.Activity.Note("Link", "Switcher answered over TCP at " + address, "reconnected",
-                                {{"address", address}});
+            activity_.Note("Link", "Switcher answered over TCP at " + address, "reconnected",
+                           {{"address", address}});
             return true;
         }
         // A connection without an answer is closed; the next attempt starts afresh.
@@ -129,7 +130,7 @@ void PanelCore::Selecting(F&& action) {
 
 template <class F>
 void PanelCore::Noted(const char* name, F&& action) {
-    ActivityLog& log = link_.Activity;
+    ActivityLog& log = activity_;
     if (!log.On()) {
         action();
         return;

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "activity/ActivityLog.h"
 #include "connection/ConnectionManager.h"
 #include "connection/ReadSequence.h"
 #include "connection/SetupCommands.h"
@@ -187,8 +188,8 @@ public:
     void OnProtectionChanged(std::function<void(int)> listener);
 
     // The activity log: records go to sink, stamped from env; without them nothing is kept.
-    void AttachActivity(ActivityEnvironment* env, ActivitySink* sink) { link_.Activity.Attach(env, sink); }
-    ActivityLog& Activity() { return link_.Activity; }
+    void AttachActivity(ActivityEnvironment* env, ActivitySink* sink) { activity_.Attach(env, sink); }
+    ActivityLog& Activity() { return activity_; }
 
     // True while an action or an exchange with the switcher is under way.
     bool ExchangeOpen() const { return link_.ExchangeDepth > 0; }
@@ -279,7 +280,9 @@ private:
     // The link layer's prompter: quiet while follow mode polls or reconnects.
     QuietPrompter linkPrompts_;
     SwitcherState model_;
-    LinkState link_;
+    // The activity log of the process; the link writes its lines and events to it.
+    ActivityLog activity_;
+    LinkState link_{activity_};
     LinkContext ctx_;
     LoggedConfigFileStore loggedFiles_;
     LoggedFollowView loggedFollow_;
