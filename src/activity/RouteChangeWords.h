@@ -3,7 +3,7 @@
 // "Output 2: reclocker on", several joined by "; ".
 #include <string>
 
-#include "undo/InForce.h"
+#include "model/InForce.h"
 
 namespace vx {
 

@@ -53,7 +53,7 @@ void ConnectionManager::SearchAllClick() {
     c_.Link.PromptChar = '#';
     c_.Serial.SetHardwareFlowControl(true, true);
     if (serial_.ConnectSerial(0) != 1) {
-        c_.Link.Activity.Note("Link", "No switcher found on COM1 to COM4", "given up");
+        c_.Link.Activity().Note("Link", "No switcher found on COM1 to COM4", "given up");
         c_.Prompts.ShowMessage(WithProbeProblems(SearchFailedText, serial_.ProbeProblems()));
         serial_.SetSerialLinkActive(false);
         view_.SetSearchEnabled(true);
@@ -73,7 +73,7 @@ void ConnectionManager::SearchAllClick() {
 // Menu states after a switcher answered on a COM port, then the full read.
 void ConnectionManager::SerialConnected() {
     const std::string port = ComName(c_.Serial.PortNumber());
-    c_.Link.Activity.Note("Link", "Switcher answered on " + port, "connected", {{"port", port}});
+    c_.Link.Activity().Note("Link", "Switcher answered on " + port, "connected", {{"port", port}});
     view_.SetReadEnabled(true);
     view_.SetSearchEnabled(false);
     view_.SetDisconnectEnabled(true);
@@ -89,7 +89,7 @@ void ConnectionManager::SerialGivenUp() {
 
 void ConnectionManager::DisconnectSerialCommunication1Click() {
     if (c_.Link.SerialLinkActive)
-        c_.Link.Activity.Note("Link", ComName(c_.Serial.PortNumber()) + " closed", "disconnected");
+        c_.Link.Activity().Note("Link", ComName(c_.Serial.PortNumber()) + " closed", "disconnected");
     c_.Serial.Close();
     serial_.SetSerialLinkActive(false);
     view_.SetReadEnabled(false);
@@ -98,7 +98,7 @@ void ConnectionManager::DisconnectSerialCommunication1Click() {
 }
 
 void ConnectionManager::SerialPortLost() {
-    c_.Link.Activity.Note("Link", ComName(c_.Serial.PortNumber()) + " went away", "lost");
+    c_.Link.Activity().Note("Link", ComName(c_.Serial.PortNumber()) + " went away", "lost");
     view_.SetReadEnabled(c_.Model.EthernetConnected != 0);
     SerialGivenUp();
 }
@@ -134,8 +134,8 @@ void ConnectionManager::EthernetSelected() {
             c_.Prompts.ShowMessage(NoAddressText);
             break;
         case ConnectOutcome::Answered:
-            c_.Link.Activity.Note("Link", "Switcher answered over TCP at " + ipField_.IpText(), "connected",
-                                  {{"address", ipField_.IpText()}});
+            c_.Link.Activity().Note("Link", "Switcher answered over TCP at " + ipField_.IpText(), "connected",
+                                    {{"address", ipField_.IpText()}});
             // The serial port is given up even when no serial link was in use.
             DisconnectSerialCommunication1Click();
             view_.SetReadEnabled(true);
@@ -143,14 +143,14 @@ void ConnectionManager::EthernetSelected() {
             reader_.ReadfromVextaros1Click();
             break;
         case ConnectOutcome::Silent:
-            c_.Link.Activity.Note("Link", "No answer over TCP at " + ipField_.IpText(), "given up");
+            c_.Link.Activity().Note("Link", "No answer over TCP at " + ipField_.IpText(), "given up");
             c_.Prompts.ShowMessage(SilentSwitcherText);
             view_.FocusConnectionGroup();
             SetSelector(LinkChoice::Serial);  // the open connection makes this ask about serial
             break;
         case ConnectOutcome::NotConnected:
         case ConnectOutcome::SocketFailed:
-            c_.Link.Activity.Note("Link", "No TCP connection to " + ipField_.IpText(), "given up");
+            c_.Link.Activity().Note("Link", "No TCP connection to " + ipField_.IpText(), "given up");
             view_.FocusConnectionGroup();
             SetSelector(LinkChoice::Serial);
             break;
@@ -186,7 +186,7 @@ bool ConnectionManager::ConnectPort(int n) {
     // Every connection attempt sets the flow control again.
     c_.Serial.SetHardwareFlowControl(true, true);
     if (serial_.ConnectSerial(n) == -1) {
-        c_.Link.Activity.Note("Link", "No switcher found on " + ComName(n), "given up");
+        c_.Link.Activity().Note("Link", "No switcher found on " + ComName(n), "given up");
         c_.Prompts.ShowMessage(WithProbeProblems(ConnectPortFailedText, serial_.ProbeProblems()));
         SerialGivenUp();
         return false;

@@ -3,11 +3,11 @@
 // the Open COM items, the RS-232 / Ethernet selector, the serial disconnect and the
 // Change IP Address button. Every successful connection ends with a full read.
 #include "connection/ConnectionView.h"
+#include "connection/ReadSequence.h"
 #include "link/CommandSender.h"
 #include "link/EthernetLink.h"
 #include "link/SerialLink.h"
 #include "status/ProgressView.h"
-#include "status/ReadSequence.h"
 
 namespace vx {
 

@@ -3,11 +3,11 @@
 // switching source, reset, factory reset, system save and system recall. Each runs in
 // one frame: nothing while another action holds the handler guard, and the command only
 // once the switcher has been read (EventsSuppressed clear) and while a link is in use.
+#include "connection/ReadSequence.h"
 #include "connection/SetupCommandView.h"
 #include "link/CommandSender.h"
 #include "link/LinkContext.h"
 #include "status/ProgressView.h"
-#include "status/ReadSequence.h"
 #include "status/StatusReader.h"
 
 namespace vx {

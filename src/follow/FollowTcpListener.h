@@ -18,7 +18,7 @@ public:
     void Disconnected() override {
         // Follow and the log look first, while the model still says which link was in use.
         if (c_.Model.EthernetConnected && !c_.Link.SerialLinkActive && !follower_.ChoosingLink())
-            c_.Link.Activity.Note("Link", "TCP connection dropped", "lost");
+            c_.Link.Activity().Note("Link", "TCP connection dropped", "lost");
         follower_.TcpDisconnected();
         link_.Disconnected();
     }

@@ -4,8 +4,8 @@
 // controls, and every route change a poll found, for a view that lists them.
 #include <string>
 
-#include "follow/FollowSettings.h"
 #include "follow/RouteWatch.h"
+#include "settings/FollowSettings.h"
 
 namespace vx {
 

@@ -16,11 +16,11 @@
 #include <functional>
 #include <string>
 
-#include "follow/FollowSettings.h"
 #include "follow/FollowView.h"
 #include "follow/QuietPrompter.h"
 #include "follow/RouteWatch.h"
 #include "link/LinkContext.h"
+#include "settings/FollowSettings.h"
 #include "status/StatusReader.h"
 
 namespace vx {

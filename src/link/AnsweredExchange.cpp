@@ -66,10 +66,11 @@ LineAnswer AnsweredExchange::Exchange(std::string_view line, bool longWait) {
         answer.Failure = OutOfMemoryText;
     }
     answer.WaitedLimitMs = limit;
-    using Logged = ActivityLog::LineOutcome;
-    c_.Link.Activity.NoteLine(std::string(line), answer.Result == LineAnswer::Outcome::Answered   ? Logged::Answered
-                                                 : answer.Result == LineAnswer::Outcome::NoLink ? Logged::NotSent
-                                                                                                 : Logged::NoAnswer);
+    using Logged = LinkJournal::LineOutcome;
+    c_.Link.Activity().NoteLine(std::string(line),
+                                answer.Result == LineAnswer::Outcome::Answered ? Logged::Answered
+                                : answer.Result == LineAnswer::Outcome::NoLink ? Logged::NotSent
+                                                                               : Logged::NoAnswer);
     return answer;
 }
 

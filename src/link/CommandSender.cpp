@@ -11,7 +11,7 @@ void CommandSender::Dispatch(const std::string& text, OverTcp tcp, bool resetWai
         lastAcknowledged_ = carrier_->LastAcknowledged();
         return;
     }
-    using Outcome = ActivityLog::LineOutcome;
+    using Outcome = LinkJournal::LineOutcome;
     if (c_.Link.SerialLinkActive) {
         x_.SetCommandLine(text);
         // A reset keeps the switcher busy for a long time before it prompts again.
@@ -25,19 +25,19 @@ void CommandSender::Dispatch(const std::string& text, OverTcp tcp, bool resetWai
         } back{c_.Link, resetWait};
         const bool answered = x_.SerialCommand();
         lastAcknowledged_ = answered;
-        c_.Link.Activity.NoteLine(text, answered ? Outcome::Answered : Outcome::NoAnswer);
+        c_.Link.Activity().NoteLine(text, answered ? Outcome::Answered : Outcome::NoAnswer);
     } else if (c_.Model.EthernetConnected) {
         x_.SetCommandLine(text);
         if (tcp == OverTcp::Command) {
             const bool answered = x_.SocketCommand();
             lastAcknowledged_ = answered;
-            c_.Link.Activity.NoteLine(text, answered ? Outcome::Answered : Outcome::NoAnswer);
+            c_.Link.Activity().NoteLine(text, answered ? Outcome::Answered : Outcome::NoAnswer);
         } else {
             x_.SocketSend();
-            c_.Link.Activity.NoteLine(text, Outcome::Sent);
+            c_.Link.Activity().NoteLine(text, Outcome::Sent);
         }
     } else {
-        c_.Link.Activity.NoteLine(text, Outcome::NotSent);
+        c_.Link.Activity().NoteLine(text, Outcome::NotSent);
     }
 }
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "activity/ActivityLog.h"
+#include "link/LinkJournal.h"
 
 namespace vx {
 
@@ -24,8 +24,6 @@ struct LinkLimits {
 
 struct LinkState {
     LinkLimits Limits;
-    // The activity log of the process: every line and link event passes through here.
-    ActivityLog Activity;
     bool SerialLinkActive = false;
     bool EthernetConnecting = false;
     bool ConnectAborted = false;
@@ -52,8 +50,17 @@ struct LinkState {
     std::array<std::uint8_t, SocketChunkSize * SocketChunkCount> SocketReadArea{};
 
     LinkState() = default;
+    explicit LinkState(LinkJournal& journal) : journal_(&journal) {}
     LinkState(const LinkState&) = delete;
     LinkState& operator=(const LinkState&) = delete;
+
+    // The activity log of the process (the panel core owns it): every line and link event
+    // passes through here. A link state given none keeps nothing.
+    LinkJournal& Activity() { return journal_ != nullptr ? *journal_ : quiet_; }
+
+private:
+    LinkJournal* journal_ = nullptr;
+    QuietLinkJournal quiet_;
 };
 
 }  // namespace vx

@@ -15,7 +15,7 @@ void LinkStatusQuery::RunStatusQuery() {
         ethernet_.SocketQuery();
     else
         serial_.SerialQuery();
-    auto& log = c_.Link.Activity;
+    auto& log = c_.Link.Activity();
     if (!log.On()) return;
     std::string shown = line;
     while (!shown.empty() && (shown.back() == '\r' || shown.back() == '\n')) shown.pop_back();

@@ -17,10 +17,10 @@ PanelCore::PanelCore(PanelServices services, PanelViews views)
       linkPrompts_(services.Prompts),
       ctx_{model_,          link_,           services.Serial, services.Tcp, services.Time,
            services.Events, services.Timer1, linkPrompts_,    views.Window},
-      loggedFiles_(services.Files, link_.Activity),
+      loggedFiles_(services.Files, activity_),
       pictureNames_(views.Names, picture_),
       pictureMarks_(views.Follow, picture_),
-      loggedFollow_(pictureMarks_, link_.Activity),
+      loggedFollow_(pictureMarks_, activity_),
       exchanges_(ctx_),
       sender_(ctx_, exchanges_),
       outputs_(model_, sender_, views.Routing),
@@ -33,7 +33,8 @@ PanelCore::PanelCore(PanelServices services, PanelViews views)
       reader_(ctx_, statusQuery_, views.Progress),
       readSequence_(ctx_, reader_, views.Progress, crosspoint_, presetHooks_,
                     RefreshTargets{outputs_, views.LabelEnables, grouping_, views.Setup}),
-      presets_(model_, sender_, crosspoint_, views.PresetBox, [this] { readSequence_.RefreshSwitchingPages(); }),
+      presets_(model_, sender_, crosspoint_, views.PresetBox,
+               [this] { readSequence_.RefreshSwitchingPages(); }),
       sequencer_(presets_, views.Sequencing, services.Prompts, services.PresetSeqTimer),
       connection_(ctx_, exchanges_, sender_, serialLink_, ethernetLink_, readSequence_, views.Progress,
                   views.IpField, views.Connection),
@@ -53,7 +54,7 @@ PanelCore::PanelCore(PanelServices services, PanelViews views)
     model_.EthernetConnected = 0;
     link_.EthernetConnecting = false;
     serialLink_.Attach();
-    link_.Activity.SetLinkName([this]() -> std::string {
+    activity_.SetLinkName([this]() -> std::string {
         if (link_.SerialLinkActive) return "COM" + std::to_string(services_.Serial.PortNumber());
         return model_.EthernetConnected ? "TCP" : "none";
     });
@@ -110,8 +111,8 @@ FollowHooks PanelCore::MakeFollowHooks() {
     hooks.Reconnect = [this](const std::string& address) {
         if (address.empty()) return false;
         if (ethernetLink_.ConnectTo(address) == ConnectOutcome::Answered) {
-            link_.Activity.Note("Link", "Switcher answered over TCP at " + address, "reconnected",
-                                {{"address", address}});
+            activity_.Note("Link", "Switcher answered over TCP at " + address, "reconnected",
+                           {{"address", address}});
             return true;
         }
         // A connection without an answer is closed; the next attempt starts afresh.
@@ -169,7 +170,7 @@ RequestRunner PanelCore::MakeRunner() {
         own_.Note(before, model_, RulesOf(r.What).MakesRoutes, aside_.Outputs());
     };
     hooks.Finish = [this](const Request& r) { FinishTake(r); };
-    return RequestRunner({model_, link_, follower_, undo_.History(), views_.Window}, std::move(hooks));
+    return RequestRunner({model_, link_, activity_, follower_, undo_.History(), views_.Window}, std::move(hooks));
 }
 
 // The window's adapters: each builds the request its control stands for.

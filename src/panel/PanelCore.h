@@ -16,17 +16,18 @@
 #include <string>
 #include <vector>
 
-#include "activity/LoggedConfigFileStore.h"
-#include "activity/LoggedFollowView.h"
+#include "activity/ActivityLog.h"
 #include "connection/ConnectionManager.h"
+#include "connection/ReadSequence.h"
 #include "connection/SetupCommands.h"
 #include "follow/FollowTcpListener.h"
 #include "follow/Follower.h"
-#include "follow/PanelSettingsFile.h"
+#include "follow/LoggedFollowView.h"
 #include "follow/QuietPrompter.h"
 #include "groups/Grouping.h"
 #include "labels/ConfigFile.h"
 #include "labels/Labeling.h"
+#include "labels/LoggedConfigFileStore.h"
 #include "link/CommandSender.h"
 #include "link/EthernetLink.h"
 #include "link/Exchanges.h"
@@ -34,6 +35,7 @@
 #include "link/LinkState.h"
 #include "link/SerialLink.h"
 #include "link/StatusQuery.h"
+#include "model/InForce.h"
 #include "model/SwitcherState.h"
 #include "changes/PanelPicture.h"
 #include "panel/PanelServices.h"
@@ -49,9 +51,8 @@
 #include "routing/Crosspoint.h"
 #include "routing/KeyRouting.h"
 #include "routing/OutputDisplay.h"
-#include "status/ReadSequence.h"
+#include "settings/PanelSettingsFile.h"
 #include "status/StatusReader.h"
-#include "undo/InForce.h"
 #include "undo/TakeUndo.h"
 
 namespace vx {
@@ -193,8 +194,8 @@ public:
     void OnProtectionChanged(std::function<void(int)> listener);
 
     // The activity log: records go to sink, stamped from env; without them nothing is kept.
-    void AttachActivity(ActivityEnvironment* env, ActivitySink* sink) { link_.Activity.Attach(env, sink); }
-    ActivityLog& Activity() { return link_.Activity; }
+    void AttachActivity(ActivityEnvironment* env, ActivitySink* sink) { activity_.Attach(env, sink); }
+    ActivityLog& Activity() { return activity_; }
 
     // True while an action or an exchange with the switcher is under way.
     bool ExchangeOpen() const { return link_.ExchangeDepth > 0; }
@@ -286,7 +287,9 @@ private:
     // The link layer's prompter: quiet while follow mode polls or reconnects.
     QuietPrompter linkPrompts_;
     SwitcherState model_;
-    LinkState link_;
+    // The activity log of the process; the link writes its lines and events to it.
+    ActivityLog activity_;
+    LinkState link_{activity_};
     LinkContext ctx_;
     LoggedConfigFileStore loggedFiles_;
     PanelPicture picture_;

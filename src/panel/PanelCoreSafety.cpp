@@ -50,8 +50,8 @@ void PanelCore::ToggleProtection(int o) {
         return;
     }
     protection_.Set(o, on);
-    link_.Activity.Note(on ? "Protect" : "Unprotect", "Output " + std::to_string(o + 1), "",
-                        {{"output", std::to_string(o + 1)}, {"protected", on ? "yes" : "no"}});
+    activity_.Note(on ? "Protect" : "Unprotect", "Output " + std::to_string(o + 1), "",
+                   {{"output", std::to_string(o + 1)}, {"protected", on ? "yes" : "no"}});
     if (on && model_.SelectedOutput == o) {
         // A selected output takes the next input clicked: it is let go.
         model_.SelectedOutput = NO_INPUT;
@@ -117,7 +117,7 @@ void PanelCore::FinishTake(const Request&) {
     views_.Window.ShowStatus(text);
     std::string list;
     for (int o : kept) list += (list.empty() ? "" : ",") + std::to_string(o + 1);
-    link_.Activity.Note("Set aside", text, "", {{"outputs", list}});
+    activity_.Note("Set aside", text, "", {{"outputs", list}});
 }
 
 std::string PanelCore::Refusal(const Request& r) {

@@ -57,7 +57,7 @@ Verdict RequestRunner::Run(const Request& r) {
     Verdict v;
     {
         ExchangeScope scope(p_.Link);
-        ActingUser acting(p_.Link.Activity, r.Who);
+        ActingUser acting(p_.Log, r.Who);
         if (std::string why = h_.Refusal ? h_.Refusal(r) : std::string(); !why.empty()) {
             v.Result = Outcome::Refused;
             v.Why = why;
@@ -132,7 +132,7 @@ void RequestRunner::Carry(const Request& r, const IntentRules& rules, Verdict& v
 
 template <class F>
 void RequestRunner::Logged(const Request& r, F&& action) {
-    ActivityLog& log = p_.Link.Activity;
+    ActivityLog& log = p_.Log;
     if (!log.On()) {
         action();
         return;

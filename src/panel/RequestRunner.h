@@ -12,13 +12,14 @@
 #include <string>
 
 #include "follow/Follower.h"
+#include "activity/ActivityLog.h"
 #include "link/LinkState.h"
 #include "link/Ports.h"
 #include "model/SwitcherState.h"
 #include "panel/IntentRules.h"
 #include "request/Request.h"
 #include "request/Verdict.h"
-#include "undo/InForce.h"
+#include "model/InForce.h"
 #include "undo/UndoHistory.h"
 
 namespace vx {
@@ -28,6 +29,7 @@ public:
     struct Parts {
         SwitcherState& Model;
         LinkState& Link;
+        ActivityLog& Log;
         Follower& Follow;
         UndoHistory& History;
         LinkView& Status;

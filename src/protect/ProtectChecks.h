@@ -2,8 +2,8 @@
 // Whether a change of the switcher's state would touch a protected output.
 #include <vector>
 
+#include "model/InForce.h"
 #include "protect/ProtectedOutputs.h"
-#include "undo/InForce.h"
 
 namespace vx {
 

@@ -4,7 +4,7 @@
 #include <sstream>
 #include <vector>
 
-#include "follow/PanelSettingsFile.h"
+#include "settings/PanelSettingsFile.h"
 
 namespace vx {
 

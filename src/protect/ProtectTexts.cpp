@@ -1,6 +1,6 @@
 #include "protect/ProtectTexts.h"
 
-#include "undo/TakeStep.h"
+#include "model/OutputsText.h"
 
 namespace vx {
 

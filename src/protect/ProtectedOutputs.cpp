@@ -1,12 +1,13 @@
 #include "protect/ProtectedOutputs.h"
 
-#include "status/SetupPage.h"
+#include "link/IpText.h"
 
 namespace vx {
 
 std::string SwitcherKeyOf(const DeviceInfo& info) {
     for (byte b : info.IPAddress)
-        if (b != 0) return IpAddressText(info);
+        if (b != 0)
+            return FormatIpText({info.IPAddress[0], info.IPAddress[1], info.IPAddress[2], info.IPAddress[3]});
     return "";
 }
 

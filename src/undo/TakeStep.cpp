@@ -30,15 +30,6 @@ std::vector<int> StepOutputs(const TakeStep& step) {
     return outputs;
 }
 
-std::string OutputsText(const std::vector<int>& outputs) {
-    std::string text = outputs.size() == 1 ? "output " : "outputs ";
-    for (std::size_t i = 0; i < outputs.size(); ++i) {
-        if (i > 0) text += ", ";
-        text += std::to_string(outputs[i] + 1);
-    }
-    return text;
-}
-
 std::string StepText(const TakeStep& step) {
     const std::string outputs = OutputsText(StepOutputs(step));
     return step.What.empty() ? outputs : step.What + ", " + outputs;

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "undo/InForce.h"
+#include "model/InForce.h"
+#include "model/OutputsText.h"
 
 namespace vx {
 
@@ -33,8 +34,6 @@ std::optional<TakeStep> StepBetween(const std::string& what, const InForceState&
                                     const InForceState& after);
 // The outputs the step changed, 0-based and in order.
 std::vector<int> StepOutputs(const TakeStep& step);
-// "output 3" or "outputs 3, 4" for 0-based outputs.
-std::string OutputsText(const std::vector<int>& outputs);
 // The step as the Edit menu names it: "outputs 3, 4", "preset 2, outputs 1, 5".
 std::string StepText(const TakeStep& step);
 // The outputs whose state in now differs from what the step expects to find there:

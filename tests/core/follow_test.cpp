@@ -10,8 +10,8 @@
 #include "PanelRig.h"
 #include "ScriptedStatusQuery.h"
 #include "TempWorkingDir.h"
-#include "follow/PanelSettingsFile.h"
 #include "follow/RouteWatch.h"
+#include "settings/PanelSettingsFile.h"
 
 namespace vx {
 namespace {

@@ -7,8 +7,8 @@
 
 #include "TakeHistoryRig.h"
 #include "TempWorkingDir.h"
-#include "follow/PanelSettingsFile.h"
 #include "protect/ProtectSettings.h"
+#include "settings/PanelSettingsFile.h"
 
 namespace vx {
 namespace {

@@ -10,9 +10,9 @@
 
 #include "FakePorts.h"
 #include "ScriptedStatusQuery.h"
+#include "connection/ReadSequence.h"
 #include "link/CommandSender.h"
 #include "link/Exchanges.h"
-#include "status/ReadSequence.h"
 
 namespace vx {
 namespace {

@@ -10,10 +10,10 @@
 #include "RecordingRoutingView.h"
 #include "TransportRig.h"
 #include "connection/ConnectionManager.h"
+#include "connection/ReadSequence.h"
 #include "groups/Grouping.h"
 #include "routing/Crosspoint.h"
 #include "routing/OutputDisplay.h"
-#include "status/ReadSequence.h"
 #include "status/StatusReader.h"
 
 namespace vx::test {

@@ -16,7 +16,7 @@
 #include <fstream>
 
 #include "SwitcherSession.h"
-#include "follow/PanelSettingsFile.h"
+#include "settings/PanelSettingsFile.h"
 #include "ui/Look.h"
 
 namespace vx::test {

@@ -1,4 +1,4 @@
-#include "undo/InForce.h"
+#include "model/InForce.h"
 
 #include "model/LiveCount.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "follow/FollowSettings.h"
+#include "settings/FollowSettings.h"
 
 namespace vx {
 

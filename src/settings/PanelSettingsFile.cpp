@@ -1,4 +1,4 @@
-#include "follow/PanelSettingsFile.h"
+#include "settings/PanelSettingsFile.h"
 
 #include <charconv>
 #include <cstdio>

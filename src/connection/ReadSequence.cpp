@@ -1,4 +1,4 @@
-#include "status/ReadSequence.h"
+#include "connection/ReadSequence.h"
 
 #include <exception>
 #include <string>
