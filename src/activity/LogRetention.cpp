@@ -1,7 +1,10 @@
 #include "activity/LogRetention.h"
 
+#include <algorithm>
 #include <chrono>
 #include <optional>
+
+#include "activity/ActivityText.h"
 
 namespace vx {
 namespace {
@@ -20,27 +23,63 @@ std::optional<std::chrono::sys_days> DayOfName(const std::string& name) {
     return std::chrono::sys_days{ymd};
 }
 
+std::chrono::sys_days DayOf(const LocalTime& t) {
+    return std::chrono::sys_days{std::chrono::year_month_day{
+        std::chrono::year{t.Year}, std::chrono::month{static_cast<unsigned>(t.Month)},
+        std::chrono::day{static_cast<unsigned>(t.Day)}}};
+}
+
 }  // namespace
+
+LogRetentionPlan PlanLogRetention(const std::vector<std::string>& names, const LocalTime& today, int days) {
+    LogRetentionPlan plan;
+    std::optional<std::chrono::sys_days> newest;
+    for (const auto& name : names)
+        if (const auto day = DayOfName(name); day && (!newest || *day > *newest)) newest = day;
+    if (!newest) return plan;
+    const std::chrono::year_month_day ymd{*newest};
+    plan.NewestDay =
+        DayText({static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
+                 static_cast<int>(static_cast<unsigned>(ymd.day()))});
+    const auto now = DayOf(today);
+    if (now - *newest > std::chrono::days{LogClockLeadDays}) {
+        plan.ClockAhead = true;
+        return plan;
+    }
+    const auto oldestKept = std::min(now, *newest) - std::chrono::days{days - 1};
+    for (const auto& name : names)
+        if (const auto day = DayOfName(name); day && *day < oldestKept) plan.Expired.push_back(name);
+    return plan;
+}
 
 std::vector<std::string> ExpiredLogFiles(const std::vector<std::string>& names, const LocalTime& today,
                                          int days) {
-    const std::chrono::year_month_day now{std::chrono::year{today.Year},
-                                          std::chrono::month{static_cast<unsigned>(today.Month)},
-                                          std::chrono::day{static_cast<unsigned>(today.Day)}};
-    const auto oldestKept = std::chrono::sys_days{now} - std::chrono::days{days - 1};
-    std::vector<std::string> expired;
-    for (const auto& name : names) {
-        const auto day = DayOfName(name);
-        if (day && *day < oldestKept) expired.push_back(name);
-    }
-    return expired;
+    return PlanLogRetention(names, today, days).Expired;
 }
 
-int RemoveExpiredLogFiles(LogFolder& folder, const LocalTime& today, int days) {
+int RemoveExpiredLogFiles(LogFolder& folder, const LocalTime& today, int days,
+                          std::vector<std::string>* removed) {
     int failed = 0;
-    for (const auto& name : ExpiredLogFiles(folder.List(), today, days))
-        if (!folder.Remove(name)) ++failed;
+    for (const auto& name : ExpiredLogFiles(folder.List(), today, days)) {
+        if (!folder.Remove(name)) {
+            ++failed;
+        } else if (removed) {
+            removed->push_back(name);
+        }
+    }
     return failed;
+}
+
+std::vector<std::string> RetentionNotes(const LogRetentionPlan& plan, const std::vector<std::string>& removed,
+                                        const LocalTime& today, int days) {
+    std::vector<std::string> notes;
+    if (plan.ClockAhead)
+        notes.push_back("No day file removed: the clock (" + DayText(today) + ") is more than " +
+                        std::to_string(LogClockLeadDays) + " days past the newest day file (" +
+                        plan.NewestDay + ")");
+    for (const auto& name : removed)
+        notes.push_back("Day file " + name + " removed: older than " + std::to_string(days) + " days");
+    return notes;
 }
 
 }  // namespace vx

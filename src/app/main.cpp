@@ -13,6 +13,7 @@
 
 #include "platform/QtActivityLog.h"
 #include "platform/QtServices.h"
+#include "platform/QtTextFileStore.h"
 #include "platform/SerialPortPaths.h"
 #include "platform/WorkingFolder.h"
 #include "ui/RunUntilEnd.h"
@@ -115,6 +116,9 @@ int main(int argc, char** argv) {
     parser.process(*app);
     if (!qobject_cast<QApplication*>(app.get())) return 0;  // the text has been printed
 
+    // From here on a signal ends the panel with its records written, whatever box is open.
+    vx::ui::EndOnSignals ends;
+
     bool portOk = false;
     const int tcpPort = parser.value(tcpPortOption).toInt(&portOk);
     if (!portOk || tcpPort < 1 || tcpPort > 65535) {
@@ -157,24 +161,27 @@ int main(int argc, char** argv) {
         // The activity log outlives the window, so the panel's last records reach the disk.
         vx::platform::QtActivityLog activity(QDir::current().filePath(vx::platform::LogFolderName));
         activity.Start();
+        vx::platform::QtTextFileStore settingsFiles;
         vx::ui::TMatrixForm form(bundle);
+        ends.Watch(form);
         form.Core().AttachActivity(&activity.Environment(), &activity.Sink());
-        activity.OnWriteFailure = [&form](const std::string& note) { form.ShowStatus(note); };
+        activity.OnStatusNote = [&form](const std::string& note) { form.ShowStatus(note); };
         form.SetActivityRecords([&activity] { return activity.Today(); });
         form.Core().Ethernet().SetRemotePort(tcpPort);
         // The panel's own settings live beside IPSave.ini, in the working folder.
-        form.Core().LoadPanelSettings();
+        form.Core().LoadPanelSettings(vx::PanelSettingsFileName, settingsFiles);
         if (followSeconds > 0) form.Core().SetFollow({true, followSeconds});
         ShowSerialPortOnAboutPage(services.Serial, form);
         if (!screenshotFile.isEmpty()) ScheduleScreenshot(form, screenshotFile);
         form.show();
-        const int result = vx::ui::RunUntilEnd(form);
+        const int result = vx::ui::RunUntilEnd(form, ends);
         // The window goes first; the port must not draw on it any more.
         StopShowingSerialPort(services.Serial);
         form.Core().AttachActivity(nullptr, nullptr);
         activity.Flush();
         return result;
     } catch (const std::exception& e) {
+        ends.Unwatch();  // the window it watched is gone
         QMessageBox::critical(nullptr, QApplication::applicationName(), e.what());
         return 0;
     }

@@ -120,7 +120,7 @@ void Follower::Arm(int ms) {
 void Follower::TimerFired() {
     deferred_ = false;
     ExpireMarks();
-    if (!settings_.On) return;
+    if (!settings_.On || c_.Link.Stopping) return;
     if (reconnecting_) {
         TryReconnect();
         return;
@@ -153,6 +153,7 @@ void Follower::ReadSlow() {
 }
 
 void Follower::Poll(bool verify, const std::vector<AskedRoute>& asked) {
+    if (c_.Link.Stopping) return;
     SwitcherState& m = c_.Model;
     const ReadBlocks before = BlocksOf(m);
     const RouteSnapshot routesBefore = SnapshotRoutes(m);

@@ -46,6 +46,7 @@ ConnectOutcome EthernetLink::ConnectEthernet() {
 }
 
 ConnectOutcome EthernetLink::ConnectTo(const std::string& address) {
+    if (c_.Link.Stopping) return ConnectOutcome::NotConnected;
     HourglassScope hourglass(c_.View);
     try {
         return ConnectAndTest(address);
@@ -77,7 +78,7 @@ ConnectOutcome EthernetLink::ConnectAndTest(const std::string& address) {
 
 void EthernetLink::SocketQuery() {
     auto& l = c_.Link;
-    if (!c_.Tcp.IsActive()) {
+    if (!c_.Tcp.IsActive() || l.Stopping) {
         l.ReplyFailed = true;
         return;
     }
@@ -99,7 +100,8 @@ void EthernetLink::SocketQuery() {
 
 void EthernetLink::CollectAnswer() {
     auto& l = c_.Link;
-    if (!c_.Tcp.IsActive()) {  // the connection ended while events were processed
+    // The connection ended while events were processed, or the panel is ending.
+    if (!c_.Tcp.IsActive() || l.Stopping) {
         l.ReplyFailed = true;
         return;
     }

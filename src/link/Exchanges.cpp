@@ -41,6 +41,7 @@ bool Exchanges::SerialSendWaitPromptReported(std::string_view text, bool* failed
 
 bool Exchanges::SerialSendWaitPrompt(std::string_view text) {
     if (!c_.Serial.IsOpen()) return true;
+    if (c_.Link.Stopping) return false;
     const auto busy = c_.Model.HandlerBusy;
     c_.Model.HandlerBusy = 1;
     // Whatever happens during the wait, the window comes back as it was.
@@ -61,7 +62,7 @@ bool Exchanges::SerialSendWaitPrompt(std::string_view text) {
 }
 
 void Exchanges::SerialWrite(std::string_view text) {
-    if (!c_.Serial.IsOpen()) return;
+    if (!c_.Serial.IsOpen() || c_.Link.Stopping) return;
     if (SerialOutputHasRoom(c_.Serial, text)) {
         c_.Serial.Write(text);
     } else {
@@ -94,7 +95,7 @@ bool Exchanges::SocketCommand() {
 
 bool Exchanges::SocketSendWait(std::string_view text) {
     std::fill_n(c_.Link.SocketReadArea.begin(), SocketChunkSize, 0);
-    if (!c_.Tcp.IsActive()) return false;
+    if (!c_.Tcp.IsActive() || c_.Link.Stopping) return false;
     const int timeout = c_.Link.Limits.StreamTimeoutMs;
     DiscardTcpInput(c_.Tcp);  // what an earlier exchange left may not pass for this answer
     c_.Tcp.Send(text);
@@ -104,7 +105,7 @@ bool Exchanges::SocketSendWait(std::string_view text) {
 }
 
 void Exchanges::SocketSend() {
-    if (c_.Tcp.IsActive()) c_.Tcp.Send(CommandText());
+    if (c_.Tcp.IsActive() && !c_.Link.Stopping) c_.Tcp.Send(CommandText());
 }
 
 }  // namespace vx

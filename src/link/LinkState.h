@@ -1,6 +1,7 @@
 #pragma once
 // State of the link layer, shared by the exchanges, the transports and connection management.
 #include <array>
+#include <atomic>
 #include <cstdint>
 
 #include "link/LinkJournal.h"
@@ -24,6 +25,9 @@ struct LinkLimits {
 
 struct LinkState {
     LinkLimits Limits;
+    // Set once the panel is ending (a signal, from its handler): no line, exchange, poll or
+    // connection starts any more; a wait under way ends within its own limit.
+    std::atomic<bool> Stopping{false};
     bool SerialLinkActive = false;
     bool EthernetConnecting = false;
     bool ConnectAborted = false;

@@ -130,7 +130,7 @@ void SerialLink::SetSerialLinkActive(bool on) {
 
 void SerialLink::SerialQuery() {
     auto& l = c_.Link;
-    if (!c_.Serial.IsOpen()) {
+    if (!c_.Serial.IsOpen() || l.Stopping) {
         l.ReplyFailed = true;
         return;
     }

@@ -121,12 +121,7 @@ FollowHooks PanelCore::MakeFollowHooks() {
     };
     hooks.FullRead = [this] { readSequence_.ReadfromVextaros1Click(); };
     hooks.Address = [this] { return views_.IpField.IpText(); };
-    hooks.Save = [this](const FollowSettings& s) {
-        if (settingsPath_.empty()) return;
-        if (!WriteFollowSettings(settingsPath_, s))
-            services_.Prompts.ShowMessage("Error! Unable to write the panel's settings file " +
-                                          settingsPath_ + ". Check if disk is write-protected");
-    };
+    hooks.Save = [this](const FollowSettings& s) { settings_.SaveFollow(s); };
     return hooks;
 }
 
@@ -283,10 +278,12 @@ void PanelCore::FollowIntervalChange(int seconds) {
 
 void PanelCore::SetFollow(const FollowSettings& settings) { follower_.Change(settings); }
 
-void PanelCore::LoadPanelSettings(const std::string& path) {
-    settingsPath_ = path;
-    follower_.Load(ReadFollowSettings(path));
-    protection_.Load(ReadProtectedOutputs(path));
+void PanelCore::LoadPanelSettings(const std::string& path, TextFileStore& store) {
+    // An unreadable file leaves the panel's settings as they are.
+    const auto loaded = settings_.Load(store, path);
+    if (!loaded) return;
+    follower_.Load(loaded->Follow);
+    protection_.Load(loaded->Protection);
     NotifyProtection(-1);
     PublishChanges();
 }

@@ -20,6 +20,7 @@
 #include "connection/ConnectionManager.h"
 #include "connection/ReadSequence.h"
 #include "connection/SetupCommands.h"
+#include "files/StdTextFileStore.h"
 #include "follow/FollowTcpListener.h"
 #include "follow/Follower.h"
 #include "follow/LoggedFollowView.h"
@@ -42,6 +43,7 @@
 #include "panel/PendingAside.h"
 #include "panel/PictureViews.h"
 #include "panel/RequestRunner.h"
+#include "panel/PanelSettingsKeeper.h"
 #include "presets/Presets.h"
 #include "presets/Sequencer.h"
 #include "protect/ProtectedClear.h"
@@ -167,7 +169,8 @@ public:
     void FollowCheckBoxClick(bool on);
     void FollowIntervalChange(int seconds);
     void SetFollow(const FollowSettings& settings);
-    void LoadPanelSettings(const std::string& path = PanelSettingsFileName);
+    void LoadPanelSettings(const std::string& path = PanelSettingsFileName,
+                           TextFileStore& store = DefaultTextFileStore());
     // Follow mode's timer: a poll, kept back like the sequencer's tick while anything else
     // is under way, and run once it is over.
     void FollowTimerTimer();
@@ -327,7 +330,8 @@ private:
     InForceState previewBase_;  // the state in force when the open preview began
     std::vector<std::function<void(int)>> protectionListeners_;
     std::vector<std::function<void()>> undoListeners_;
-    std::string settingsPath_;  // empty until the settings file is loaded: nothing is written
+    // Nothing is written to the settings file until it has been loaded.
+    PanelSettingsKeeper settings_{views_.Window, services_.Prompts, activity_};
 };
 
 }  // namespace vx

@@ -12,6 +12,11 @@
 namespace vx {
 
 void PanelCore::Settle(const char* why) {
+    // A settings file unreadable at the start brings its protection once it can be read.
+    if (auto joined = settings_.Recover(protection_.All())) {
+        protection_.Load(std::move(*joined));
+        NotifyProtection(-1);
+    }
     if (protection_.UseSwitcher(SwitcherKeyOf(model_.Info))) NotifyProtection(-1);
     // A preview shows what the switcher does not hold: it is no measure of a change.
     if (model_.PreviewActive == 0) undo_.History().Check(InForceNow(model_), why);
@@ -248,10 +253,10 @@ void PanelCore::KeepProtectedRoutes(const std::function<void()>& action) {
 }
 
 void PanelCore::SaveProtection() {
-    if (settingsPath_.empty()) return;
-    if (!WriteProtectedOutputs(settingsPath_, protection_.All()))
-        services_.Prompts.ShowMessage("Error! Unable to write the panel's settings file " + settingsPath_ +
-                                      ". Check if disk is write-protected");
+    if (auto joined = settings_.SaveProtection(protection_.All())) {
+        protection_.Load(std::move(*joined));
+        NotifyProtection(-1);
+    }
 }
 
 void PanelCore::NotifyProtection(int output) {

@@ -5,6 +5,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <stdexcept>
 
@@ -13,15 +14,10 @@ namespace {
 
 constexpr int Handled[] = {SIGTERM, SIGINT, SIGHUP};
 int wakeFds[2] = {-1, -1};
-
-// Only async-signal-safe calls: one byte into the pair (a full pair drops it, which is as
-// good: the end is under way).
-void OnSignal(int signal) {
-    const int saved = errno;
-    const char byte = static_cast<char>(signal);
-    [[maybe_unused]] const auto n = ::write(wakeFds[1], &byte, 1);
-    errno = saved;
-}
+std::atomic<bool> received{false};
+std::atomic<std::atomic<bool>*> stopFlag{nullptr};
+static_assert(std::atomic<bool>::is_always_lock_free && std::atomic<std::atomic<bool>*>::is_always_lock_free,
+              "set from a signal handler");
 
 void Handle(void (*action)(int)) {
     struct sigaction sa {};
@@ -29,6 +25,20 @@ void Handle(void (*action)(int)) {
     sigemptyset(&sa.sa_mask);
     sa.sa_flags = SA_RESTART;  // a blocking wait goes on; the loop sees the byte after it
     for (int s : Handled) ::sigaction(s, &sa, nullptr);
+}
+
+// Only async-signal-safe calls. The next of these signals ends the process at once, as it
+// would have without this, wherever the panel is; the stop flag keeps the panel from
+// starting anything new even before the event loop hears of the end; one byte goes into
+// the pair (a full pair drops it, which is as good: the end is under way).
+void OnSignal(int signal) {
+    const int saved = errno;
+    Handle(SIG_DFL);
+    received.store(true);
+    if (std::atomic<bool>* flag = stopFlag.load()) flag->store(true);
+    const char byte = static_cast<char>(signal);
+    [[maybe_unused]] const auto n = ::write(wakeFds[1], &byte, 1);
+    errno = saved;
 }
 
 }  // namespace
@@ -45,6 +55,8 @@ EndSignals::EndSignals(std::function<void(int)> handler) : handler_(std::move(ha
 
 EndSignals::~EndSignals() {
     Handle(SIG_DFL);
+    stopFlag.store(nullptr);
+    received.store(false);
     notifier_.reset();
     ::close(wakeFds[0]);
     ::close(wakeFds[1]);
@@ -64,11 +76,19 @@ const char* EndSignals::Name(int signal) {
     }
 }
 
+void EndSignals::SetStopFlag(std::atomic<bool>* flag) {
+    stopFlag.store(flag);
+    if (flag && received.load()) flag->store(true);
+}
+
+bool EndSignals::Received() const {
+    return received.load();
+}
+
 void EndSignals::Deliver() {
     char byte = 0;
     if (::read(wakeFds[0], &byte, 1) != 1) return;
     notifier_->setEnabled(false);
-    Handle(SIG_DFL);  // the operator who insists is not kept waiting
     if (handler_) handler_(static_cast<unsigned char>(byte));
 }
 

@@ -12,6 +12,7 @@
 
 #include "activity/ActivityText.h"
 #include "activity/LogRetention.h"
+#include "activity/LogWriterTexts.h"
 
 namespace vx::platform {
 
@@ -29,17 +30,31 @@ std::string QtActivityEnvironment::User() {
     return "uid " + std::to_string(geteuid());
 }
 
-bool QtLogFolder::Append(const std::string& name, const std::string& text) {
-    if (!QDir().mkpath(path_)) return false;
+std::optional<LogFolder::FileEnd> QtLogFolder::EndOf(const std::string& name) {
     QFile file(QDir(path_).filePath(QString::fromStdString(name)));
-    if (!file.open(QIODevice::Append)) return false;
-    const qint64 before = file.size();
-    const bool ok =
-        file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()) &&
-        file.flush();
-    // A half-written batch is taken back, so the retry does not write its first lines twice.
-    if (!ok) file.resize(before);
-    return ok;
+    if (!file.exists()) return FileEnd{};
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    FileEnd end;
+    end.Size = static_cast<std::uint64_t>(file.size());
+    if (end.Size > 0) {
+        char last = 0;
+        if (!file.seek(file.size() - 1) || file.read(&last, 1) != 1) return std::nullopt;
+        end.EndsLine = last == '\n';
+    }
+    return end;
+}
+
+std::int64_t QtLogFolder::Append(const std::string& name, std::string_view bytes) {
+    if (makeFolder_ && !QDir().mkpath(path_)) return -1;
+    QFile file(QDir(path_).filePath(QString::fromStdString(name)));
+    // Unbuffered: a write goes to the disk at once and says how much it took, and nothing
+    // is left in a buffer to be written again by a later flush or close.
+    if (!file.open(QIODevice::Append | QIODevice::Unbuffered)) return -1;
+    return file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+bool QtLogFolder::Truncate(const std::string& name, std::uint64_t size) {
+    return QFile::resize(QDir(path_).filePath(QString::fromStdString(name)), static_cast<qint64>(size));
 }
 
 std::vector<std::string> QtLogFolder::List() {
@@ -84,7 +99,19 @@ QtActivityLog::~QtActivityLog() {
 
 void QtActivityLog::Start() {
     const LocalTime today = env_.Now();
-    RemoveExpiredLogFiles(folder_, today);
+    const LogRetentionPlan plan = PlanLogRetention(folder_.List(), today);
+    std::vector<std::string> removed;
+    for (const auto& name : plan.Expired)
+        if (folder_.Remove(name)) removed.push_back(name);
+    for (const auto& text : RetentionNotes(plan, removed, today)) {
+        ActivityRecord r;
+        r.When = today;
+        r.User = env_.User();
+        r.Link = "none";
+        r.Kind = "Log";
+        r.Text = text;
+        writer_.Add(r);
+    }
     QFile file(QDir(folder_.Path()).filePath(QString::fromStdString(LogFileName(today))));
     if (file.open(QIODevice::ReadOnly)) {
         while (!file.atEnd()) {
@@ -97,9 +124,21 @@ void QtActivityLog::Start() {
 
 void QtActivityLog::Flush() {
     if (writer_.Pending() == 0) return;
-    if (writer_.Flush() == DailyLogWriter::FlushResult::FailedFirst && OnWriteFailure)
-        OnWriteFailure("The activity log cannot be written in " + folder_.Path().toStdString() +
-                       " (disk full or write-protected); the panel goes on.");
+    const std::string folder = folder_.Path().toStdString();
+    std::string note;
+    switch (writer_.Flush()) {
+        case DailyLogWriter::FlushResult::FailedFirst:
+            note = LogCannotBeWrittenText(folder);
+            break;
+        case DailyLogWriter::FlushResult::WrittenAgain:
+            note = LogWrittenAgainText(folder, writer_.DropsReported());
+            break;
+        case DailyLogWriter::FlushResult::Failed:
+        case DailyLogWriter::FlushResult::Written:
+            break;
+    }
+    if (writer_.DroppingStarted()) note = LogDroppingText(folder);
+    if (!note.empty() && OnStatusNote) OnStatusNote(note);
 }
 
 std::vector<ActivityRecord> QtActivityLog::Today() const {

@@ -26,14 +26,20 @@ public:
 
 class QtLogFolder final : public LogFolder {
 public:
-    explicit QtLogFolder(QString path) : path_(std::move(path)) {}
-    bool Append(const std::string& name, const std::string& text) override;
+    // makeFolder: the folder is made when missing (the panel's own); a folder named by
+    // the user must be there.
+    explicit QtLogFolder(QString path, bool makeFolder = true)
+        : path_(std::move(path)), makeFolder_(makeFolder) {}
+    std::optional<FileEnd> EndOf(const std::string& name) override;
+    std::int64_t Append(const std::string& name, std::string_view bytes) override;
+    bool Truncate(const std::string& name, std::uint64_t size) override;
     std::vector<std::string> List() override;
     bool Remove(const std::string& name) override;
     const QString& Path() const { return path_; }
 
 private:
     QString path_;
+    bool makeFolder_;
 };
 
 class QtActivityLog final : public QObject {
@@ -43,8 +49,8 @@ public:
     explicit QtActivityLog(const QString& folder, QObject* parent = nullptr);
     ~QtActivityLog() override;
 
-    // Removes the day files past their time, loads today's earlier records for the window
-    // and starts the timer.
+    // Removes the day files past their time (saying so in the log), loads today's earlier
+    // records for the window and starts the timer.
     void Start();
     void Flush();
 
@@ -52,8 +58,9 @@ public:
     ActivitySink& Sink() { return writer_; }
     // Today's records, oldest first: earlier sessions' from the file, then this one's.
     std::vector<ActivityRecord> Today() const;
-    // Called once when writing fails, with the note for the status line.
-    std::function<void(const std::string&)> OnWriteFailure;
+    // Called with a note for the status line: once when writing fails, once when records
+    // begin to be dropped, once when the log is written again.
+    std::function<void(const std::string&)> OnStatusNote;
 
 private:
     QtActivityEnvironment env_;

@@ -2,17 +2,12 @@
 
 #include <charconv>
 #include <sstream>
-#include <vector>
 
 #include "settings/PanelSettingsFile.h"
 
 namespace vx {
 
 namespace {
-
-bool IsProtectionLine(const std::string& line) {
-    return line.rfind(ProtectedOutputsKey, 0) == 0;
-}
 
 std::set<int> OutputsOf(const std::string& list) {
     std::set<int> outputs;
@@ -28,10 +23,14 @@ std::set<int> OutputsOf(const std::string& list) {
 
 }  // namespace
 
-ProtectionBySwitcher ReadProtectedOutputs(const std::string& path) {
+bool IsProtectionLine(const std::string& line) {
+    return line.rfind(ProtectedOutputsKey, 0) == 0;
+}
+
+ProtectionBySwitcher ProtectedOutputsOf(const std::vector<std::string>& lines) {
     ProtectionBySwitcher all;
     const std::size_t keyLength = std::string(ProtectedOutputsKey).size();
-    for (const std::string& line : ReadPanelSettingsLines(path)) {
+    for (const std::string& line : lines) {
         if (!IsProtectionLine(line)) continue;
         const std::size_t equals = line.find('=');
         if (equals == std::string::npos || equals == keyLength) continue;
@@ -41,7 +40,7 @@ ProtectionBySwitcher ReadProtectedOutputs(const std::string& path) {
     return all;
 }
 
-bool WriteProtectedOutputs(const std::string& path, const ProtectionBySwitcher& all) {
+std::vector<std::string> ProtectionLines(const ProtectionBySwitcher& all) {
     std::vector<std::string> lines;
     for (const auto& [switcher, outputs] : all) {
         if (outputs.empty()) continue;
@@ -54,7 +53,15 @@ bool WriteProtectedOutputs(const std::string& path, const ProtectionBySwitcher& 
         }
         lines.push_back(line);
     }
-    return ReplacePanelSettings(path, IsProtectionLine, lines);
+    return lines;
+}
+
+ProtectionBySwitcher ReadProtectedOutputs(const std::string& path) {
+    return ProtectedOutputsOf(ReadPanelSettingsLines(path));
+}
+
+bool WriteProtectedOutputs(const std::string& path, const ProtectionBySwitcher& all) {
+    return ReplacePanelSettings(path, IsProtectionLine, ProtectionLines(all));
 }
 
 }  // namespace vx

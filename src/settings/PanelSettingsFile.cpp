@@ -1,18 +1,17 @@
 #include "settings/PanelSettingsFile.h"
 
 #include <charconv>
-#include <cstdio>
-#include <fstream>
 #include <sstream>
-#include <vector>
+
+#include "files/StdTextFileStore.h"
 
 namespace vx {
 
 namespace {
 
-std::vector<std::string> ReadLines(const std::string& path) {
+std::vector<std::string> SplitLines(const std::string& text) {
     std::vector<std::string> lines;
-    std::ifstream in(path);
+    std::istringstream in(text);
     for (std::string line; std::getline(in, line);) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         lines.push_back(line);
@@ -36,9 +35,30 @@ std::optional<int> NumberOf(const std::string& text) {
 
 }  // namespace
 
-FollowSettings ReadFollowSettings(const std::string& path) {
+PanelSettingsLines ReadPanelSettings(TextFileStore& store, const std::string& path) {
+    TextFileStore::ReadResult r = store.Read(path);
+    PanelSettingsLines out;
+    out.State = r.State;
+    out.Error = std::move(r.Error);
+    if (r.State == TextFileStore::ReadState::Read) out.Lines = SplitLines(r.Text);
+    return out;
+}
+
+SettingsWrite ReplacePanelSettings(TextFileStore& store, const std::string& path,
+                                   const std::function<bool(const std::string&)>& replaced,
+                                   const std::vector<std::string>& lines) {
+    const PanelSettingsLines now = ReadPanelSettings(store, path);
+    if (now.State == TextFileStore::ReadState::Failed) return SettingsWrite::Unreadable;
+    std::string text;
+    for (const std::string& line : now.Lines)
+        if (!replaced(line)) text += line + '\n';
+    for (const std::string& line : lines) text += line + '\n';
+    return store.Replace(path, text) ? SettingsWrite::Written : SettingsWrite::Failed;
+}
+
+FollowSettings FollowSettingsOf(const std::vector<std::string>& lines) {
     FollowSettings s;
-    for (const std::string& line : ReadLines(path)) {
+    for (const std::string& line : lines) {
         if (auto v = ValueOf(line, FollowKey)) {
             if (auto n = NumberOf(*v); n && (*n == 0 || *n == 1)) s.On = *n == 1;
         } else if (auto w = ValueOf(line, FollowIntervalKey)) {
@@ -48,43 +68,31 @@ FollowSettings ReadFollowSettings(const std::string& path) {
     return s;
 }
 
+bool IsFollowLine(const std::string& line) {
+    return ValueOf(line, FollowKey).has_value() || ValueOf(line, FollowIntervalKey).has_value();
+}
+
+std::vector<std::string> FollowLines(const FollowSettings& settings) {
+    return {
+        std::string(FollowKey) + '=' + (settings.On ? "1" : "0"),
+        std::string(FollowIntervalKey) + '=' + std::to_string(ClampFollowSeconds(settings.IntervalSeconds))};
+}
+
+FollowSettings ReadFollowSettings(const std::string& path) {
+    return FollowSettingsOf(ReadPanelSettingsLines(path));
+}
+
 bool WriteFollowSettings(const std::string& path, const FollowSettings& settings) {
-    const auto follow = [](const std::string& line) {
-        return ValueOf(line, FollowKey).has_value() || ValueOf(line, FollowIntervalKey).has_value();
-    };
-    return ReplacePanelSettings(path, follow,
-                                {std::string(FollowKey) + '=' + (settings.On ? "1" : "0"),
-                                 std::string(FollowIntervalKey) + '=' +
-                                     std::to_string(ClampFollowSeconds(settings.IntervalSeconds))});
+    return ReplacePanelSettings(path, IsFollowLine, FollowLines(settings));
 }
 
 std::vector<std::string> ReadPanelSettingsLines(const std::string& path) {
-    return ReadLines(path);
+    return ReadPanelSettings(DefaultTextFileStore(), path).Lines;
 }
 
 bool ReplacePanelSettings(const std::string& path, const std::function<bool(const std::string&)>& replaced,
                           const std::vector<std::string>& lines) {
-    std::ostringstream text;
-    for (const std::string& line : ReadLines(path))
-        if (!replaced(line)) text << line << '\n';
-    for (const std::string& line : lines) text << line << '\n';
-
-    const std::string temporary = path + ".new";
-    {
-        std::ofstream out(temporary, std::ios::trunc);
-        out << text.str();
-        out.flush();
-        if (!out) {
-            out.close();
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+    return ReplacePanelSettings(DefaultTextFileStore(), path, replaced, lines) == SettingsWrite::Written;
 }
 
 }  // namespace vx

@@ -70,7 +70,7 @@ TEST_F(ActivityLogFixture, AFullOrReadOnlyDiskIsReportedOnceAndTheRecordsAreWrit
         EXPECT_EQ(w.Flush(), DailyLogWriter::FlushResult::Failed) << "told once, not every second";
         EXPECT_EQ(w.Pending(), 2u);
         disk.Full = disk.ReadOnly = false;
-        EXPECT_EQ(w.Flush(), DailyLogWriter::FlushResult::Written);
+        EXPECT_EQ(w.Flush(), DailyLogWriter::FlushResult::WrittenAgain) << "told once it writes again";
         EXPECT_EQ(w.Pending(), 0u);
         const std::string& text = disk.Files["2026-12-11.jsonl"];
         EXPECT_LT(text.find("TAKE 1"), text.find("CANCEL 1")) << "nothing lost, order kept";
@@ -106,9 +106,10 @@ TEST(LogRetention, RemovesOnlyDayFilesOlderThanNinetyDays) {
 TEST(LogRetention, AReadOnlyFolderCountsTheFilesLeft) {
     MemoryLogFolder folder;
     folder.Files["2020-01-01.jsonl"] = "x";
+    folder.Files["2026-12-10.jsonl"] = "x";
     folder.ReadOnly = true;
     EXPECT_EQ(RemoveExpiredLogFiles(folder, {2026, 12, 11}), 1);
-    EXPECT_EQ(folder.Files.size(), 1u);
+    EXPECT_EQ(folder.Files.size(), 2u);
 }
 
 ActivityRecord Rec(const std::string& kind, const std::string& text, const std::string& outcome,

@@ -114,6 +114,31 @@ TEST(QtActivityLogTest, RecordsReachTheDayFileAndAreReadBackForTheWindow) {
     EXPECT_EQ(today[0].Fields, (ActivityFields{{"output", "3"}}));
 }
 
+TEST(QtActivityLogTest, ADayFileLeftEndingInsideALineGetsANewlineBeforeTheFirstNewRecord) {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("vxpanel-log");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QFile day(folder + "/" + QDate::currentDate().toString("yyyy-MM-dd") + ".jsonl");
+    ASSERT_TRUE(day.open(QIODevice::WriteOnly));
+    day.write(R"({"time":"2026-12-11T09:00:00.000","user":"op","li)");  // a power cut
+    day.close();
+    {
+        platform::QtActivityLog log(folder);
+        log.Start();
+        ActivityLog core;
+        core.Attach(&log.Environment(), &log.Sink());
+        core.Note("Take", "Output 3: input 5 to 7", "answered");
+    }
+    ASSERT_TRUE(day.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = day.readAll().split('\n');
+    ASSERT_EQ(lines.size(), 3) << "the broken line, the new record, and the end";
+    EXPECT_EQ(lines[0], R"({"time":"2026-12-11T09:00:00.000","user":"op","li)");
+    ActivityRecord r;
+    ASSERT_TRUE(platform::RecordFromJsonLine(lines[1], r));
+    EXPECT_EQ(r.Text, "Output 3: input 5 to 7");
+    EXPECT_TRUE(lines[2].isEmpty());
+}
+
 TEST(QtActivityLogTest, AFolderThatCannotBeWrittenIsToldOnceAndThePanelGoesOn) {
     QTemporaryDir dir;
     // A file where the folder should be: no folder can be made there, root or not.
@@ -122,7 +147,7 @@ TEST(QtActivityLogTest, AFolderThatCannotBeWrittenIsToldOnceAndThePanelGoesOn) {
     blocker.close();
     platform::QtActivityLog log(dir.filePath("vxpanel-log"));
     int notes = 0;
-    log.OnWriteFailure = [&](const std::string&) { ++notes; };
+    log.OnStatusNote = [&](const std::string&) { ++notes; };
     log.Start();
     ActivityLog core;
     core.Attach(&log.Environment(), &log.Sink());

@@ -5,8 +5,13 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <QDate>
+#include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
+#include <QThread>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -21,9 +26,9 @@ namespace {
 // One panel process, its output gathered as it comes.
 class PanelProcess {
 public:
-    explicit PanelProcess(const QString& com1) {
+    explicit PanelProcess(const QString& com1, const QStringList& options = {}) {
         process_.setProgram(QStringLiteral(PANEL_PROCESS_PATH));
-        process_.setArguments({com1});
+        process_.setArguments(QStringList{com1} + options);
         process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process_.start();
     }
@@ -103,6 +108,95 @@ TEST_F(PanelEndSignalsTest, APanelRefusedThePortNamesTheProcessHoldingIt) {
     ASSERT_TRUE(second.Ended());
     EXPECT_EQ(second.Process().exitCode(), 0);
     EXPECT_TRUE(LockFileLeft()) << "the first panel's lock stays with it";
+}
+
+// The panel against a switcher that answers slowly, the lines it receives kept in a
+// transcript, and what the panel's activity log holds once it has ended.
+class SlowSwitcherEndTest : public ::testing::Test {
+protected:
+    void Start(int delayMs) {
+        sim = std::make_unique<SimProcess>(QStringList{
+            "--serial", Com1(), "--delay-ms", QString::number(delayMs), "--transcript", Transcript()});
+        ASSERT_TRUE(sim->Started()) << sim->Output().toStdString();
+    }
+    QString Com1() const { return QString::fromStdString((dir.Path() / "com1").string()); }
+    QString Transcript() const { return QString::fromStdString((dir.Path() / "sim.log").string()); }
+    // The lines the switcher has received so far.
+    int LinesReceived() const {
+        QFile file(Transcript());
+        if (!file.open(QIODevice::ReadOnly)) return 0;
+        return static_cast<int>(file.readAll().count('\n'));
+    }
+    // Waits, bounded, until the switcher has received at least n lines.
+    bool WaitForLines(int n) const {
+        for (int tries = 0; tries < 300 && LinesReceived() < n; ++tries) QThread::msleep(50);
+        return LinesReceived() >= n;
+    }
+    // Every line of today's day file, each checked to be a whole record.
+    std::vector<QJsonObject> LogRecords() const {
+        const auto name = QDate::currentDate().toString("yyyy-MM-dd") + ".jsonl";
+        QFile file(QString::fromStdString((dir.Path() / "vxpanel-log").string()) + "/" + name);
+        std::vector<QJsonObject> records;
+        if (!file.open(QIODevice::ReadOnly)) return records;
+        for (const QByteArray& line : file.readAll().split('\n')) {
+            if (line.isEmpty()) continue;
+            const QJsonDocument doc = QJsonDocument::fromJson(line);
+            EXPECT_TRUE(doc.isObject()) << line.toStdString();
+            records.push_back(doc.object());
+        }
+        return records;
+    }
+
+    TempWorkingDir dir;
+    std::unique_ptr<SimProcess> sim;
+};
+
+TEST_F(SlowSwitcherEndTest, SigtermDuringTheStartUpReadSendsNoFurtherLineAndEndsWithZero) {
+    for (bool follow : {false, true}) {
+        SCOPED_TRACE(follow ? "following" : "not following");
+        Start(300);
+        PanelProcess panel(Com1(), follow ? QStringList{"--follow", "1"} : QStringList{});
+        // The probe, then the read's first queries: the read is under way.
+        ASSERT_TRUE(WaitForLines(4)) << sim->Output().toStdString();
+        const int before = LinesReceived();
+        panel.Send(SIGTERM);
+        ASSERT_TRUE(panel.Ended());
+        EXPECT_EQ(panel.Process().exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(panel.Process().exitCode(), 0);
+        QThread::msleep(400);  // anything still on its way reaches the transcript
+        EXPECT_LE(LinesReceived() - before, 1) << "at most the line already on its way when the signal came";
+        const auto records = LogRecords();
+        EXPECT_FALSE(records.empty()) << "the records of the start-up are written";
+        sim.reset();
+        QFile::remove(Transcript());
+    }
+}
+
+TEST_F(SlowSwitcherEndTest, ASecondSignalEndsThePanelAtOnce) {
+    Start(3000);
+    PanelProcess panel(Com1());
+    ASSERT_TRUE(WaitForLines(2)) << sim->Output().toStdString();
+    panel.Send(SIGTERM);
+    QThread::msleep(100);
+    panel.Send(SIGTERM);
+    ASSERT_TRUE(panel.Ended());
+    // Ended by the signal itself, in the middle of a wait of three seconds; the first alone
+    // would have ended it with 0 after that wait.
+    EXPECT_EQ(panel.Process().exitStatus(), QProcess::CrashExit);
+}
+
+TEST_F(SlowSwitcherEndTest, ASignalWhileTheStartUpShowsABoxClosesItAndEndsWithZero) {
+    Start(0);
+    // Follow switched on at the start cannot be kept in the settings file: the box says so
+    // before the event loop runs.
+    PanelProcess panel(Com1(), {"--follow", "1", "--unwritable-settings"});
+    ASSERT_TRUE(panel.Says("box open")) << panel.Output().toStdString();
+    panel.Send(SIGTERM);
+    ASSERT_TRUE(panel.Ended());
+    EXPECT_EQ(panel.Process().exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(panel.Process().exitCode(), 0);
+    EXPECT_TRUE(panel.Says("box closed")) << panel.Output().toStdString();
+    EXPECT_EQ(LinesReceived(), 0) << "nothing was sent after the signal";
 }
 
 }  // namespace

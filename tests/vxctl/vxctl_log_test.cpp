@@ -47,6 +47,27 @@ TEST_P(VxctlLog, ALogThatCannotBeWrittenIsToldAndTheCommandStillRuns) {
     EXPECT_NE(r.Out.find("RTEMP 3 5: OK"), std::string::npos) << r.Out;
 }
 
+TEST_P(VxctlLog, AFileLeftEndingInsideALineKeepsItAndStartsTheFirstRecordOnALineOfItsOwn) {
+    StartSim();
+    QTemporaryDir dir;
+    const QString path = dir.filePath("vxctl.jsonl");
+    {
+        QFile cut(path);
+        ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+        cut.write(R"({"time":"2026-12-11T09:00:00.000","us)");
+    }
+    const CtlResult r = Ctl(GetParam(), {"route", "3", "5", "--log", path});
+    ASSERT_EQ(r.Exit, 0) << r.Err;
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    ASSERT_GE(lines.size(), 3);
+    EXPECT_EQ(lines.front(), R"({"time":"2026-12-11T09:00:00.000","us)");
+    for (qsizetype i = 1; i + 1 < lines.size(); ++i)
+        EXPECT_TRUE(QJsonDocument::fromJson(lines[i]).isObject()) << lines[i].toStdString();
+    EXPECT_TRUE(lines.back().isEmpty()) << "the file ends with a whole line";
+}
+
 INSTANTIATE_TEST_SUITE_P(Links, VxctlLog, ::testing::Values(Via::Tcp, Via::Serial),
                          [](const auto& info) { return std::string(ViaName(info.param)); });
 
