@@ -9,6 +9,16 @@ namespace {
 
 // The kinds of drawing kept for a page; one numbering per page, since the key names the
 // widget drawn on.
+enum GroupingDrawing {
+    GroupInputColour,
+    GroupOutputColour,
+    GroupInputEnabled,
+    GroupOutputEnabled,
+    OutputFirstHint,
+    GroupInputName,
+    GroupOutputName,
+};
+
 enum SequencingDrawing { RowEditsEnabled, RowsUnlocked, RowColour, SequenceLight };
 
 enum LabelingDrawing { BoxTextDrawing, BoxEnabledDrawing };
@@ -19,6 +29,39 @@ int BoxNumber(NameBox box) {
 }
 
 }  // namespace
+
+// Grouping
+
+void LazyGroupingView::SetGroupInputButtonColour(int input, Colour c) {
+    members_.Draw({GroupInputColour, input}, [this, input, c] { page_.SetGroupInputButtonColour(input, c); });
+}
+void LazyGroupingView::SetGroupOutputButtonColour(int output, Colour c) {
+    members_.Draw({GroupOutputColour, output}, [this, output, c] { page_.SetGroupOutputButtonColour(output, c); });
+}
+void LazyGroupingView::SetGroupInputButtonEnabled(int input, bool on) {
+    members_.Draw({GroupInputEnabled, input}, [this, input, on] { page_.SetGroupInputButtonEnabled(input, on); });
+}
+void LazyGroupingView::SetGroupOutputButtonEnabled(int output, bool on) {
+    members_.Draw({GroupOutputEnabled, output},
+                  [this, output, on] { page_.SetGroupOutputButtonEnabled(output, on); });
+}
+void LazyGroupingView::SetOutputFirstHintVisible(bool on) {
+    members_.Draw({OutputFirstHint, 0}, [this, on] { page_.SetOutputFirstHintVisible(on); });
+}
+
+// A name drawn before the member buttons are made misses only them (the views draw on the
+// widgets there are); drawn again when they are made, it changes nothing elsewhere, where
+// it is the name shown already.
+void LazyNameCaptionsView::SetInputName(int input, const std::string& name) {
+    all_.SetInputName(input, name);
+    if (!members_.Built())
+        members_.Draw({GroupInputName, input}, [this, input, name] { all_.SetInputName(input, name); });
+}
+void LazyNameCaptionsView::SetOutputName(int output, const std::string& name) {
+    all_.SetOutputName(output, name);
+    if (!members_.Built())
+        members_.Draw({GroupOutputName, output}, [this, output, name] { all_.SetOutputName(output, name); });
+}
 
 // Sequencing: the rows' texts and "On" boxes are only ever changed by the operator, on
 // the page, so reading them from a page not built builds it, and finds what it starts with.

@@ -4,7 +4,9 @@
 // keeps it, the last one per widget, for the page's building. A question the widgets alone
 // can answer builds the page first, except where the answer is the widget's starting state
 // and nothing has been drawn on it yet.
+#include "groups/GroupingView.h"
 #include "labels/NameBoxView.h"
+#include "labels/NameCaptionView.h"
 #include "presets/SequencingView.h"
 #include "status/LabelEnableView.h"
 #include "status/SetupPageView.h"
@@ -16,6 +18,46 @@ class PageContent;
 
 // What is kept for the About page, which the window draws on too.
 enum AboutPageDrawing { FirmwareTextDrawing, ComNumberTextDrawing };
+
+// The Grouping page's member buttons and hint, made when the page is first needed; its
+// selector and existing-group boxes are there from the start.
+class LazyGroupingView : public GroupingView {
+public:
+    LazyGroupingView(GroupingView& page, PageContent& members) : page_(page), members_(members) {}
+
+    void SetGroupInputButtonColour(int input, Colour c) override;
+    void SetGroupOutputButtonColour(int output, Colour c) override;
+    void SetGroupInputButtonEnabled(int input, bool on) override;
+    void SetGroupOutputButtonEnabled(int output, bool on) override;
+    void SetGroupExistChecked(int group, bool on) override { page_.SetGroupExistChecked(group, on); }
+    void SetGroupExistEnabled(int group, bool on) override { page_.SetGroupExistEnabled(group, on); }
+    void SetOutputFirstHintVisible(bool on) override;
+    void SetGroupRadioItems(const std::vector<std::string>& items) override { page_.SetGroupRadioItems(items); }
+    void SelectGroupRadioItem(int group) override { page_.SelectGroupRadioItem(group); }
+    int SelectedGroup() const override { return page_.SelectedGroup(); }
+
+private:
+    GroupingView& page_;
+    PageContent& members_;
+};
+
+// The names on the buttons are drawn at once wherever the buttons are; the Grouping page's
+// member buttons get theirs again when they are made.
+class LazyNameCaptionsView : public NameCaptionView {
+public:
+    LazyNameCaptionsView(NameCaptionView& all, PageContent& members) : all_(all), members_(members) {}
+
+    void SetInputName(int input, const std::string& name) override;
+    void SetOutputName(int output, const std::string& name) override;
+    void SetGroupName(int group, const std::string& caption, const std::string& name) override {
+        all_.SetGroupName(group, caption, name);
+    }
+    void SetPresetName(int preset, const std::string& name) override { all_.SetPresetName(preset, name); }
+
+private:
+    NameCaptionView& all_;
+    PageContent& members_;
+};
 
 class LazySequencingView : public SequencingView {
 public:

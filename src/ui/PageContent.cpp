@@ -46,7 +46,11 @@ bool PageContent::eventFilter(QObject* watched, QEvent* event) {
         // those the page hides itself stay hidden.
         for (QWidget* child : page_.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             if (!(child->isHidden() && child->testAttribute(Qt::WA_WState_ExplicitShowHide))) child->show();
-        if (QLayout* layout = page_.layout()) layout->activate();
+        // Widgets added to a layout within the page's own do not mark it for a new layout.
+        if (QLayout* layout = page_.layout()) {
+            layout->invalidate();
+            layout->activate();
+        }
     }
     return false;
 }

@@ -117,7 +117,7 @@ void TMatrixForm::BuildViews() {
     followView_ = std::make_unique<FollowMarksView>(*video_, *setup_);
     BuildLazyPageViews();
     crosspointFeed_ =
-        std::make_unique<CrosspointFeed>(*routingView_, *groupingView_, *nameCaptionsView_, *followView_);
+        std::make_unique<CrosspointFeed>(*routingView_, *lazyGrouping_, *lazyNameCaptions_, *followView_);
     files_ = std::make_unique<platform::QtConfigFileStore>();
 }
 

@@ -37,7 +37,9 @@ class SetupPageStatusView;
 class GroupingPage;
 class GroupingPageView;
 class LabelingPage;
+class LazyGroupingView;
 class LazyLabelingViews;
+class LazyNameCaptionsView;
 class LazySequencingView;
 class LazySetupPageView;
 class MainMenu;
@@ -127,6 +129,7 @@ private:
     void BuildLazyPageViews();
     void BuildRemainingPagesSoon();
     void FitPages();
+    void WireGroupMembers();
     void WireRoutingPage();
     void WirePageKeys();
     void WireGroupingPage();
@@ -207,11 +210,14 @@ private:
     std::unique_ptr<NameCaptionsView> nameCaptionsView_;
     std::unique_ptr<FollowMarksView> followView_;
     std::unique_ptr<ProtectMarks> protectMarks_;
+    std::unique_ptr<LazyGroupingView> lazyGrouping_;
+    std::unique_ptr<LazyNameCaptionsView> lazyNameCaptions_;
     std::unique_ptr<LazySequencingView> lazySequencing_;
     std::unique_ptr<LazyLabelingViews> lazyLabeling_;
     std::unique_ptr<LazySetupPageView> lazySetup_;
     // Owned by their pages.
     PageContent* labelingContent_ = nullptr;
+    PageContent* groupingContent_ = nullptr;
     PageContent* sequencingContent_ = nullptr;
     PageContent* aboutContent_ = nullptr;
     EditMenu* editMenu_ = nullptr;

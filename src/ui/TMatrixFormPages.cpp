@@ -1,12 +1,17 @@
-// Three of the pages the operator does not see at start (Labeling, Sequencing, About) are
-// built when first needed: when one is opened, when the core needs a widget of one, or,
+// The pages the operator does not see at start (Labeling, Sequencing, About, and the
+// Grouping page but for its selector and existing groups, which set the window's height)
+// are built when first needed: when one is opened, when the core needs a widget of one, or,
 // for all that are left, right after the window's first paint, one page per turn of the
 // event loop. Until then their views keep what the core draws on them (LazyPageViews.h),
 // so a page opens as it would have had it been built with the window.
 #include <QLayout>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QTimer>
 
 #include "ui/AboutPage.h"
+#include "ui/GroupingPage.h"
+#include "ui/GroupingPageView.h"
 #include "ui/LabelViews.h"
 #include "ui/LabelingPage.h"
 #include "ui/LazyPageViews.h"
@@ -27,6 +32,13 @@ void TMatrixForm::BuildPagesOnDemand() {
             FitPages();
         },
         [this] { WireLabels(); });
+    groupingContent_ = new PageContent(
+        *groupingPage_,
+        [this] {
+            groupingPage_->BuildMembers();
+            FitPages();
+        },
+        [this] { WireGroupMembers(); });
     sequencingContent_ = new PageContent(
         *sequencing_,
         [this] {
@@ -42,17 +54,37 @@ void TMatrixForm::BuildPagesOnDemand() {
             FitPages();
         },
         [] {});
+    // A caption changed while its page was hidden (a group renamed by a file load, say)
+    // leaves the page's layout as it was; it is laid out anew when the page is opened, so
+    // that no caption is cut short.
+    connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
+        QWidget* page = pages_->widget(index);
+        if (QLayout* layout = page ? page->layout() : nullptr) {
+            layout->invalidate();
+            layout->activate();
+        }
+    });
 }
 
 void TMatrixForm::BuildLazyPageViews() {
+    lazyGrouping_ = std::make_unique<LazyGroupingView>(*groupingView_, *groupingContent_);
+    lazyNameCaptions_ = std::make_unique<LazyNameCaptionsView>(*nameCaptionsView_, *groupingContent_);
     lazySequencing_ = std::make_unique<LazySequencingView>(*sequencingView_, *sequencingContent_);
     lazyLabeling_ = std::make_unique<LazyLabelingViews>(*nameBoxesView_, *labelEnableView_, *labelingContent_);
     lazySetup_ = std::make_unique<LazySetupPageView>(*setupView_, *aboutContent_);
 }
 
 void TMatrixForm::BuildAllPages() {
-    for (PageContent* page : {labelingContent_, sequencingContent_, aboutContent_})
+    for (PageContent* page : {labelingContent_, groupingContent_, sequencingContent_, aboutContent_})
         page->Build();
+}
+
+void TMatrixForm::WireGroupMembers() {
+    GroupingPage& page = *groupingPage_;
+    ForwardEach(page.GroupInputButtons, &QPushButton::clicked, &PanelCore::GroupInputButtonClick);
+    ForwardEach(page.GroupOutputButtons, &QPushButton::clicked, &PanelCore::GroupOutputButtonClick);
+    Forward(page.GroupingRemoveButton, &QPushButton::clicked, &PanelCore::GroupingRemoveButtonClick);
+    Forward(page.GroupingRemoveAllButton, &QPushButton::clicked, &PanelCore::GroupingRemoveAllButtonClick);
 }
 
 void TMatrixForm::paintEvent(QPaintEvent* event) {
@@ -65,7 +97,7 @@ void TMatrixForm::paintEvent(QPaintEvent* event) {
 void TMatrixForm::BuildRemainingPagesSoon() {
     // One page at a time, so that a click or a key of the operator's waits for one page
     // at most.
-    for (PageContent* page : {labelingContent_, sequencingContent_, aboutContent_}) {
+    for (PageContent* page : {labelingContent_, groupingContent_, sequencingContent_, aboutContent_}) {
         if (page->Built()) continue;
         QTimer::singleShot(0, this, [this, page] {
             page->Build();

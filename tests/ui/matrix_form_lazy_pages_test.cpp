@@ -202,6 +202,20 @@ TEST_F(LazyPagesTest, EachPageOpenedForTheFirstTimeShowsWhatAWindowBuiltWholeSho
     }
 }
 
+TEST_F(LazyPagesTest, AGroupRenamedWhileItsPageWasHiddenShowsItsWholeCaptionWhenOpened) {
+    const fs::path names = NamesFile();
+    Window w(true);
+    w.Load(names);
+    w.Open("GroupingTabSheet");
+    for (const char* name : {"GroupingRadioGroupItem2", "GroupExistCheckBox2"}) {
+        SCOPED_TRACE(name);
+        auto* item = w.form->findChild<QAbstractButton*>(name);
+        ASSERT_NE(item, nullptr);
+        EXPECT_EQ(item->text(), "Group 2 (NEWS)");
+        EXPECT_GE(item->width(), item->sizeHint().width()) << "the caption is cut short";
+    }
+}
+
 TEST_F(LazyPagesTest, TheRemainingPagesAreBuiltRightAfterTheFirstPaint) {
     Window w(false);
     ASSERT_FALSE(w.Built("LabelTabSheet"));
