@@ -35,6 +35,8 @@ SimPanel::SimPanel(const char* vxsim, double baud, const QStringList& extraArgs)
     form->Core().Ethernet().SetRemotePort(tcpPort);
     form->show();
     QCoreApplication::processEvents();
+    // Every page, as the window has them a moment after it opened.
+    form->BuildAllPages();
 }
 
 SimPanel::~SimPanel() {

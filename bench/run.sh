@@ -8,12 +8,14 @@
 #             interval, and over TCP the time from another client's change to the model
 #             (95th percentile of 50 changes).
 #   bench/run.sh [BUILD_DIR]      (default build; configured when missing)
+#   VX_BENCH_PART=startup bench/run.sh   runs the start-up part alone
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j2 --target bench_startup_panel bench_startup_bare bench_startup_text bench_startup_runner bench_readback bench_follow vxsim \
-  >/dev/null
+targets=(bench_startup_panel bench_startup_bare bench_startup_text bench_startup_runner)
+[ "${VX_BENCH_PART:-}" = startup ] || targets+=(bench_readback bench_follow vxsim)
+cmake --build "$build" -j2 --target "${targets[@]}" >/dev/null
 # Offscreen unless a display is asked for, so that the figures do not depend on a desktop.
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 # Qt asks for a runtime folder of the user's; a session without one gets a private one.
@@ -25,6 +27,7 @@ fi
 b=$build/bench
 "$b/bench_startup_runner" "$b/bench_startup_panel" "$b/bench_startup_bare" "$b/bench_startup_text" \
   "${VX_BENCH_ROUNDS:-9}"
+[ "${VX_BENCH_PART:-}" = startup ] && exit 0
 # The offscreen window system's notes go to a log, shown when a read fails.
 log=$(mktemp)
 # Each link read with the activity log off, then on; the last line sets one against the other.

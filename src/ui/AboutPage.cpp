@@ -35,6 +35,9 @@ QLabel* NewLogo(QWidget* parent) {
 
 AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
     setObjectName("AboutTabSheet");
+}
+
+void AboutPage::Build() {
 
     QLabel* product = NewLabel(this, "ProductLabel", "VX Control SDI");
     QFont big = product->font();

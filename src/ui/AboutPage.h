@@ -18,7 +18,9 @@ inline constexpr int LineLightCount = 5;
 class AboutPage : public QWidget {
     Q_OBJECT
 public:
+    // The page itself; its widgets are made by Build (see PageContent.h).
     explicit AboutPage(QWidget* parent = nullptr);
+    void Build();
 
     StatusLight* Light(LineLight which) const { return lights_[static_cast<std::size_t>(which)]; }
 

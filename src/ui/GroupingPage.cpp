@@ -44,6 +44,20 @@ GroupingPage::GroupingPage(QWidget* parent) : QWidget(parent) {
     }
     ExistingGroupsBox->setEnabled(false);
 
+    auto* left = new QVBoxLayout;
+    left->addWidget(GroupingRadioGroup);
+    left->addWidget(ExistingGroupsBox);
+    left->addStretch(1);
+
+    members_ = new QVBoxLayout;
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(10, 10, 10, 10);
+    layout->setSpacing(16);
+    layout->addLayout(left);
+    layout->addLayout(members_, 1);
+}
+
+void GroupingPage::BuildMembers() {
     GroupingRemoveButton = NewButton(this, "GroupingRemoveButton", "Remove Group");
     GroupingRemoveAllButton = NewButton(this, "GroupingRemoveAllButton", "Remove All Group");
     OutputFirstLabel = NewLabel(this, "OutputFirstLabel", "NEED TO SELECT OUTPUT FIRST");
@@ -53,12 +67,7 @@ GroupingPage::GroupingPage(QWidget* parent) : QWidget(parent) {
     PaintBackground(OutputFirstLabel, Colour::Aqua);
     OutputFirstLabel->setVisible(false);
 
-    auto* left = new QVBoxLayout;
-    left->addWidget(GroupingRadioGroup);
-    left->addWidget(ExistingGroupsBox);
-    left->addStretch(1);
-
-    auto* right = new QVBoxLayout;
+    QVBoxLayout* right = members_;
     right->addWidget(BuildMemberButtons("Input", "Input 1 - 16", GroupInputButtons.data()));
     right->addWidget(BuildMemberButtons("Output", "Output 1 - 16", GroupOutputButtons.data()));
     auto* removeRow = new QHBoxLayout;
@@ -69,12 +78,6 @@ GroupingPage::GroupingPage(QWidget* parent) : QWidget(parent) {
     removeRow->addStretch(1);
     right->addLayout(removeRow);
     right->addStretch(1);
-
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(10, 10, 10, 10);
-    layout->setSpacing(16);
-    layout->addLayout(left);
-    layout->addLayout(right, 1);
 }
 
 QWidget* GroupingPage::BuildMemberButtons(const QString& family, const QString& tab, QPushButton** buttons) {

@@ -10,6 +10,7 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QVBoxLayout;
 
 namespace vx::ui {
 
@@ -18,7 +19,10 @@ class RadioGroup;
 class GroupingPage : public QWidget {
     Q_OBJECT
 public:
+    // The selector and the existing groups, which set the page's height; the rest is made
+    // by BuildMembers when the page is first needed (see PageContent.h).
     explicit GroupingPage(QWidget* parent = nullptr);
+    void BuildMembers();
 
     RadioGroup* GroupingRadioGroup = nullptr;
     QGroupBox* ExistingGroupsBox = nullptr;
@@ -30,6 +34,7 @@ public:
     QLabel* OutputFirstLabel = nullptr;
 
 private:
+    QVBoxLayout* members_ = nullptr;
     QWidget* BuildMemberButtons(const QString& family, const QString& tab, QPushButton** buttons);
 };
 

@@ -13,6 +13,9 @@ namespace vx::ui {
 
 LabelingPage::LabelingPage(QWidget* parent) : QWidget(parent) {
     setObjectName("LabelTabSheet");
+}
+
+void LabelingPage::Build() {
     std::array<QLabel*, GroupCount> groupCaptions{};
     std::array<QLabel*, PresetCount> presetCaptions{};
 

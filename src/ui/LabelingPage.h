@@ -15,7 +15,9 @@ namespace vx::ui {
 class LabelingPage : public QWidget {
     Q_OBJECT
 public:
+    // The page itself; its widgets are made by Build (see PageContent.h).
     explicit LabelingPage(QWidget* parent = nullptr);
+    void Build();
 
     std::array<QLineEdit*, MaxInputs> InputLabelEdits{};
     std::array<QLabel*, MaxInputs> InputCaptions{};

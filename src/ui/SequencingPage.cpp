@@ -21,8 +21,11 @@ constexpr int PresetNumberLength = 2;
 constexpr int DelayLength = 4;
 }  // namespace
 
-SequencingPage::SequencingPage(int rightReserve, QWidget* parent) : QWidget(parent) {
+SequencingPage::SequencingPage(int rightReserve, QWidget* parent) : QWidget(parent), rightReserve_(rightReserve) {
     setObjectName("SequencingTabSheet");
+}
+
+void SequencingPage::Build() {
 
     PresetSeqParamGroupBox = NewGroupBox(this, "PresetSeqParamGroupBox", "Preset Sequence ");
     PresetSequenceActiveBox = NewGroupBox(PresetSeqParamGroupBox, "PresetSequenceActiveBox", "");
@@ -81,7 +84,7 @@ SequencingPage::SequencingPage(int rightReserve, QWidget* parent) : QWidget(pare
     column->addLayout(controls);
     column->addStretch(1);
     auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(10, 10, 10 + rightReserve, 10);
+    layout->setContentsMargins(10, 10, 10 + rightReserve_, 10);
     layout->addLayout(column);
     layout->addStretch(1);
 }

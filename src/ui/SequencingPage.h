@@ -19,7 +19,9 @@ inline constexpr int SequenceRows = 8;
 class SequencingPage : public QWidget {
     Q_OBJECT
 public:
+    // The page itself; its widgets are made by Build (see PageContent.h).
     SequencingPage(int rightReserve, QWidget* parent = nullptr);
+    void Build();
 
     QGroupBox* PresetSeqParamGroupBox = nullptr;
     QGroupBox* PresetSequenceActiveBox = nullptr;
@@ -30,6 +32,9 @@ public:
     QPushButton* PresetSeqStartButton = nullptr;
     QPushButton* PresetSeqStopButton = nullptr;
     StatusLight* PresetSeqApdStatusLight = nullptr;
+
+private:
+    int rightReserve_;
 };
 
 }  // namespace vx::ui

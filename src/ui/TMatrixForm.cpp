@@ -21,8 +21,10 @@
 #include "ui/GroupingPageView.h"
 #include "ui/LabelViews.h"
 #include "ui/LabelingPage.h"
+#include "ui/LazyPageViews.h"
 #include "ui/MainMenu.h"
 #include "ui/NameBoxEvents.h"
+#include "ui/PageContent.h"
 #include "ui/PresetBox.h"
 #include "ui/ProtectMarks.h"
 #include "ui/QtPrompter.h"
@@ -53,7 +55,6 @@ TMatrixForm::TMatrixForm(LinkServices& services, Prompter* prompter, QWidget* pa
       handlers_(prompts_) {
     setObjectName("MatrixForm");
     BuildWindow();
-    SetValueText(aboutPage_->Version1Label, GuiVersion);
     // The first page is active whatever the layout last showed; no page change is raised.
     pages_->setCurrentIndex(0);
     setWindowTitle(InitialWindowTitle);
@@ -67,9 +68,9 @@ TMatrixForm::TMatrixForm(LinkServices& services, Prompter* prompter, QWidget* pa
     coreServices.RunHandler = [this](const std::function<void()>& handler) { handlers_.Run(handler); };
     core_ = std::make_unique<PanelCore>(
         coreServices,
-        PanelViews{*this, *this, *this, *routingView_, *groupingView_, *presetBoxView_, *infoView_,
-                   *labelEnableView_, *setupView_, *connectionView_, *setupCommandsView_, *sequencingView_,
-                   *nameBoxesView_, *nameCaptionsView_, *followView_});
+        PanelViews{*this, *this, *this, *routingView_, *lazyGrouping_, *presetBoxView_, *infoView_,
+                   *lazyLabeling_, *lazySetup_, *connectionView_, *setupCommandsView_, *lazySequencing_,
+                   *lazyLabeling_, *lazyNameCaptions_, *followView_});
     // The model was created 16 x 16 with every route empty; the names come from the boxes.
     core_->FormCreate();
 
@@ -77,11 +78,9 @@ TMatrixForm::TMatrixForm(LinkServices& services, Prompter* prompter, QWidget* pa
     WirePageKeys();
     WireGroupingPage();
     WirePresetBox();
-    WireSequencingPage();
     WireMenu();
     WireConnection();
     WireSetupPage();
-    WireLabels();
     WireConfigFile();
     WireUndoAndProtection();
     connect(pages_, &QTabWidget::currentChanged, this,
@@ -114,6 +113,7 @@ void TMatrixForm::BuildViews() {
     nameBoxesView_ = std::make_unique<NameBoxesView>(*labeling_);
     nameCaptionsView_ = std::make_unique<NameCaptionsView>(*video_, *groupingPage_, *presetBox_);
     followView_ = std::make_unique<FollowMarksView>(*video_, *setup_);
+    BuildLazyPageViews();
     files_ = std::make_unique<platform::QtConfigFileStore>();
 }
 
@@ -131,6 +131,7 @@ void TMatrixForm::BuildWindow() {
     sequencing_ = new SequencingPage(reserve, pages_);
     setup_ = new SetupPage(pages_);
     aboutPage_ = new AboutPage(pages_);
+    BuildPagesOnDemand();
     pages_->addTab(video_, "Video Switching");
     pages_->addTab(labeling_, "Labeling");
     pages_->addTab(groupingPage_, "Grouping");
@@ -168,10 +169,12 @@ void TMatrixForm::BuildWindow() {
 }
 
 TerminalView& TMatrixForm::Terminal() {
+    aboutContent_->Build();
     return *aboutPage_->Terminal;
 }
 
 StatusLight& TMatrixForm::LineLightOf(LineLight which) {
+    aboutContent_->Build();
     return *aboutPage_->Light(which);
 }
 
@@ -203,7 +206,9 @@ void TMatrixForm::SetHourglass(bool on) {
 }
 
 void TMatrixForm::SetComNumberText(const std::string& text) {
-    SetValueText(aboutPage_->ComNumberLabel, QString::fromStdString(text));
+    aboutContent_->Draw({ComNumberTextDrawing, 0}, [this, shown = QString::fromStdString(text)] {
+        SetValueText(aboutPage_->ComNumberLabel, shown);
+    });
 }
 
 std::string TMatrixForm::IpText() const {

@@ -36,10 +36,16 @@ class SetupPageStatusView;
 class GroupingPage;
 class GroupingPageView;
 class LabelingPage;
+class LazyGroupingView;
+class LazyLabelingViews;
+class LazyNameCaptionsView;
+class LazySequencingView;
+class LazySetupPageView;
 class MainMenu;
 class NameBoxEvents;
 class NameBoxesView;
 class NameCaptionsView;
+class PageContent;
 class PresetBox;
 class PresetBoxWidgetsView;
 class ProtectMarks;
@@ -91,6 +97,12 @@ public:
     // screenshot or a demonstration without a switcher).
     void SetConnectOnFirstShow(bool on) { connectOnFirstShow_ = on; }
 
+    // The window shows its first page as soon as it can and builds the other pages right
+    // after its first paint, or earlier when one is opened or the core needs its widgets
+    // (see TMatrixFormPages.cpp). This builds every page not built yet at once, for a
+    // caller that wants the whole window now.
+    void BuildAllPages();
+
     // LinkView
     void ShowStatus(const std::string& text) override;
     void SetPageControlEnabled(bool on) override;
@@ -104,11 +116,19 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildWindow();
     void BuildViews();
+    // The pages built when first needed, and the views that keep what the core draws on
+    // them until then, in TMatrixFormPages.cpp.
+    void BuildPagesOnDemand();
+    void BuildLazyPageViews();
+    void BuildRemainingPagesSoon();
+    void FitPages();
+    void WireGroupMembers();
     void WireRoutingPage();
     void WirePageKeys();
     void WireGroupingPage();
@@ -189,6 +209,16 @@ private:
     std::unique_ptr<NameCaptionsView> nameCaptionsView_;
     std::unique_ptr<FollowMarksView> followView_;
     std::unique_ptr<ProtectMarks> protectMarks_;
+    std::unique_ptr<LazyGroupingView> lazyGrouping_;
+    std::unique_ptr<LazyNameCaptionsView> lazyNameCaptions_;
+    std::unique_ptr<LazySequencingView> lazySequencing_;
+    std::unique_ptr<LazyLabelingViews> lazyLabeling_;
+    std::unique_ptr<LazySetupPageView> lazySetup_;
+    // Owned by their pages.
+    PageContent* labelingContent_ = nullptr;
+    PageContent* groupingContent_ = nullptr;
+    PageContent* sequencingContent_ = nullptr;
+    PageContent* aboutContent_ = nullptr;
     EditMenu* editMenu_ = nullptr;
     // The routing side's drawing, to the pages and to the crosspoint window.
     std::unique_ptr<platform::QtConfigFileStore> files_;
@@ -197,6 +227,7 @@ private:
     std::unique_ptr<PanelCore> core_;
 
     bool firstShowDone_ = false;
+    bool firstPaintDone_ = false;
     bool connectOnFirstShow_ = true;
     bool hourglass_ = false;
 };

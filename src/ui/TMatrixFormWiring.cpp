@@ -64,10 +64,7 @@ void TMatrixForm::WirePageKeys() {
 void TMatrixForm::WireGroupingPage() {
     GroupingPage& page = *groupingPage_;
     Forward(page.GroupingRadioGroup, &RadioGroup::ItemClicked, &PanelCore::GroupingRadioGroupClick);
-    ForwardEach(page.GroupInputButtons, &QPushButton::clicked, &PanelCore::GroupInputButtonClick);
-    ForwardEach(page.GroupOutputButtons, &QPushButton::clicked, &PanelCore::GroupOutputButtonClick);
-    Forward(page.GroupingRemoveButton, &QPushButton::clicked, &PanelCore::GroupingRemoveButtonClick);
-    Forward(page.GroupingRemoveAllButton, &QPushButton::clicked, &PanelCore::GroupingRemoveAllButtonClick);
+    // The member buttons are wired when they are made (TMatrixFormPages.cpp).
 }
 
 void TMatrixForm::WireMenu() {

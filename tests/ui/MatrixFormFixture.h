@@ -23,6 +23,8 @@ protected:
         form = std::make_unique<ui::TMatrixForm>(fakes.bundle, &prompts);
         form->SetConnectOnFirstShow(false);
         form->show();
+        // Every page, as the window has them a moment after it opened.
+        form->BuildAllPages();
     }
 
     template <class T = QWidget>

@@ -73,6 +73,8 @@ protected:
         form->Core().Ethernet().SetRemotePort(sim->TcpPort());
         form->show();
         QCoreApplication::processEvents();
+        // Every page, as the window has them a moment after it opened.
+        form->BuildAllPages();
     }
 
     ui::RadioGroup* LinkSelector() const { return form->findChild<ui::RadioGroup*>("SerialModeRadioGroup"); }

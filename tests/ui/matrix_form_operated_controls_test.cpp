@@ -83,6 +83,8 @@ struct OperatedWindow {
         form = std::make_unique<ui::TMatrixForm>(fakes.bundle, &prompts);
         form->SetConnectOnFirstShow(false);
         form->show();
+        // Every page, as the window has them a moment after it opened.
+        form->BuildAllPages();
         fakes.serial.open = true;
         form->Core().Model().SerialPortOpen = 1;
         form->Core().Link().SerialLinkActive = true;
