@@ -44,7 +44,7 @@ PanelCore::PanelCore(PanelServices services, PanelViews views)
                   ConfigRedraw{outputs_, crosspoint_, grouping_}),
       follower_(ctx_, reader_, services.FollowTimer, linkPrompts_, loggedFollow_, MakeFollowHooks()),
       tcpListener_(ethernetLink_, follower_, linkPrompts_, ctx_),
-      protectedClear_(model_, sender_, crosspoint_, outputs_, presetHooks_, services.Prompts, protection_),
+      protectedClear_(model_, crosspoint_, outputs_, presetHooks_, services.Prompts, protection_),
       undo_(model_, sender_, crosspoint_, outputs_, views.Window, protection_),
       aside_(model_, sender_, reader_, outputs_),
       runner_(MakeRunner()) {

@@ -6,8 +6,6 @@
 
 namespace vx {
 
-void ProtectedClear::ClearAllRoutingButtonClick() { ClearAllRoutingButtonClick(false); }
-
 void ProtectedClear::ClearAllRoutingButtonClick(bool confirmed) {
     if (m_.HandlerBusy != 0) return;
     const int outputs = LiveCount(m_.OutputCount, MaxOutputs);

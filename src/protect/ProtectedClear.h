@@ -2,7 +2,6 @@
 // Clear All Routing while outputs are protected. "CLEAR" would empty them too, so the
 // other outputs are disconnected the way an operator would by hand: a pending disconnect
 // for each output that has a route, then one "TAKE 1", after the operator has agreed.
-#include "link/CommandSender.h"
 #include "link/Ports.h"
 #include "model/SwitcherState.h"
 #include "protect/ProtectedOutputs.h"
@@ -14,11 +13,9 @@ namespace vx {
 
 class ProtectedClear {
 public:
-    ProtectedClear(SwitcherState& model, CommandSender& sender, Crosspoint& crosspoint,
-                   OutputDisplay& display, PresetRecallHooks& presets, Prompter& prompts,
-                   const ProtectedOutputs& protection)
+    ProtectedClear(SwitcherState& model, Crosspoint& crosspoint, OutputDisplay& display,
+                   PresetRecallHooks& presets, Prompter& prompts, const ProtectedOutputs& protection)
         : m_(model),
-          send_(sender),
           crosspoint_(crosspoint),
           display_(display),
           presets_(presets),
@@ -26,15 +23,12 @@ public:
           protection_(protection) {}
 
     // ClearAllRoutingButtonClick: the plain clear when nothing is protected; otherwise the
-    // question, and on Yes every other output disconnected. On No nothing is sent.
-    void ClearAllRoutingButtonClick();
-    // The same once the operator has already said yes to clearing around the protected
-    // outputs.
+    // question (unless the operator has already answered it: confirmed), and on Yes every
+    // other output disconnected. On No nothing is sent.
     void ClearAllRoutingButtonClick(bool confirmed);
 
 private:
     SwitcherState& m_;
-    CommandSender& send_;
     Crosspoint& crosspoint_;
     OutputDisplay& display_;
     PresetRecallHooks& presets_;

@@ -1,7 +1,5 @@
 #include "request/Request.h"
 
-#include "request/Verdict.h"
-
 namespace vx {
 
 Request Ask(Intent what, Requester who) { return {.Who = std::move(who), .What = what}; }
@@ -65,17 +63,6 @@ const char* IntentName(Intent what) {
         case Intent::SystemSave: return "System Save";
         case Intent::SystemRecall: return "System Recall";
         case Intent::Exit: return "Exit";
-    }
-    return "";
-}
-
-const char* OutcomeName(Outcome o) {
-    switch (o) {
-        case Outcome::Done: return "done";
-        case Outcome::Refused: return "refused";
-        case Outcome::NotCarriedOut: return "not carried out";
-        case Outcome::Ignored: return "ignored";
-        case Outcome::Queued: return "queued";
     }
     return "";
 }

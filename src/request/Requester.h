@@ -22,7 +22,5 @@ struct Requester {
 // The user an activity record names for what this requester did; empty for the operator
 // at this computer (the record then names the logged-in user).
 std::string RequesterUser(const Requester& who);
-// "the window", "the crosspoint matrix", "router client 10.0.0.5", for texts.
-std::string RequesterName(const Requester& who);
 
 }  // namespace vx

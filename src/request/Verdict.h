@@ -30,8 +30,6 @@ struct Verdict {
     bool Done() const { return Result == Outcome::Done; }
 };
 
-const char* OutcomeName(Outcome o);
-
 // Why an output of a route made at once was not carried out.
 inline constexpr const char* RouteNotAcknowledgedText = "the switcher did not acknowledge the route";
 inline constexpr const char* TakeNotAcknowledgedText = "the switcher did not acknowledge the take";
