@@ -1,6 +1,6 @@
 #pragma once
 // What follow mode draws: a remark on an output of the "Video Switching" page (changed at
-// the switcher, or a take the switcher did not carry out), the Setup page's follow
+// the switcher, a take the switcher did not carry out, or one it has not answered yet), the Setup page's follow
 // controls, and every route change a poll found, for a view that lists them.
 #include <string>
 
@@ -9,7 +9,7 @@
 
 namespace vx {
 
-enum class OutputRemark { None, ChangedElsewhere, TakeFailed };
+enum class OutputRemark { None, ChangedElsewhere, TakeFailed, NotConfirmed };
 
 struct FollowView {
     virtual ~FollowView() = default;
@@ -20,6 +20,8 @@ struct FollowView {
     virtual void ShowFollowSettings(const FollowSettings& settings) = 0;
     // A route the switcher now holds differently from the panel's model, found by a poll.
     virtual void RouteChanged(const RouteChange& change) = 0;
+    // A read has confirmed what an unanswered action asked of output o.
+    virtual void TakeConfirmed(int /*output*/) {}
 };
 
 }  // namespace vx

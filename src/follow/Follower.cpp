@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <ctime>
+#include <utility>
 
 #include "link/ExchangeScope.h"
 #include "link/SerialLink.h"
@@ -94,6 +95,7 @@ void Follower::Load(const FollowSettings& s) {
         reconnecting_ = false;
         dropped_ = false;
         NoteAnswered();
+        unconfirmed_ = {};
         for (int o = 0; o < MaxOutputs; ++o) SetRemark(o, OutputRemark::None, "");
         return;
     }
@@ -126,7 +128,7 @@ void Follower::TimerFired() {
         return;
     }
     const std::int64_t started = c_.Time.NowMs();
-    if (LinkInUse() != Link::None) Poll(false, {});
+    if (LinkInUse() != Link::None) Poll(false, TakeChecks{});
     // The polls start an interval apart, however long each took (at least a tenth of it
     // lies between them); without a link the timer keeps looking, so polling resumes when
     // one is chosen.
@@ -136,8 +138,12 @@ void Follower::TimerFired() {
 }
 
 void Follower::VerifyAfter(const RouteSnapshot& before) {
-    if (!settings_.On || reconnecting_ || LinkInUse() == Link::None || c_.Model.PreviewActive != 0) return;
-    Poll(true, AskedRoutes(before, c_.Model));
+    if (!settings_.On || c_.Model.PreviewActive != 0) return;
+    const TakeChecks asked = TakeChecks::Of(before, c_.Model);
+    // The connection dropped under the action: what it asked is not known done.
+    if (reconnecting_) return NotConfirmed(asked);
+    if (LinkInUse() == Link::None) return;
+    if (!Poll(true, asked)) NotConfirmed(asked);
     // The cadence starts again from the verification.
     if (settings_.On && !reconnecting_) Arm(settings_.IntervalSeconds * 1000);
 }
@@ -152,8 +158,8 @@ void Follower::ReadSlow() {
     reader_.ReadPresetStatus() && reader_.ReadGroupingStatus() && reader_.ReadPresetGroupStatus();
 }
 
-void Follower::Poll(bool verify, const std::vector<AskedRoute>& asked) {
-    if (c_.Link.Stopping) return;
+bool Follower::Poll(bool verify, const TakeChecks& asked) {
+    if (c_.Link.Stopping) return false;
     SwitcherState& m = c_.Model;
     const ReadBlocks before = BlocksOf(m);
     const RouteSnapshot routesBefore = SnapshotRoutes(m);
@@ -173,30 +179,22 @@ void Follower::Poll(bool verify, const std::vector<AskedRoute>& asked) {
     if (portLostInPoll_) {
         // The lost port's one message, kept back while the poll was quiet.
         c_.Prompts.ShowMessage(PortLostText(c_.Serial.PortNumber()));
-        return;
+        return false;
     }
     if (!answered) {
         if (reconnecting_)
             c_.View.ShowStatus(ReconnectingText(lostAt_));
         else if (LinkInUse() != Link::None)
             NoteUnanswered();
-        return;
+        return false;
     }
     NoteAnswered();
 
     const std::int64_t now = c_.Time.NowMs();
-    std::string status;
-    std::array<bool, MaxOutputs> askedOutput{};
-    const auto failed = FailedRoutes(asked, m);
-    for (const AskedRoute& a : asked) {
-        askedOutput[static_cast<std::size_t>(a.Output)] = true;
-        SetRemark(a.Output, OutputRemark::None, "");
-    }
-    for (const FailedRoute& f : failed) {
-        SetRemark(f.Output, OutputRemark::TakeFailed, FailedRemark(f));
-        marks_[static_cast<std::size_t>(f.Output)].Asked = f.Asked;
-    }
-    Join(status, FailedText(failed));
+    // What earlier actions asked and the switcher left unanswered is settled now too.
+    TakeChecks checking = asked;
+    checking.Keep(unconfirmed_);
+    std::string status = Check(checking);
     // A failed take that the switcher has since put in force is no longer marked.
     const int outputs = LiveCount(m.OutputCount, MaxOutputs);
     for (int o = 0; o < outputs; ++o) {
@@ -206,7 +204,7 @@ void Follower::Poll(bool verify, const std::vector<AskedRoute>& asked) {
             SetRemark(o, OutputRemark::None, "");
     }
     for (const RouteChange& change : ChangedRoutes(routesBefore, m)) {
-        if (askedOutput[static_cast<std::size_t>(change.Output)]) continue;
+        if (checking.Asks(change.Output)) continue;
         SetRemark(change.Output, OutputRemark::ChangedElsewhere, ChangedRemarkText);
         marks_[static_cast<std::size_t>(change.Output)].Since = now;
         Join(status, ChangeText(change));
@@ -214,6 +212,38 @@ void Follower::Poll(bool verify, const std::vector<AskedRoute>& asked) {
     }
     if (!SameBlocks(before, BlocksOf(m)) && hooks_.Redraw) hooks_.Redraw();
     if (!status.empty()) c_.View.ShowStatus(status);
+    return true;
+}
+
+std::string Follower::Check(const TakeChecks& checks) {
+    const SwitcherState& m = c_.Model;
+    const TakeChecks open = std::exchange(unconfirmed_, {});
+    for (int o : checks.Outputs()) SetRemark(o, OutputRemark::None, "");
+    const auto failed = FailedRoutes(checks.Routes, m);
+    for (const FailedRoute& f : failed) {
+        SetRemark(f.Output, OutputRemark::TakeFailed, FailedRemark(f));
+        marks_[static_cast<std::size_t>(f.Output)].Asked = f.Asked;
+    }
+    const auto failedReclockers = FailedReclockers(checks.Reclockers, m);
+    for (const AskedReclocker& f : failedReclockers)
+        SetRemark(f.Output, OutputRemark::TakeFailed, FailedReclockerRemark(f));
+    for (int o : open.Outputs()) {
+        const bool routeFailed =
+            std::any_of(failed.begin(), failed.end(), [o](const FailedRoute& f) { return f.Output == o; });
+        const bool reclockerFailed = std::any_of(failedReclockers.begin(), failedReclockers.end(),
+                                                 [o](const AskedReclocker& f) { return f.Output == o; });
+        if (!routeFailed && !reclockerFailed) view_.TakeConfirmed(o);
+    }
+    std::string status = FailedText(failed);
+    Join(status, FailedReclockerText(failedReclockers));
+    return status;
+}
+
+void Follower::NotConfirmed(const TakeChecks& asked) {
+    TakeChecks open = asked;
+    open.Keep(unconfirmed_);
+    unconfirmed_ = std::move(open);
+    for (int o : asked.Outputs()) SetRemark(o, OutputRemark::NotConfirmed, NotConfirmedRemarkText);
 }
 
 void Follower::NoteUnanswered() {
@@ -250,7 +280,9 @@ void Follower::ExpireMarks() {
 }
 
 void Follower::OutputSelected(int o) {
-    if (IsIndex(o, MaxOutputs)) SetRemark(o, OutputRemark::None, "");
+    // An output not confirmed stays marked until a read settles it.
+    if (IsIndex(o, MaxOutputs) && marks_[static_cast<std::size_t>(o)].Kind != OutputRemark::NotConfirmed)
+        SetRemark(o, OutputRemark::None, "");
 }
 
 void Follower::SerialPortLost() {
@@ -306,7 +338,13 @@ void Follower::TryReconnect() {
     if (hooks_.FullRead) hooks_.FullRead();
     // The read has just brought everything: the next slow poll comes a full cycle later.
     polls_ = 1;
-    c_.View.ShowStatus(ReconnectedText(hooks_.TimeOfDay()));
+    // What was asked before the drop is settled by the read; a failure stays on the line.
+    std::string failed;
+    if (!reconnecting_) {
+        const TakeChecks asked = unconfirmed_;
+        failed = Check(asked);
+    }
+    c_.View.ShowStatus(failed.empty() ? ReconnectedText(hooks_.TimeOfDay()) : failed);
     if (settings_.On) Arm(settings_.IntervalSeconds * 1000);
 }
 

@@ -19,6 +19,7 @@
 #include "follow/FollowView.h"
 #include "follow/QuietPrompter.h"
 #include "follow/RouteWatch.h"
+#include "follow/TakeChecks.h"
 #include "link/LinkContext.h"
 #include "settings/FollowSettings.h"
 #include "status/StatusReader.h"
@@ -108,7 +109,11 @@ private:
     enum class Link { None, Serial, Tcp };
     Link LinkInUse() const;
     void Arm(int ms);
-    void Poll(bool verify, const std::vector<AskedRoute>& asked);
+    // True when the switcher answered.
+    bool Poll(bool verify, const TakeChecks& asked);
+    // The checks a poll could make against what the switcher answered: status words.
+    std::string Check(const TakeChecks& checks);
+    void NotConfirmed(const TakeChecks& asked);
     bool ReadFast(bool withPrevious);
     void ReadSlow();
     void TryReconnect();
@@ -143,6 +148,8 @@ private:
     std::int64_t unansweredSince_ = -1;
     std::string unansweredText_;
     std::array<Mark, MaxOutputs> marks_{};
+    // What actions asked that the switcher has not answered yet.
+    TakeChecks unconfirmed_;
 };
 
 }  // namespace vx

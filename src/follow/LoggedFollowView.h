@@ -1,6 +1,7 @@
 #pragma once
 // Follow mode's view with what it reports written to the activity log: each route found
-// changed at the switcher and each take the switcher did not carry out.
+// changed at the switcher, each take the switcher did not carry out, and each it did not
+// answer, with what a later read found of it.
 #include "activity/ActivityLog.h"
 #include "follow/FollowView.h"
 
@@ -14,6 +15,10 @@ public:
         if (kind == OutputRemark::TakeFailed)
             log_.Note("Take failed", "Output " + std::to_string(output + 1) + ": " + words, "",
                       {{"output", std::to_string(output + 1)}});
+        if (kind == OutputRemark::NotConfirmed)
+            log_.Note("Take not confirmed",
+                      "Output " + std::to_string(output + 1) + ": the switcher did not answer the check", "",
+                      {{"output", std::to_string(output + 1)}});
         view_.SetOutputRemark(output, kind, words);
     }
     void ShowFollowSettings(const FollowSettings& settings) override { view_.ShowFollowSettings(settings); }
@@ -24,6 +29,12 @@ public:
              {"input", change.After.Input == NO_INPUT ? "none" : std::to_string(change.After.Input + 1)},
              {"pending", change.After.Committed ? "no" : "yes"}});
         view_.RouteChanged(change);
+    }
+
+    void TakeConfirmed(int output) override {
+        log_.Note("Take confirmed", "Output " + std::to_string(output + 1) + ": a read found it done", "",
+                  {{"output", std::to_string(output + 1)}});
+        view_.TakeConfirmed(output);
     }
 
 private:

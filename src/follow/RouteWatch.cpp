@@ -23,7 +23,10 @@ std::string InputWords(byte input) {
 RouteSnapshot SnapshotRoutes(const SwitcherState& m) {
     RouteSnapshot s;
     s.Outputs = LiveCount(m.OutputCount, MaxOutputs);
-    for (int o = 0; o < MaxOutputs; ++o) s.Routes[static_cast<std::size_t>(o)] = m.Routes[o];
+    for (int o = 0; o < MaxOutputs; ++o) {
+        s.Routes[static_cast<std::size_t>(o)] = m.Routes[o];
+        s.Reclockers[static_cast<std::size_t>(o)] = m.Reclockers[o];
+    }
     return s;
 }
 

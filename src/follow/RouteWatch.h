@@ -14,6 +14,7 @@ namespace vx {
 struct RouteSnapshot {
     int Outputs = 0;
     std::array<RouteEntry, MaxOutputs> Routes{};
+    std::array<byte, MaxOutputs> Reclockers{};
 };
 RouteSnapshot SnapshotRoutes(const SwitcherState& m);
 

@@ -42,19 +42,22 @@ void ConfigFile::OpenConfigurationFile1Click() {
     const auto path = prompts_.ChooseFileToOpen(OpenConfigTitle);
     if (!path) return;
     const char* error = nullptr;
+    const bool namesOnly = switcherHolds_ && switcherHolds_();
     {
         HourglassScope busy(window_);
         error = ReadConfigFile(*path);
         if (!error) {
             m_.EventsSuppressed = 1;
             labels_.ApplyLabels();
-            RestoreGroupsFromImage();
-            RestoreRoutesFromImage();
+            if (!namesOnly) {
+                RestoreGroupsFromImage();
+                RestoreRoutesFromImage();
+            }
             // Released for good: the model now comes from a file, as after a read.
             m_.EventsSuppressed = 0;
         }
     }
-    prompts_.ShowMessage(error ? error : ConfigLoadedText);
+    prompts_.ShowMessage(error ? error : namesOnly ? ConfigNamesLoadedText : ConfigLoadedText);
 }
 
 const char* ConfigFile::WriteConfigFile(const std::string& path) {

@@ -2,6 +2,7 @@
 // The configuration file: the 520-byte image Config written and read whole. It keeps
 // the routes, the output groups and the names; loading it changes the panel only, never
 // the switcher.
+#include <functional>
 #include <string>
 
 #include "groups/Grouping.h"
@@ -37,6 +38,10 @@ public:
     ConfigFile(SwitcherState& model, ConfigFileStore& store, Prompter& prompts, LinkView& window,
                Labeling& labels, ConfigRedraw redraw);
 
+    // While this says so (follow mode on), the routes and groups shown are the switcher's
+    // and a file opened brings only its names: a file is not the switcher.
+    void SetSwitcherHoldsPicture(std::function<bool()> holds) { switcherHolds_ = std::move(holds); }
+
     // Menu "File": "Save Configuration to File" and "Open Configuration File".
     void SaveConfigurationtoFile1Click();
     void OpenConfigurationFile1Click();
@@ -61,6 +66,7 @@ private:
     LinkView& window_;
     Labeling& labels_;
     ConfigRedraw redraw_;
+    std::function<bool()> switcherHolds_;
 };
 
 }  // namespace vx

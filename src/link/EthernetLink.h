@@ -48,7 +48,10 @@ public:
     void LoadIpText();
     void SaveIpText(const char* text, std::size_t length);
 
-    void ClientSocket1Connect() { c_.Model.EthernetConnected = 1; }
+    void ClientSocket1Connect() {
+        ++c_.Link.LinkOpenings;
+        c_.Model.EthernetConnected = 1;
+    }
     void ClientSocket1Disconnect() { c_.Model.EthernetConnected = 0; }
     void ClientSocket1Error(SocketErrorKind kind);
 

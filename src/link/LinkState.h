@@ -29,6 +29,10 @@ struct LinkState {
     // connection starts any more; a wait under way ends within its own limit.
     std::atomic<bool> Stopping{false};
     bool SerialLinkActive = false;
+    // Counted for what depends on which switcher is at the far end: each link opened (a
+    // serial port, a TCP connection) and each matrix information read whole.
+    int LinkOpenings = 0;
+    int InfoReads = 0;
     bool EthernetConnecting = false;
     bool ConnectAborted = false;
     // Operator actions and exchanges under way (see ExchangeScope): one arriving while

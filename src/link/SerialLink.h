@@ -59,7 +59,10 @@ public:
     void N384001Click() { c_.Serial.SetBaud(38400); }
     void N576001Click() { c_.Serial.SetBaud(57600); }
 
-    void PortOpened() override { ApdComPort1PortOpen(); }
+    void PortOpened() override {
+        ++c_.Link.LinkOpenings;
+        ApdComPort1PortOpen();
+    }
     void PortClosed() override { ApdComPort1PortClose(); }
     void DataAvailable(std::size_t count) override { ApdComPort1TriggerAvail(count); }
     // A lost port is closed as a closed port is, the serial link given up, a waiting query

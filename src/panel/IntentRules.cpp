@@ -42,7 +42,7 @@ IntentRules RulesOf(Intent what) {
             r.Logged = r.Step = true;
             break;
         case Intent::Reclocker:
-            r.Logged = true;
+            r.Logged = r.Verified = true;
             r.SettleWhy = StaleSince;
             break;
         case Intent::SequenceStart:

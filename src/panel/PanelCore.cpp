@@ -74,6 +74,7 @@ PanelCore::PanelCore(PanelServices services, PanelViews views)
     // Protected outputs: no sequence step reaches them, nor a recall's reclocker line.
     presets_.SetReclockGate([this](int o) { return protection_.IsProtected(o); });
     sequencer_.SetRecallFilter([this](int p) { return SequenceRecallSkipped(p); });
+    configFile_.SetSwitcherHoldsPicture([this] { return follower_.On(); });
     // The routing side drawn again from the model is a moment to publish what changed.
     outputs_.OnRefreshed([this] { PublishChanges(); });
     // The picture's first look: changes are published from here on.
@@ -161,8 +162,11 @@ RequestRunner PanelCore::MakeRunner() {
     };
     hooks.InForceBeforePreview = [this] { return InForceBeforePreview(); };
     hooks.Prepare = [this](const Request& r, Verdict& v) { return PrepareTake(r, v); };
-    hooks.Carried = [this](const Request& r, const std::array<RouteEntry, MaxOutputs>& before) {
-        own_.Note(before, model_, RulesOf(r.What).MakesRoutes, aside_.Outputs());
+    hooks.Carried = [this](const Request& r, const std::array<RouteEntry, MaxOutputs>& before,
+                           const std::array<RouteEntry, MaxOutputs>& made) {
+        // A preview's pending routes are the panel's picture alone, never sent.
+        if (model_.PreviewActive != 0) return;
+        own_.Note(before, made, model_, RulesOf(r.What).MakesRoutes, aside_.Outputs());
     };
     hooks.Finish = [this](const Request& r) { FinishTake(r); };
     return RequestRunner({model_, link_, activity_, follower_, undo_.History(), views_.Window}, std::move(hooks));

@@ -244,7 +244,19 @@ private:
     // the switcher could not be read: nothing is sent then.
     bool PrepareTake(const Request& r, Verdict& v);
     void FinishTake(const Request& r);
+    bool Linked() const;
+    // The protection of the switcher the model was last read from: carried along when its
+    // address changed on the same link, said when another switcher's applies.
+    void FollowSwitcher();
     bool ReadsBeforeTake() const;
+    // With outputs protected, preset p as the switcher stores it now; false when unread.
+    bool ReadPresetBeforeRecall(int p);
+    bool PrepareConfirm(Verdict& v);
+    // A click on the input shown for an output whose route is pending: its withdrawal.
+    bool Withdraws(const Request& r) const;
+    bool PrepareWithdraw(const Request& r, Verdict& v);
+    // The protected outputs a recall of preset p would change, by what was just read.
+    std::vector<int> ProtectedChangedByRecall(int p) const;
     // Carries out a request the guards let through.
     void Perform(const Request& r, Verdict& v);
     void PerformRouteNow(const Request& r, Verdict& v);
@@ -325,6 +337,10 @@ private:
     OwnPending own_;
     PendingAside aside_;
     bool asideTaken_ = false;  // the request under way set routes aside
+    // What FollowSwitcher last saw of the link, and whether this panel changed the address.
+    int infoReadsSeen_ = -1;
+    int linkOpeningsSeen_ = -1;
+    bool addressChangedHere_ = false;
     bool clearConfirmed_ = false;  // Clear All's question was answered before the read
     RequestRunner runner_;
     InForceState previewBase_;  // the state in force when the open preview began

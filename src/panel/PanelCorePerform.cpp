@@ -6,6 +6,8 @@
 namespace vx {
 
 void PanelCore::Perform(const Request& r, Verdict& v) {
+    // A switcher given a new address here is still the same switcher.
+    if (r.What == Intent::ChangeIpAddress) addressChangedHere_ = true;
     switch (r.What) {
         case Intent::SelectOutput: crosspoint_.OutputButtonClick(r.Output); break;
         case Intent::PickInput: crosspoint_.InputButtonClick(r.Input); break;

@@ -17,7 +17,7 @@ void PanelCore::Settle(const char* why) {
         protection_.Load(std::move(*joined));
         NotifyProtection(-1);
     }
-    if (protection_.UseSwitcher(SwitcherKeyOf(model_.Info))) NotifyProtection(-1);
+    FollowSwitcher();
     // A preview shows what the switcher does not hold: it is no measure of a change.
     if (model_.PreviewActive == 0) undo_.History().Check(InForceNow(model_), why);
     for (const auto& listener : undoListeners_) listener();
@@ -38,7 +38,7 @@ void PanelCore::OnProtectionChanged(std::function<void(int)> listener) {
 
 void PanelCore::ToggleProtection(int o) {
     if (!IsIndex(o, LiveCount(model_.OutputCount, MaxOutputs))) return;
-    if (protection_.UseSwitcher(SwitcherKeyOf(model_.Info))) NotifyProtection(-1);
+    FollowSwitcher();
     const bool on = !protection_.IsProtected(o);
     if (!protection_.SwitcherKnown()) {
         views_.Window.ShowStatus(ProtectNeedsSwitcherText());
@@ -68,16 +68,57 @@ void PanelCore::ToggleProtection(int o) {
     NotifyProtection(o);
 }
 
+void PanelCore::FollowSwitcher() {
+    const std::string key = SwitcherKeyOf(model_.Info);
+    const std::string was = protection_.CurrentSwitcher();
+    if (key.empty() || link_.InfoReads == infoReadsSeen_) return;  // nothing new of the switcher
+    infoReadsSeen_ = link_.InfoReads;
+    // Read over the link it was last read over, or re-addressed from this panel: the same
+    // switcher. A link opened since may lead to another one.
+    const bool sameLink = link_.LinkOpenings == linkOpeningsSeen_ || addressChangedHere_;
+    linkOpeningsSeen_ = link_.LinkOpenings;
+    addressChangedHere_ = false;
+    if (key == was) return;
+    const std::vector<int> before = protection_.Protected(MaxOutputs);
+    // Without a new link in between, a new address is the same switcher's, changed (from
+    // this panel or elsewhere): its protection goes with it.
+    if (sameLink && !was.empty() && !before.empty()) {
+        protection_.MoveSwitcher(key);
+        SaveProtection();
+        const std::string text = "The switcher's address is now " + key + ": its " + ProtectedOutputsText(before) +
+                                 (before.size() == 1 ? " stays" : " stay") + " protected.";
+        views_.Window.ShowStatus(text);
+        activity_.Note("Protect", text, "", {{"switcher", key}});
+        return;
+    }
+    if (!protection_.UseSwitcher(key)) {
+        if (was.empty() || before.empty()) return;
+    } else {
+        NotifyProtection(-1);
+    }
+    // Another switcher on a link chosen anew: say whose protection now applies, so that
+    // none vanishes without a word.
+    if (was.empty()) return;
+    const std::vector<int> now = protection_.Protected(MaxOutputs);
+    views_.Window.ShowStatus(now.empty() ? "The switcher at " + key + " has no protected outputs yet."
+                                         : "The switcher at " + key + " has its own " + ProtectedOutputsText(now) +
+                                               ".");
+}
+
+bool PanelCore::Linked() const { return link_.SerialLinkActive || model_.EthernetConnected != 0; }
+
 bool PanelCore::ReadsBeforeTake() const {
-    const bool linked = link_.SerialLinkActive || model_.EthernetConnected != 0;
     // A preview's picture is the panel's alone: a read would put the switcher's under it.
-    if (!linked || model_.PreviewActive != 0) return false;
+    if (!Linked() || model_.PreviewActive != 0) return false;
     return follower_.On() || !protection_.Protected(LiveCount(model_.OutputCount, MaxOutputs)).empty();
 }
 
 bool PanelCore::PrepareTake(const Request& r, Verdict& v) {
     asideTaken_ = false;
     aside_.Forget();
+    if (r.What == Intent::PresetConfirm || (r.What == Intent::Take && model_.PreviewActive != 0))
+        return PrepareConfirm(v);
+    if (r.What == Intent::Cancel || Withdraws(r)) return PrepareWithdraw(r, v);
     const bool takes = RulesOf(r.What).Takes || (r.What == Intent::Preset && presets_.Mode() == PresetBoxMode::Save);
     // A Confirm takes under a preview, whose picture is the panel's alone: no read.
     if (!takes || r.What == Intent::PresetConfirm || (r.What == Intent::RouteNow && !r.TakeAfter) ||
@@ -112,13 +153,84 @@ bool PanelCore::PrepareTake(const Request& r, Verdict& v) {
     return true;
 }
 
-void PanelCore::FinishTake(const Request&) {
+bool PanelCore::Withdraws(const Request& r) const {
+    const int o = model_.SelectedOutput;
+    if (r.What != Intent::PickInput || !IsIndex(o, MaxOutputs) || model_.PreviewActive != 0) return false;
+    const RouteEntry& route = model_.Routes[o];
+    return route.Input == r.Input && route.Input != model_.PrevInputs[o];
+}
+
+bool PanelCore::PrepareWithdraw(const Request& r, Verdict& v) {
+    // "TAKE 0" withdraws every route pending at the switcher, whoever made it: the routes
+    // pending elsewhere are read first, so that they are made again right after it.
+    if (!ReadsBeforeTake()) return true;
+    if (!aside_.NoteOthers(own_)) {
+        v.Result = Outcome::NotCarriedOut;
+        v.Why = "The switcher's routes could not be read first: nothing was withdrawn.";
+        views_.Window.ShowStatus(v.Why);
+        return false;
+    }
+    // A withdrawal of one output makes again every other route the model shows pending,
+    // which now holds the others'; a Cancel makes them again from what was noted.
+    if (r.What == Intent::Cancel) {
+        asideTaken_ = true;
+    } else {
+        aside_.Forget();
+    }
+    outputs_.RefreshRouting();
+    if (IsIndex(model_.SelectedOutput, MaxOutputs)) crosspoint_.ColourInputsForOutput(model_.SelectedOutput);
+    return true;
+}
+
+bool PanelCore::ReadPresetBeforeRecall(int p) {
+    // "RPRST" puts in force the preset the switcher stores, which another hand may have
+    // stored again since the panel last read it: with outputs protected it is read first.
+    if (!Linked() || !IsIndex(p, PresetCount) ||
+        protection_.Protected(LiveCount(model_.OutputCount, MaxOutputs)).empty())
+        return true;
+    // The inputs in force too: another hand may have changed a protected output since the
+    // panel last looked, and the recall would put it back.
+    return reader_.ReadPrevOutputStatus() && reader_.ReadPreset(p);
+}
+
+std::vector<int> PanelCore::ProtectedChangedByRecall(int p) const {
+    InForceState now = InForceBeforePreview();
+    const int outputs = LiveCount(model_.OutputCount, MaxOutputs);
+    if (Linked() && !protection_.Protected(outputs).empty())
+        for (int o = 0; o < outputs; ++o) {
+            const int k = model_.PrevInputs[o];
+            now.Inputs[static_cast<std::size_t>(o)] = IsIndex(k, MaxInputs) ? k : NO_INPUT;
+        }
+    return ProtectedAmongChanges(protection_, now, InForceOfPreset(model_, p));
+}
+
+bool PanelCore::PrepareConfirm(Verdict& v) {
+    const int p = model_.SelectedPreset;
+    if (!ReadPresetBeforeRecall(p)) {
+        v.Result = Outcome::NotCarriedOut;
+        v.Why = "Preset " + std::to_string(p + 1) + " could not be read from the switcher: nothing was recalled.";
+        views_.Window.ShowStatus(v.Why);
+        return false;
+    }
+    // The recall puts the switcher's preset in force first: a protected output it would
+    // change is changed on air even where the preview's take would put it back.
+    if (!IsIndex(p, PresetCount)) return true;
+    const std::vector<int> touched = ProtectedChangedByRecall(p);
+    if (touched.empty()) return true;
+    v.Result = Outcome::Refused;
+    v.Why = RecallRefusedText(p, touched);
+    views_.Window.ShowStatus(v.Why);
+    return false;
+}
+
+void PanelCore::FinishTake(const Request& r) {
     if (!asideTaken_) return;
     asideTaken_ = false;
     aside_.PutBack();
     const std::vector<int> kept = aside_.Outputs();
     if (kept.empty()) return;
-    const std::string text = "Pending elsewhere, kept pending and not taken: " + OutputsText(kept) + ".";
+    const std::string text = std::string("Pending elsewhere, kept pending and not ") +
+                             (r.What == Intent::Cancel ? "withdrawn: " : "taken: ") + OutputsText(kept) + ".";
     views_.Window.ShowStatus(text);
     std::string list;
     for (int o : kept) list += (list.empty() ? "" : ",") + std::to_string(o + 1);
@@ -228,8 +340,12 @@ std::string PanelCore::ConfirmRefusal() const {
 }
 
 bool PanelCore::SequenceRecallSkipped(int p) {
-    const std::vector<int> touched =
-        ProtectedAmongChanges(protection_, InForceBeforePreview(), InForceOfPreset(model_, p));
+    if (!ReadPresetBeforeRecall(p)) {
+        views_.Window.ShowStatus("Sequence step skipped: preset " + std::to_string(p + 1) +
+                                 " could not be read from the switcher.");
+        return true;
+    }
+    const std::vector<int> touched = ProtectedChangedByRecall(p);
     if (touched.empty()) return false;
     views_.Window.ShowStatus(SequenceStepSkippedText(p, touched));
     return true;

@@ -20,11 +20,11 @@ namespace vx {
 class OwnPending {
 public:
     OwnPending() { inputs_.fill(None); }
-    // After a request: every output it made pending (its route differs from before) is
-    // this panel's, every output in force is no one's pending route.
-    // Outputs set aside for the request are left as they were.
-    void Note(const std::array<RouteEntry, MaxOutputs>& before, const SwitcherState& m, bool madeHere,
-              const std::vector<int>& setAside);
+    // After a request: every output it made pending (its route as the request left it
+    // differs from before, and is still so now) is this panel's, every output in force is
+    // no one's pending route. Outputs set aside for the request are left as they were.
+    void Note(const std::array<RouteEntry, MaxOutputs>& before, const std::array<RouteEntry, MaxOutputs>& made,
+              const SwitcherState& m, bool madeHere, const std::vector<int>& setAside);
     // True when output o's pending route at the switcher is the one this panel made.
     bool Owns(int o, const RouteEntry& atSwitcher) const;
 
@@ -42,7 +42,10 @@ public:
     // switcher that own did not make. False when the switcher could not be read: nothing
     // was sent then.
     bool SetAside(const OwnPending& own);
-    // The routes set aside go back to pending, as they were.
+    // Reads the routes and notes every route pending at the switcher that own did not make,
+    // sending nothing: a "TAKE 0" is about to withdraw them, and PutBack makes them again.
+    bool NoteOthers(const OwnPending& own);
+    // The routes set aside (or noted) go back to pending, as they were.
     void PutBack();
     // Nothing set aside: a request that did not read starts from here.
     void Forget() { aside_.clear(); }

@@ -26,6 +26,12 @@ private:
 using Shown = std::array<RouteEntry, MaxOutputs>;
 
 // One verdict per output whose route the request changed, with what the model now shows.
+Shown Routes(const SwitcherState& m) {
+    Shown routes{};
+    for (int o = 0; o < MaxOutputs; ++o) routes[static_cast<std::size_t>(o)] = m.Routes[o];
+    return routes;
+}
+
 void AddChangedOutputs(const SwitcherState& m, const Shown& before, Verdict& v) {
     const int outputs = LiveCount(m.OutputCount, MaxOutputs);
     for (int o = 0; o < outputs; ++o) {
@@ -88,8 +94,7 @@ void RequestRunner::RunQueued() {
 
 void RequestRunner::Carry(const Request& r, const IntentRules& rules, Verdict& v) {
     if (h_.Prepare && !h_.Prepare(r, v)) return;
-    Shown before{};
-    for (int o = 0; o < MaxOutputs; ++o) before[o] = p_.Model.Routes[o];
+    const Shown before = Routes(p_.Model);
     auto perform = [&] {
         if (rules.ChoosesLink) {
             Follower::LinkChoice choice(p_.Follow);
@@ -118,14 +123,16 @@ void RequestRunner::Carry(const Request& r, const IntentRules& rules, Verdict& v
         const RouteSnapshot snapshot = p_.Follow.BeforeAction();
         logged();
         if (h_.Finish) h_.Finish(r);
+        const Shown made = Routes(p_.Model);
         // A take the check finds not carried out leaves the route pending, still this
-        // panel's: what the request left pending is noted after the check.
+        // panel's: what the request left pending is noted after the check, and only what
+        // it made itself (the check may find routes pending elsewhere).
         p_.Follow.VerifyAfter(snapshot);
-        if (h_.Carried) h_.Carried(r, before);
+        if (h_.Carried) h_.Carried(r, before, made);
     } else {
         logged();
         if (h_.Finish) h_.Finish(r);
-        if (h_.Carried) h_.Carried(r, before);
+        if (h_.Carried) h_.Carried(r, before, Routes(p_.Model));
     }
     AddChangedOutputs(p_.Model, before, v);
 }

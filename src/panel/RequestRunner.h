@@ -48,10 +48,12 @@ public:
         // The state in force, taken from before the preview while one is open.
         std::function<InForceState()> InForceBeforePreview;
         // Before the request is carried out and measured: false when it must not go on
-        // (the verdict says why). After it: what it left pending, then what Prepare set
-        // aside goes back.
+        // (the verdict says why). After it: what it left pending (the routes before it and
+        // as it left them, before follow's check), then what Prepare set aside goes back.
         std::function<bool(const Request&, Verdict&)> Prepare;
-        std::function<void(const Request&, const std::array<RouteEntry, MaxOutputs>& before)> Carried;
+        std::function<void(const Request&, const std::array<RouteEntry, MaxOutputs>& before,
+                           const std::array<RouteEntry, MaxOutputs>& made)>
+            Carried;
         std::function<void(const Request&)> Finish;
     };
 

@@ -20,6 +20,19 @@ bool ProtectedOutputs::UseSwitcher(const std::string& key) {
     return was != (now ? *now : std::set<int>{});
 }
 
+void ProtectedOutputs::MoveSwitcher(const std::string& key) {
+    if (key == current_ || key.empty()) return;
+    const auto it = all_.find(current_);
+    if (current_.empty() || it == all_.end()) {
+        current_ = key;
+        return;
+    }
+    std::set<int> carried = std::move(it->second);
+    all_.erase(it);
+    all_[key] = std::move(carried);
+    current_ = key;
+}
+
 const std::set<int>* ProtectedOutputs::Current() const {
     const auto it = all_.find(current_);
     return current_.empty() || it == all_.end() ? nullptr : &it->second;

@@ -1,7 +1,8 @@
 #pragma once
 // Outputs the operator has protected: nothing in the panel changes them. Protection
-// belongs to the switcher, known by the IP address its matrix information reports, so a
-// panel that moves between switchers keeps each one's protection apart.
+// belongs to the switcher, kept under the IP address its matrix information reports, so a
+// panel that moves between switchers keeps each one's protection apart; a switcher whose
+// address changes on the same link takes its protection with it.
 #include <map>
 #include <set>
 #include <string>
@@ -27,6 +28,10 @@ public:
     // protected.
     bool UseSwitcher(const std::string& key);
     bool SwitcherKnown() const { return !current_.empty(); }
+    const std::string& CurrentSwitcher() const { return current_; }
+    // The switcher in use now answers at key: its protection, if any, goes there with it
+    // (replacing what was kept for key) and key is in use from now on.
+    void MoveSwitcher(const std::string& key);
 
     bool IsProtected(int output) const;
     // The protected outputs below outputs, in order.

@@ -57,6 +57,7 @@ bool StatusReader::ReadMatrixInfo() {
         return false;
     m.SetSizeFromModelCode();
     m.ReclockersFromMask(m.Info.ReclockerMask.Get());
+    ++c_.Link.InfoReads;
     return true;
 }
 
@@ -85,6 +86,12 @@ bool StatusReader::ReadPresetStatus() {
             return false;
     }
     return true;
+}
+
+bool StatusReader::ReadPreset(int n) {
+    if (!IsIndex(n, PresetCount)) return false;
+    return ReadAnswer(line::PresetStatusQuery(n), sizeof(PresetRecord), BytesOf(c_.Model.Presets[n]),
+                      keyword::PresetStatus);
 }
 
 bool StatusReader::ReadPresetGroupStatus() {

@@ -26,6 +26,8 @@ public:
     bool ReadGroupingStatus();
     // Presets[0..7], one query each, stopping at the first failure.
     bool ReadPresetStatus();
+    // Presets[n] alone: what "RPRST n+1" would put in force, as the switcher stores it now.
+    bool ReadPreset(int n);
     // PresetGroups[0..7] likewise, moving the progress dots on before presets 2 and 5.
     bool ReadPresetGroupStatus();
 

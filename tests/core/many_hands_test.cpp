@@ -93,6 +93,21 @@ TEST_P(ATakeTakesOnlyTheOperatorsRoutes, ARouterClientsRouteTakesOnlyItself) {
     EXPECT_EQ(h.m.Routes[3].Committed, 0);
 }
 
+TEST_P(ATakeTakesOnlyTheOperatorsRoutes, ACancelOrAWithdrawalLeavesTheOtherClientsPendingRoute) {
+    h.Pend(3, 5);
+    h.AtSwitcher("RTEMP 1 7");
+    h.rig.core.CancelTakeButtonClick();
+    EXPECT_EQ(h.switcher.State().Routes[0].Input, 6) << "\"TAKE 0\" withdrew it; it is made again";
+    EXPECT_EQ(h.switcher.State().Routes[0].Committed, 0);
+    EXPECT_EQ(h.switcher.State().Routes[2].Committed, 1) << "the operator's own is withdrawn";
+    h.AtSwitcher("RTEMP 2 9");
+    h.Pend(3, 5);
+    h.rig.core.InputButtonClick(4);  // input 5 again: this output's route withdrawn
+    EXPECT_EQ(h.switcher.State().Routes[1].Input, 8);
+    EXPECT_EQ(h.switcher.State().Routes[1].Committed, 0);
+    EXPECT_EQ(h.switcher.State().Routes[2].Committed, 1);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     ManyHands, ATakeTakesOnlyTheOperatorsRoutes,
     testing::Values(Reason{"OutputProtected", [](test::TakeHistoryRig& h) { h.rig.core.ProtectOutputClick(15); }},
@@ -157,6 +172,145 @@ TEST(ManyHands, UndoDecidesOnWhatTheSwitcherHoldsNow) {
     EXPECT_EQ(WithoutCheck(h.Sent()), ReadFirst) << "read, then refused: nothing written over";
     EXPECT_EQ(h.switcher.State().Routes[2].Input, 8);
     EXPECT_EQ(h.Status(), "Undo refused: output 3 changed since.");
+}
+
+// Preset 2 as the panel last read it leaves output 1 alone; stored again elsewhere since,
+// it puts input 9 on output 1, which is protected here.
+class ARecallDecidesOnTheSwitchersPreset : public testing::Test {
+protected:
+    void SetUp() override {
+        h.StorePresetCopy(2, {{3, 5}});
+        h.StorePresetAtSwitcher(2, {{1, 9}, {3, 5}});
+        h.rig.core.ProtectOutputClick(0);
+        h.Sent();
+    }
+    test::TakeHistoryRig h;
+};
+
+TEST_F(ARecallDecidesOnTheSwitchersPreset, ConfirmReadsItAndRefuses) {
+    h.Preview(2);
+    ASSERT_EQ(h.m.PreviewActive, 1) << "the panel's copy would leave output 1 alone";
+    h.rig.core.PresetRecallConfirmButtonClick();
+    EXPECT_EQ(h.Sent(), (Lines{"OPINFOVX", "PINFOVX 1"})) << "what is in force, then the preset";
+    EXPECT_EQ(h.Status(), "Preset 2 not recalled: it would change protected output 1.");
+    EXPECT_EQ(h.switcher.State().PrevInputs[0], 1);
+    EXPECT_EQ(h.m.Presets[1].Routes[0].Input, 8) << "the panel's copy is the switcher's now";
+}
+
+TEST_F(ARecallDecidesOnTheSwitchersPreset, ASequenceStepReadsItAndIsSkipped) {
+    h.rig.sequencing.Row(0, "2", "3");
+    h.rig.sequencing.Row(1, "2", "3");
+    h.rig.core.PresetSeqStartButtonClick();
+    EXPECT_EQ(h.Sent(), (Lines{"OPINFOVX", "PINFOVX 1"}));
+    EXPECT_EQ(h.Status(), "Sequence step skipped: preset 2 would change protected output 1.");
+    EXPECT_EQ(h.switcher.State().PrevInputs[0], 1);
+    EXPECT_EQ(h.m.Routes[0].Input, 1);
+}
+
+TEST_F(ARecallDecidesOnTheSwitchersPreset, AnUnreadablePresetIsNotRecalled) {
+    h.Preview(2);
+    h.rig.fakes.serial.onWrite = [](const std::string&) {};  // the switcher falls silent
+    h.rig.core.PresetRecallConfirmButtonClick();
+    EXPECT_EQ(h.Status(), "Preset 2 could not be read from the switcher: nothing was recalled.");
+    EXPECT_EQ(h.switcher.State().PrevInputs[0], 1);
+    for (const std::string& line : h.Sent()) EXPECT_EQ(line.rfind("RPRST", 0), std::string::npos) << line;
+}
+
+// A take whose check the switcher does not answer is not a done take: marked "not
+// confirmed" until a poll answers, then confirmed or failed, and the log says which.
+class AnUnansweredTake : public testing::Test {
+protected:
+    void SetUp() override {
+        h.rig.core.SetFollow({true, 60});
+        h.rig.core.AttachActivity(&env, &sink);
+        // The switcher takes the lines of the take, then falls silent for the check.
+        h.rig.fakes.serial.onWrite = [this](const std::string& line) {
+            const std::string answer = h.switcher.Answer(line);
+            if (answering) h.rig.fakes.serial.Answer(answer, 5);
+            if (line.rfind("TAKE", 0) == 0) answering = false;
+        };
+        h.Pend(3, 5);
+    }
+    void AnswerAgainAndPoll() {
+        answering = true;
+        h.rig.fakes.followTimer.Fire();
+    }
+    test::TakeHistoryRig h;
+    test::FakeActivityEnvironment env;
+    test::RecordingActivitySink sink;
+    bool answering = true;
+};
+
+TEST_F(AnUnansweredTake, IsMarkedNotConfirmedUntilAPollConfirmsIt) {
+    h.rig.core.TakeButtonClick();
+    EXPECT_EQ(h.rig.follow.RemarkOf(2), OutputRemark::NotConfirmed);
+    EXPECT_EQ(sink.Of("Take not confirmed").size(), 1u);
+    h.rig.core.OutputButtonClick(2);  // seeing it does not confirm it
+    EXPECT_EQ(h.rig.follow.RemarkOf(2), OutputRemark::NotConfirmed);
+    AnswerAgainAndPoll();
+    EXPECT_EQ(h.rig.follow.RemarkOf(2), OutputRemark::None);
+    EXPECT_EQ(sink.Of("Take confirmed").size(), 1u);
+    EXPECT_TRUE(sink.Of("Take failed").empty());
+    EXPECT_TRUE(sink.Of("Changed at switcher").empty());
+}
+
+TEST_F(AnUnansweredTake, ThatTheSwitcherDidNotDoIsMarkedFailedNotChangedElsewhere) {
+    // The take's line reaches the switcher, which does not carry it out.
+    h.rig.fakes.serial.onWrite = [this](const std::string& line) {
+        const bool take = line.rfind("TAKE", 0) == 0;
+        const std::string answer = take ? h.switcher.Answer("TAKE 0") : h.switcher.Answer(line);
+        if (answering) h.rig.fakes.serial.Answer(answer, 5);
+        if (take) answering = false;
+    };
+    h.rig.core.TakeButtonClick();
+    EXPECT_EQ(h.rig.follow.RemarkOf(2), OutputRemark::NotConfirmed);
+    AnswerAgainAndPoll();
+    EXPECT_EQ(h.rig.follow.RemarkOf(2), OutputRemark::TakeFailed);
+    EXPECT_EQ(sink.Of("Take failed").size(), 1u);
+    EXPECT_TRUE(sink.Of("Take confirmed").empty());
+    EXPECT_TRUE(sink.Of("Changed at switcher").empty()) << "nobody else is blamed";
+    EXPECT_EQ(h.m.PrevInputs[2], 1) << "the model shows what the switcher holds";
+}
+
+// A reclocker the switcher acknowledges and does not switch is marked failed and logged.
+TEST(ManyHands, AReclockerTheSwitcherDidNotSwitchIsMarkedFailed) {
+    test::TakeHistoryRig h;
+    h.rig.core.SetFollow({true, 60});
+    test::FakeActivityEnvironment env;
+    test::RecordingActivitySink sink;
+    h.rig.core.AttachActivity(&env, &sink);
+    h.rig.fakes.serial.onWrite = [&](const std::string& line) {
+        // Acknowledged, not done.
+        h.rig.fakes.serial.Answer(h.switcher.Answer(line.rfind("RCLOCK", 0) == 0 ? "RCLOCK 4 0" : line), 5);
+    };
+    h.rig.routing.ClickReclocker(3);
+    h.rig.core.ReclockerCheckBoxClick(3);
+    EXPECT_EQ(h.rig.follow.RemarkOf(3), OutputRemark::TakeFailed);
+    EXPECT_EQ(h.Status(), "Reclocker of output 4 not switched on");
+    EXPECT_EQ(sink.Of("Take failed").size(), 1u);
+    EXPECT_EQ(h.m.Reclockers[3], 0);
+}
+
+// With follow on the screen is the switcher's: a file brings its names, never routes a
+// poll would then blame on the switcher.
+TEST(ManyHands, AFileOpenedWithFollowOnIsNotBlamedOnTheSwitcher) {
+    test::TakeHistoryRig h;
+    h.rig.prompts.savePaths = {"a.cfg"};
+    h.rig.core.SaveConfigurationtoFile1Click();  // every output on input 2
+    h.Pend(3, 5);
+    h.rig.core.TakeButtonClick();
+    h.rig.core.SetFollow({true, 60});
+    test::FakeActivityEnvironment env;
+    test::RecordingActivitySink sink;
+    h.rig.core.AttachActivity(&env, &sink);
+    h.rig.prompts.openPaths = {"a.cfg"};
+    h.rig.core.OpenConfigurationFile1Click();
+    EXPECT_EQ(h.m.Routes[2].Input, 4) << "the route shown is the switcher's";
+    ASSERT_FALSE(h.rig.prompts.messages.empty());
+    EXPECT_NE(h.rig.prompts.messages.back().find("names"), std::string::npos) << h.rig.prompts.messages.back();
+    h.rig.fakes.followTimer.Fire();
+    EXPECT_TRUE(sink.Of("Changed at switcher").empty());
+    EXPECT_EQ(h.rig.follow.RemarkOf(2), OutputRemark::None);
 }
 
 TEST(ManyHands, ASmallerSwitcherLetsGoOfASelectionItNoLongerHas) {

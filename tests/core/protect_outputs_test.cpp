@@ -108,7 +108,8 @@ TEST_F(ProtectOutputsTest, ARecallThatWouldChangeItIsRefusedBeforeItsPreview) {
     h.StorePresetCopy(6, {{5, 9}});  // leaves output 3 alone
     core.PresetButtonClick(5);
     core.PresetRecallConfirmButtonClick();
-    EXPECT_EQ(h.Sent(), (Lines{"RPRST 6 1"}));
+    // The switcher's own preset 6 is read first ("PINFOVX" numbers presets from 0).
+    EXPECT_EQ(h.Sent(), (Lines{"OPINFOVX", "PINFOVX 5", "RPRST 6 1"}));
 }
 
 TEST(ProtectConfirm, AConfirmThatWouldChangeAnOutputProtectedSinceThePreviewIsRefused) {
@@ -131,15 +132,16 @@ TEST_F(ProtectOutputsTest, ASequenceStepThatWouldChangeItIsSkipped) {
     h.rig.sequencing.Row(0, "1", "3");
     h.rig.sequencing.Row(1, "2", "3");
     core.PresetSeqStartButtonClick();
-    EXPECT_TRUE(h.Sent().empty());
+    EXPECT_EQ(h.Sent(), (Lines{"OPINFOVX", "PINFOVX 0"})) << "the switcher is read, nothing recalled";
     EXPECT_EQ(h.Status(), "Sequence step skipped: preset 1 would change protected output 3.");
     EXPECT_TRUE(h.rig.fakes.seqTimer.running) << "the sequence goes on";
     h.rig.fakes.seqTimer.Fire();
     const Lines sent = h.Sent();
-    ASSERT_FALSE(sent.empty());
-    EXPECT_EQ(sent.front(), "RPRST 2 0");
+    ASSERT_GE(sent.size(), 3u);
+    EXPECT_EQ(sent[1], "PINFOVX 1");
+    EXPECT_EQ(sent[2], "RPRST 2 0");
     h.rig.fakes.seqTimer.Fire();
-    EXPECT_TRUE(h.Sent().empty());
+    EXPECT_EQ(h.Sent(), (Lines{"OPINFOVX", "PINFOVX 0"}));
     EXPECT_EQ(m.Routes[2].Input, 1);
 }
 
@@ -244,6 +246,38 @@ TEST(ProtectSettings, KeptPerSwitcherInThePanelSettingsBesideOtherLines) {
     EXPECT_TRUE(later.core.IsProtected(4));
     EXPECT_TRUE(later.core.IsProtected(15));
     EXPECT_FALSE(later.core.IsProtected(0));
+}
+
+// Protection follows the switcher: a new address on the same link is the same switcher,
+// another switcher on a link chosen anew says that its protection is its own.
+TEST(ProtectSettings, AnAddressChangedOnTheSameLinkCarriesTheProtectionOver) {
+    test::TempWorkingDir dir;
+    test::TakeHistoryRig h;
+    h.rig.core.LoadPanelSettings("VXPanel.ini");
+    h.rig.core.ProtectOutputClick(0);
+    h.AtSwitcher("IPCONFIG 10 0 0 8");  // changed elsewhere, then read
+    h.rig.core.ReadfromVextaros1Click();
+    EXPECT_TRUE(h.rig.core.IsProtected(0));
+    EXPECT_EQ(h.Status(), "The switcher's address is now 10.0.0.8: its protected output 1 stays protected.");
+    EXPECT_EQ(ReadProtectedOutputs("VXPanel.ini"), (ProtectionBySwitcher{{"10.0.0.8", {0}}}));
+    h.Sent();
+    h.rig.core.OutputButtonClick(0);
+    h.rig.core.InputButtonClick(6);
+    EXPECT_TRUE(h.Sent().empty()) << "still refused";
+}
+
+TEST(ProtectSettings, AnotherSwitcherOnALinkChosenAnewSaysItHasNoProtectionYet) {
+    test::TempWorkingDir dir;
+    test::TakeHistoryRig h;
+    h.rig.core.LoadPanelSettings("VXPanel.ini");
+    h.rig.core.ProtectOutputClick(0);
+    h.AtSwitcher("IPCONFIG 10 0 0 9");  // stands for another switcher on the port
+    h.rig.prompts.answers = {true};
+    h.rig.core.DisconnectSerialCommunication1Click();
+    h.rig.core.COMClick(2);
+    EXPECT_FALSE(h.rig.core.IsProtected(0));
+    EXPECT_EQ(h.Status(), "The switcher at 10.0.0.9 has no protected outputs yet.");
+    EXPECT_EQ(ReadProtectedOutputs("VXPanel.ini"), (ProtectionBySwitcher{{"10.0.0.7", {0}}})) << "kept for its own";
 }
 
 TEST(ProtectSettings, LinesThatAreNotOutputsAreLeftOut) {

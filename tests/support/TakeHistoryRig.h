@@ -38,9 +38,33 @@ struct TakeHistoryRig {
         rig.core.OutputButtonClick(o - 1);
         rig.core.InputButtonClick(k - 1);
     }
-    // Preset n (1-based) in the panel's copy: every output on input 2 but the given ones,
-    // with the reclockers of mask.
+    // Preset n (1-based) stored at the switcher by someone else: every output on input 2
+    // but the given ones, with the reclockers of mask. What the switcher holds is left as
+    // it was, pending routes included.
+    void StorePresetAtSwitcher(int n, const std::vector<std::pair<int, int>>& routes, unsigned mask = 0) {
+        const auto before = switcher.State();
+        const auto wire = [](int k) { return std::to_string(k == NO_INPUT ? 0 : k + 1); };
+        const auto all = [&](auto routeOf) {
+            for (int o = 0; o < before.Size(); ++o) AtSwitcher("RTEMP " + std::to_string(o + 1) + " " + routeOf(o));
+        };
+        all([&](int o) {
+            for (auto [po, k] : routes)
+                if (po == o + 1) return std::to_string(k);
+            return std::string("2");
+        });
+        AtSwitcher("TAKE 1");
+        for (int o = 0; o < before.Size(); ++o)
+            AtSwitcher("RCLOCK " + std::to_string(o + 1) + ((mask >> o) & 1u ? " 1" : " 0"));
+        AtSwitcher("PRST " + std::to_string(n));
+        all([&](int o) { return wire(before.PrevInputs[o]); });
+        AtSwitcher("TAKE 1");
+        all([&](int o) { return wire(before.Routes[o].Input); });
+        for (int o = 0; o < before.Size(); ++o)
+            AtSwitcher("RCLOCK " + std::to_string(o + 1) + (before.Reclocker(o) ? " 1" : " 0"));
+    }
+    // Preset n (1-based) stored at the switcher as above, and the panel's copy of it the same.
     void StorePresetCopy(int n, std::vector<std::pair<int, int>> routes, unsigned mask = 0) {
+        StorePresetAtSwitcher(n, routes, mask);
         PresetRecord& p = m.Presets[n - 1];
         p.Stored = 1;
         p.ReclockerMask.Set(static_cast<std::uint16_t>(mask));
