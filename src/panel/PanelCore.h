@@ -252,6 +252,9 @@ private:
     // With outputs protected, preset p as the switcher stores it now; false when unread.
     bool ReadPresetBeforeRecall(int p);
     bool PrepareConfirm(Verdict& v);
+    // After preset p was read under its preview: the preview shows it as stored, but for
+    // what the operator changed in it.
+    void ShowPresetAsStored(int p, const PresetRecord& previewed);
     // A click on the input shown for an output whose route is pending: its withdrawal.
     bool Withdraws(const Request& r) const;
     bool PrepareWithdraw(const Request& r, Verdict& v);

@@ -153,6 +153,19 @@ bool PanelCore::PrepareTake(const Request& r, Verdict& v) {
     return true;
 }
 
+void PanelCore::ShowPresetAsStored(int p, const PresetRecord& previewed) {
+    // What the operator did not change in the preview shows the preset as the switcher
+    // stores it, so that Confirm's take of the operator's own changes holds only those.
+    const PresetRecord& stored = model_.Presets[p];
+    const int outputs = LiveCount(model_.OutputCount, MaxOutputs);
+    for (int o = 0; o < outputs; ++o) {
+        if (model_.Routes[o].Input == previewed.Routes[o].Input) model_.Routes[o].Input = stored.Routes[o].Input;
+        const bool wasOn = (previewed.ReclockerMask.Get() >> o) & 1u;
+        if ((model_.Reclockers[o] != 0) == wasOn)
+            model_.Reclockers[o] = static_cast<byte>((stored.ReclockerMask.Get() >> o) & 1u);
+    }
+}
+
 bool PanelCore::Withdraws(const Request& r) const {
     const int o = model_.SelectedOutput;
     if (r.What != Intent::PickInput || !IsIndex(o, MaxOutputs) || model_.PreviewActive != 0) return false;
@@ -206,7 +219,10 @@ std::vector<int> PanelCore::ProtectedChangedByRecall(int p) const {
 
 bool PanelCore::PrepareConfirm(Verdict& v) {
     const int p = model_.SelectedPreset;
-    if (!ReadPresetBeforeRecall(p)) {
+    const PresetRecord previewed = IsIndex(p, PresetCount) ? model_.Presets[p] : PresetRecord{};
+    const bool read = ReadPresetBeforeRecall(p);
+    if (read && IsIndex(p, PresetCount)) ShowPresetAsStored(p, previewed);
+    if (!read) {
         v.Result = Outcome::NotCarriedOut;
         v.Why = "Preset " + std::to_string(p + 1) + " could not be read from the switcher: nothing was recalled.";
         views_.Window.ShowStatus(v.Why);
