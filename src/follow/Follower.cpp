@@ -4,7 +4,7 @@
 #include <cstring>
 #include <ctime>
 
-#include "link/ExchangeScope.h"
+#include "link/BackgroundExchange.h"
 #include "link/SerialLink.h"
 #include "model/LiveCount.h"
 
@@ -71,6 +71,10 @@ std::string ReconnectedText(const std::string& at) {
     return "Connected to the switcher again at " + at;
 }
 
+std::string ReconnectedReadFailedText(const std::string& at, const std::string& why) {
+    return ReconnectedText(at) + "; the read that followed did not complete: " + why;
+}
+
 std::string LocalTimeOfDay() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
@@ -89,6 +93,8 @@ void Follower::Load(const FollowSettings& s) {
     settings_ = {s.On, ClampFollowSeconds(s.IntervalSeconds)};
     view_.ShowFollowSettings(settings_);
     if (!settings_.On) {
+        // A poll or a reconnection waiting now ends at once.
+        if (c_.Link.BackgroundDepth > 0) c_.Link.BackgroundCut = true;
         timer_.Stop();
         deferred_ = false;
         reconnecting_ = false;
@@ -160,22 +166,32 @@ void Follower::Poll(bool verify, const std::vector<AskedRoute>& asked) {
     const bool slow = !verify && polls_ % SlowPollEvery == 0;
     if (!verify) ++polls_;
     bool answered = false;
+    bool cut = false;
     portLostInPoll_ = false;
     {
-        ExchangeScope scope(c_.Link);
+        BackgroundExchange scope(c_.Link);
         QuietPrompter::Scope quiet(prompts_);
         answered = ReadFast(verify || slow);
         // A route changed elsewhere brings its previous input with it.
         if (answered && !verify && !slow && !ChangedRoutes(routesBefore, m).empty())
             reader_.ReadPrevOutputStatus();
         if (answered && slow) ReadSlow();
+        cut = scope.Cut();
     }
+    prompts_.TakeMuted();  // a poll speaks through its note, never in a box
     if (portLostInPoll_) {
         // The lost port's one message, kept back while the poll was quiet.
         c_.Prompts.ShowMessage(PortLostText(c_.Serial.PortNumber()));
         return;
     }
+    if (!settings_.On) {
+        // Follow was switched off while the poll waited: what it read is drawn, nothing is
+        // marked or noted, since nothing would ever take a mark away again.
+        if (answered && !SameBlocks(before, BlocksOf(m)) && hooks_.Redraw) hooks_.Redraw();
+        return;
+    }
     if (!answered) {
+        if (cut) return;  // ended early for the operator: no word on the switcher
         if (reconnecting_)
             c_.View.ShowStatus(ReconnectingText(lostAt_));
         else if (LinkInUse() != Link::None)
@@ -277,6 +293,7 @@ void Follower::TcpDisconnected() {
     dropped_ = true;
     reconnecting_ = true;
     reconnectMs_ = FirstReconnectMs;
+    attempts_ = 0;
     address_ = hooks_.Address ? hooks_.Address() : std::string();
     lostAt_ = hooks_.TimeOfDay();
     c_.View.ShowStatus(ReconnectingText(lostAt_));
@@ -289,11 +306,13 @@ bool Follower::QuietSocketError(SocketErrorKind kind) const {
 
 void Follower::TryReconnect() {
     bool answered = false;
+    ++attempts_;
     {
-        ExchangeScope scope(c_.Link);
+        BackgroundExchange scope(c_.Link);
         QuietPrompter::Scope quiet(prompts_);
-        answered = hooks_.Reconnect && hooks_.Reconnect(address_);
+        answered = hooks_.Reconnect && hooks_.Reconnect(address_, attempts_);
     }
+    prompts_.TakeMuted();
     if (!reconnecting_) return;  // the operator chose a link meanwhile
     if (!answered) {
         c_.View.ShowStatus(ReconnectingText(lostAt_));
@@ -303,11 +322,24 @@ void Follower::TryReconnect() {
     }
     reconnecting_ = false;
     dropped_ = false;
-    if (hooks_.FullRead) hooks_.FullRead();
+    std::string unread;
+    {
+        // The read speaks on the status line, as a poll does: the operator may be away, and
+        // nothing the window does meanwhile runs inside it.
+        BackgroundExchange scope(c_.Link);
+        QuietPrompter::Scope quiet(prompts_);
+        if (hooks_.FullRead) hooks_.FullRead();
+        unread = prompts_.TakeMuted();
+    }
+    // Dropped again inside the read: a new reconnection has begun, and says so again over
+    // what the read left on the status line.
+    if (reconnecting_) c_.View.ShowStatus(ReconnectingText(lostAt_));
+    if (reconnecting_ || !settings_.On) return;
     // The read has just brought everything: the next slow poll comes a full cycle later.
     polls_ = 1;
-    c_.View.ShowStatus(ReconnectedText(hooks_.TimeOfDay()));
-    if (settings_.On) Arm(settings_.IntervalSeconds * 1000);
+    const std::string at = hooks_.TimeOfDay();
+    c_.View.ShowStatus(unread.empty() ? ReconnectedText(at) : ReconnectedReadFailedText(at, unread));
+    Arm(settings_.IntervalSeconds * 1000);
 }
 
 }  // namespace vx

@@ -73,6 +73,7 @@ ConnectOutcome EthernetLink::ConnectAndTest(const std::string& address) {
         c_.Tcp.Close();
         return ConnectOutcome::NotConnected;
     }
+    lastAddress_ = address;
     return x_.SocketSendWait(line::BareReturn) ? ConnectOutcome::Answered : ConnectOutcome::Silent;
 }
 

@@ -46,7 +46,11 @@ std::string RecordName(const Request& r) {
 
 Verdict RequestRunner::Run(const Request& r) {
     if (Busy()) {
-        if (r.Who.AtTheWindow()) {
+        // The way out of a followed switcher that has gone silent, another link, does not
+        // wait out follow's poll: the poll ends at once and the choice runs right after it.
+        const bool wayOut = RulesOf(r.What).ChoosesLink && p_.Link.OnlyBackground();
+        if (wayOut) p_.Link.BackgroundCut = true;
+        if (r.Who.AtTheWindow() && !wayOut) {
             if (h_.Redraw) h_.Redraw(r);
             return {Outcome::Ignored, "the panel is waiting for the switcher", {}};
         }

@@ -136,7 +136,7 @@ TEST(ActivityRecords, ATcpDropAndTheReconnectionAreRecorded) {
     rig.fakes.followTimer.Fire();
     EXPECT_EQ(sink.Of("Link"),
               (Texts{"Switcher answered over TCP at 10.0.0.5 | connected", "TCP connection dropped | lost",
-                     "Switcher answered over TCP at 10.0.0.5 | reconnected"}));
+                     "Switcher answered over TCP at 10.0.0.5 after 1 attempt | reconnected"}));
 }
 
 }  // namespace
