@@ -46,11 +46,13 @@ std::string RecordName(const Request& r) {
 
 Verdict RequestRunner::Run(const Request& r) {
     if (Busy()) {
-        // The way out of a followed switcher that has gone silent, another link, does not
-        // wait out follow's poll: the poll ends at once and the choice runs right after it.
-        const bool wayOut = RulesOf(r.What).ChoosesLink && p_.Link.OnlyBackground();
+        // The ways out of a followed switcher that has gone silent (another link, closing
+        // the panel) do not wait out follow's poll: it ends at once. Another link runs right
+        // after it; closing is asked again by the window once it is over.
+        const bool leaving = r.What == Intent::Exit;
+        const bool wayOut = (RulesOf(r.What).ChoosesLink || leaving) && p_.Link.OnlyBackground();
         if (wayOut) p_.Link.BackgroundCut = true;
-        if (r.Who.AtTheWindow() && !wayOut) {
+        if (r.Who.AtTheWindow() && (!wayOut || leaving)) {
             if (h_.Redraw) h_.Redraw(r);
             return {Outcome::Ignored, "the panel is waiting for the switcher", {}};
         }

@@ -469,6 +469,23 @@ TEST_F(FollowTcpTest, AnotherLinkChosenDuringASilentSwitchersPollRunsRightAfterI
     EXPECT_FALSE(rig.core.Following().Reconnecting());
 }
 
+TEST_F(FollowTcpTest, ClosingThePanelDuringASilentSwitchersPollEndsThePoll) {
+    rig.fakes.tcp.onSend = nullptr;
+    bool asked = false;
+    rig.duringEvents = [&] {
+        if (asked || !rig.core.ExchangeOpen()) return;
+        asked = true;
+        EXPECT_FALSE(rig.core.FormCloseQuery()) << "not inside the poll: the window asks again after it";
+        EXPECT_TRUE(rig.core.Link().BackgroundCut);
+    };
+    rig.fakes.followTimer.Fire();
+    ASSERT_TRUE(asked);
+    EXPECT_FALSE(rig.core.Following().Unanswered()) << "the poll ended early and says nothing of the switcher";
+    EXPECT_FALSE(rig.core.Link().BackgroundCut);
+    rig.prompts.answers = {true};  // "exit?"
+    EXPECT_TRUE(rig.core.FormCloseQuery());
+}
+
 TEST_F(FollowTcpTest, WhileItReconnectsAnActionThatWouldSendIsRefusedAndNothingChanges) {
     Drop();
     ASSERT_TRUE(rig.core.Following().Reconnecting());
