@@ -381,6 +381,7 @@ TEST_F(FollowTcpTest, ADroppedConnectionIsReconnectedWithGrowingPausesThenReadOn
     EXPECT_TRUE(StartsWith(rig.window.status, "The connection to the switcher was lost at "));
     EXPECT_EQ(rig.fakes.followTimer.intervalMs, 1000);
     rig.fakes.tcp.connectOnOpen = false;  // nothing listens yet: each attempt runs out
+    rig.window.hourglassHistory.clear();
     std::vector<int> pauses;
     for (int attempt = 0; attempt < 7; ++attempt) {
         // The last two find a switcher that accepts the connection and does not answer.
@@ -393,6 +394,7 @@ TEST_F(FollowTcpTest, ADroppedConnectionIsReconnectedWithGrowingPausesThenReadOn
     }
     EXPECT_EQ(pauses, (std::vector<int>{2000, 4000, 8000, 16000, 30000, 30000, 30000}));
     EXPECT_TRUE(rig.prompts.messages.empty());
+    EXPECT_TRUE(rig.window.hourglassHistory.empty()) << "the attempts leave the cursor alone";
     rig.SwitcherOnTcp();
     rig.fakes.tcp.sends.clear();
     rig.fakes.followTimer.Fire();
