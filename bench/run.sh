@@ -8,7 +8,12 @@
 #             interval, and over TCP the time from another client's change to the model
 #             (95th percentile of 50 changes);
 #   take:     the time from Take to the take's answer with the read of the routes before it
-#             (an output protected) and without, over serial and TCP.
+#             (an output protected) and without, over serial and TCP;
+#   stalls:   the longest and the 99th-percentile stall of the window's event loop with follow
+#             at 1 s over serial and over TCP, while a followed TCP switcher is silent, and
+#             during the reconnection to a switcher that accepts and does not answer;
+#   log window: the activity log window over 100,000 records: the time to open it and its
+#             CPU time while open.
 #   bench/run.sh [BUILD_DIR]      (default build; configured when missing)
 #   VX_BENCH_PART=startup bench/run.sh   runs the start-up part alone
 set -euo pipefail
@@ -16,7 +21,8 @@ cd "$(dirname "$0")/.."
 build=${1:-build}
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 targets=(bench_startup_panel bench_startup_bare bench_startup_text bench_startup_runner)
-[ "${VX_BENCH_PART:-}" = startup ] || targets+=(bench_readback bench_follow bench_take vxsim)
+[ "${VX_BENCH_PART:-}" = startup ] ||
+  targets+=(bench_readback bench_follow bench_take bench_follow_stall bench_log_window vxsim)
 cmake --build "$build" -j2 --target "${targets[@]}" >/dev/null
 # Offscreen unless a display is asked for, so that the figures do not depend on a desktop.
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
@@ -48,4 +54,8 @@ done
 for link in serial tcp; do
   "$b/bench_take" "$build/vxsim" "$link" 2>"$log" || { cat "$log"; rm -f "$log"; exit 1; }
 done
+for what in serial tcp silent reconnect; do
+  "$b/bench_follow_stall" "$build/vxsim" "$what" "${VX_BENCH_STALL_SECONDS:-20}" 2>"$log" || { cat "$log"; rm -f "$log"; exit 1; }
+done
+"$b/bench_log_window" 100000 5 2>"$log" || { cat "$log"; rm -f "$log"; exit 1; }
 rm -f "$log"

@@ -166,7 +166,9 @@ int main(int argc, char** argv) {
         ends.Watch(form);
         form.Core().AttachActivity(&activity.Environment(), &activity.Sink());
         activity.OnStatusNote = [&form](const std::string& note) { form.ShowStatus(note); };
-        form.SetActivityRecords([&activity] { return activity.Today(); });
+        form.SetActivityRecords(vx::ui::ActivityLogWindow::RecordFeed{
+            [&activity] { return activity.TodayCount(); },
+            [&activity](std::size_t from) { return activity.TodayFrom(from); }});
         form.Core().Ethernet().SetRemotePort(tcpPort);
         // The panel's own settings live beside IPSave.ini, in the working folder.
         form.Core().LoadPanelSettings(vx::PanelSettingsFileName, settingsFiles);

@@ -126,6 +126,11 @@ void ReadSequence::RefreshLabelEnables() {
     vx::RefreshLabelEnables(c_.Model, pages_.Labels);
 }
 
+void ReadSequence::RefreshAllButIpField() {
+    RefreshSwitchingPages();
+    vx::RefreshSetupSettings(c_.Model, pages_.Setup);
+}
+
 void ReadSequence::RefreshSetupPage() {
     vx::RefreshSetupPage(c_.Model, pages_.Setup);
 }

@@ -39,6 +39,8 @@ public:
     void RefreshSwitchingPages();
     void RefreshLabelEnables();
     void RefreshSetupPage();
+    // Every page from the model but the IP field: what a follow poll redraws.
+    void RefreshAllButIpField();
 
 private:
     LinkContext& c_;

@@ -17,7 +17,9 @@ public:
     void Connected() override { link_.Connected(); }
     void Disconnected() override {
         // Follow and the log look first, while the model still says which link was in use.
-        if (c_.Model.EthernetConnected && !c_.Link.SerialLinkActive && !follower_.ChoosingLink())
+        // A drop is one record: the connections of the reconnection that follows are not.
+        if (c_.Model.EthernetConnected && !c_.Link.SerialLinkActive && !follower_.ChoosingLink() &&
+            !follower_.Reconnecting())
             c_.Link.Activity().Note("Link", "TCP connection dropped", "lost");
         follower_.TcpDisconnected();
         link_.Disconnected();

@@ -5,7 +5,7 @@
 #include <ctime>
 #include <utility>
 
-#include "link/ExchangeScope.h"
+#include "link/BackgroundExchange.h"
 #include "link/SerialLink.h"
 #include "model/LiveCount.h"
 
@@ -72,6 +72,10 @@ std::string ReconnectedText(const std::string& at) {
     return "Connected to the switcher again at " + at;
 }
 
+std::string ReconnectedReadFailedText(const std::string& at, const std::string& why) {
+    return ReconnectedText(at) + "; the read that followed did not complete: " + why;
+}
+
 std::string LocalTimeOfDay() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
@@ -90,6 +94,8 @@ void Follower::Load(const FollowSettings& s) {
     settings_ = {s.On, ClampFollowSeconds(s.IntervalSeconds)};
     view_.ShowFollowSettings(settings_);
     if (!settings_.On) {
+        // A poll or a reconnection waiting now ends at once.
+        if (c_.Link.BackgroundDepth > 0) c_.Link.BackgroundCut = true;
         timer_.Stop();
         deferred_ = false;
         reconnecting_ = false;
@@ -143,7 +149,8 @@ void Follower::VerifyAfter(const RouteSnapshot& before) {
     // The connection dropped under the action: what it asked is not known done.
     if (reconnecting_) return NotConfirmed(asked);
     if (LinkInUse() == Link::None) return;
-    if (!Poll(true, asked)) NotConfirmed(asked);
+    // A check cut short by follow switched off leaves nothing to settle later.
+    if (!Poll(true, asked) && settings_.On) NotConfirmed(asked);
     // The cadence starts again from the verification.
     if (settings_.On && !reconnecting_) Arm(settings_.IntervalSeconds * 1000);
 }
@@ -166,22 +173,32 @@ bool Follower::Poll(bool verify, const TakeChecks& asked) {
     const bool slow = !verify && polls_ % SlowPollEvery == 0;
     if (!verify) ++polls_;
     bool answered = false;
+    bool cut = false;
     portLostInPoll_ = false;
     {
-        ExchangeScope scope(c_.Link);
+        BackgroundExchange scope(c_.Link);
         QuietPrompter::Scope quiet(prompts_);
         answered = ReadFast(verify || slow);
         // A route changed elsewhere brings its previous input with it.
         if (answered && !verify && !slow && !ChangedRoutes(routesBefore, m).empty())
             reader_.ReadPrevOutputStatus();
         if (answered && slow) ReadSlow();
+        cut = scope.Cut();
     }
+    prompts_.TakeMuted();  // a poll speaks through its note, never in a box
     if (portLostInPoll_) {
         // The lost port's one message, kept back while the poll was quiet.
         c_.Prompts.ShowMessage(PortLostText(c_.Serial.PortNumber()));
         return false;
     }
+    if (!settings_.On) {
+        // Follow was switched off while the poll waited: what it read is drawn, nothing is
+        // marked or noted, since nothing would ever take a mark away again.
+        if (answered && !SameBlocks(before, BlocksOf(m)) && hooks_.Redraw) hooks_.Redraw();
+        return false;
+    }
     if (!answered) {
+        if (cut) return false;  // ended early for the operator: no word on the switcher
         if (reconnecting_)
             c_.View.ShowStatus(ReconnectingText(lostAt_));
         else if (LinkInUse() != Link::None)
@@ -309,6 +326,7 @@ void Follower::TcpDisconnected() {
     dropped_ = true;
     reconnecting_ = true;
     reconnectMs_ = FirstReconnectMs;
+    attempts_ = 0;
     address_ = hooks_.Address ? hooks_.Address() : std::string();
     lostAt_ = hooks_.TimeOfDay();
     c_.View.ShowStatus(ReconnectingText(lostAt_));
@@ -321,11 +339,13 @@ bool Follower::QuietSocketError(SocketErrorKind kind) const {
 
 void Follower::TryReconnect() {
     bool answered = false;
+    ++attempts_;
     {
-        ExchangeScope scope(c_.Link);
+        BackgroundExchange scope(c_.Link);
         QuietPrompter::Scope quiet(prompts_);
-        answered = hooks_.Reconnect && hooks_.Reconnect(address_);
+        answered = hooks_.Reconnect && hooks_.Reconnect(address_, attempts_);
     }
+    prompts_.TakeMuted();
     if (!reconnecting_) return;  // the operator chose a link meanwhile
     if (!answered) {
         c_.View.ShowStatus(ReconnectingText(lostAt_));
@@ -335,17 +355,32 @@ void Follower::TryReconnect() {
     }
     reconnecting_ = false;
     dropped_ = false;
-    if (hooks_.FullRead) hooks_.FullRead();
+    std::string unread;
+    {
+        // The read speaks on the status line, as a poll does: the operator may be away, and
+        // nothing the window does meanwhile runs inside it.
+        BackgroundExchange scope(c_.Link);
+        QuietPrompter::Scope quiet(prompts_);
+        if (hooks_.FullRead) hooks_.FullRead();
+        unread = prompts_.TakeMuted();
+    }
+    // Dropped again inside the read: a new reconnection has begun, and says so again over
+    // what the read left on the status line.
+    if (reconnecting_) c_.View.ShowStatus(ReconnectingText(lostAt_));
+    if (reconnecting_ || !settings_.On) return;
     // The read has just brought everything: the next slow poll comes a full cycle later.
     polls_ = 1;
-    // What was asked before the drop is settled by the read; a failure stays on the line.
-    std::string failed;
-    if (!reconnecting_) {
+    const std::string at = hooks_.TimeOfDay();
+    if (!unread.empty()) {
+        // What was asked before the drop waits for a read that brings it.
+        c_.View.ShowStatus(ReconnectedReadFailedText(at, unread));
+    } else {
+        // What was asked before the drop is settled by the read; a failure stays on the line.
         const TakeChecks asked = unconfirmed_;
-        failed = Check(asked);
+        const std::string failed = Check(asked);
+        c_.View.ShowStatus(failed.empty() ? ReconnectedText(at) : failed);
     }
-    c_.View.ShowStatus(failed.empty() ? ReconnectedText(hooks_.TimeOfDay()) : failed);
-    if (settings_.On) Arm(settings_.IntervalSeconds * 1000);
+    Arm(settings_.IntervalSeconds * 1000);
 }
 
 }  // namespace vx

@@ -40,16 +40,19 @@ inline constexpr const char* ReconnectingRefusedText = "Reconnecting to the swit
 std::string NoAnswerText(const std::string& since);      // the status-line note
 std::string ReconnectingText(const std::string& since);  // a TCP connection lost
 std::string ReconnectedText(const std::string& at);
+// Reconnected, but the read that followed did not complete: what it could not read.
+std::string ReconnectedReadFailedText(const std::string& at, const std::string& why);
 
 // The time of day as the status line shows it, "20:31:05".
 std::string LocalTimeOfDay();
 
 struct FollowHooks {
     std::function<void()> Redraw;  // every page from the model, as after a read
-    // A TCP connection to the address, tested for an answer: true when it answered.
-    std::function<bool(const std::string&)> Reconnect;
+    // A TCP connection to the address, tested for an answer: true when it answered. The
+    // attempt is counted from 1 since the drop.
+    std::function<bool(const std::string& address, int attempt)> Reconnect;
     std::function<void()> FullRead;        // the read that follows a reconnection
-    std::function<std::string()> Address;  // the address in the IP field
+    std::function<std::string()> Address;  // the address the panel last connected to
     std::function<void(const FollowSettings&)> Save;
     std::function<std::string()> TimeOfDay = LocalTimeOfDay;
 };
@@ -142,6 +145,7 @@ private:
     int choosingLink_ = 0;
     bool reconnecting_ = false;
     int reconnectMs_ = FirstReconnectMs;
+    int attempts_ = 0;  // reconnection attempts since the drop
     std::string address_;
     std::string lostAt_;
     bool portLostInPoll_ = false;

@@ -3,6 +3,7 @@
 // reconnection) a message is not shown: a switcher that does not answer a poll is told on
 // the status line, never in a box.
 #include <string>
+#include <utility>
 
 #include "link/Ports.h"
 
@@ -14,9 +15,11 @@ public:
 
     void ShowMessage(const std::string& text) override {
         if (quiet_ == 0) shown_.ShowMessage(text);
+        else if (muted_.empty()) muted_ = text;
     }
     void ShowMessage(const std::string& text, const std::string& caption) override {
         if (quiet_ == 0) shown_.ShowMessage(text, caption);
+        else if (muted_.empty()) muted_ = text;
     }
     bool AskYesNo(const std::string& text, const std::string& caption) override {
         return shown_.AskYesNo(text, caption);
@@ -29,6 +32,8 @@ public:
     }
 
     bool Quiet() const { return quiet_ > 0; }
+    // The first message kept back since the last call, for the status line; empty when none.
+    std::string TakeMuted() { return std::exchange(muted_, std::string()); }
 
     // Quiet for its life.
     class Scope {
@@ -45,6 +50,7 @@ public:
 private:
     Prompter& shown_;
     int quiet_ = 0;
+    std::string muted_;
 };
 
 }  // namespace vx

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <optional>
 
 #include "link/AnswerEndRule.h"
 #include "link/IpSaveFile.h"
@@ -47,7 +48,9 @@ ConnectOutcome EthernetLink::ConnectEthernet() {
 
 ConnectOutcome EthernetLink::ConnectTo(const std::string& address) {
     if (c_.Link.Stopping) return ConnectOutcome::NotConnected;
-    HourglassScope hourglass(c_.View);
+    // Follow's reconnection goes on behind the operator's back, with the window in use.
+    std::optional<HourglassScope> hourglass;
+    if (!c_.Link.OnlyBackground()) hourglass.emplace(c_.View);
     try {
         return ConnectAndTest(address);
     } catch (const LinkError& e) {
@@ -73,6 +76,7 @@ ConnectOutcome EthernetLink::ConnectAndTest(const std::string& address) {
         c_.Tcp.Close();
         return ConnectOutcome::NotConnected;
     }
+    lastAddress_ = address;
     return x_.SocketSendWait(line::BareReturn) ? ConnectOutcome::Answered : ConnectOutcome::Silent;
 }
 

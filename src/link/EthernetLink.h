@@ -42,6 +42,10 @@ public:
     // field and IPSave.ini stay as they are. Answered, Silent, NotConnected or SocketFailed.
     ConnectOutcome ConnectTo(const std::string& address);
     void SocketQuery();
+    // The address the panel last connected to (what the field said then, or what a tool
+    // gave), whatever the field says since: a read writes the switcher's own address there,
+    // which is not always the one that reaches it.
+    const std::string& LastAddress() const { return lastAddress_; }
     // Saves the field's text as typed and rewrites it as a.b.c.d. A text that is not four
     // numbers separated by dots is saved but leaves the field as it is: false.
     bool NormalizeIpText();
@@ -69,6 +73,7 @@ private:
     IpAddressView& field_;
     int port_;
     std::string ipSavePath_ = IpSaveFileName;
+    std::string lastAddress_;
 };
 
 }  // namespace vx

@@ -38,6 +38,12 @@ struct LinkState {
     // Operator actions and exchanges under way (see ExchangeScope): one arriving while
     // another is open came from the events processed inside a wait.
     int ExchangeDepth = 0;
+    // Of those, follow mode's own (a poll, a reconnection attempt, the read after it; see
+    // BackgroundExchange). While they are all that is open, the TCP waits let the window
+    // run; BackgroundCut ends such a wait early (follow switched off, another link chosen).
+    int BackgroundDepth = 0;
+    bool BackgroundCut = false;
+    bool OnlyBackground() const { return BackgroundDepth > 0 && BackgroundDepth == ExchangeDepth; }
     // Waits running under the watchdog Timer1; the innermost one does not disarm it.
     int WatchdogDepth = 0;
     char PromptChar = '#';

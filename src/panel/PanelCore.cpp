@@ -15,7 +15,9 @@ PanelCore::PanelCore(PanelServices services, PanelViews views)
     : services_(services),
       views_(views),
       linkPrompts_(services.Prompts),
-      ctx_{model_,          link_,           services.Serial, services.Tcp, services.Time,
+      clock_(services.Time, services.Events, link_),
+      tcp_(services.Tcp, services.Time, services.Events, link_),
+      ctx_{model_,          link_,           services.Serial, tcp_,        clock_,
            services.Events, services.Timer1, linkPrompts_,    views.Window},
       loggedFiles_(services.Files, activity_),
       pictureNames_(views.Names, picture_),
@@ -100,7 +102,8 @@ FollowHooks PanelCore::MakeFollowHooks() {
     hooks.Redraw = [this] {
         {
             SuppressEventsScope quiet(model_);
-            readSequence_.RefreshFromModel();
+            // The IP field is the operator's between reads: a poll leaves it alone.
+            readSequence_.RefreshAllButIpField();
         }
         // The refresh enables every input; the selected output keeps its group rule.
         if (IsIndex(model_.SelectedOutput, MaxOutputs)) {
@@ -109,11 +112,13 @@ FollowHooks PanelCore::MakeFollowHooks() {
         }
         Settle(StaleAtSwitcher);
     };
-    hooks.Reconnect = [this](const std::string& address) {
+    hooks.Reconnect = [this](const std::string& address, int attempt) {
         if (address.empty()) return false;
         if (ethernetLink_.ConnectTo(address) == ConnectOutcome::Answered) {
-            activity_.Note("Link", "Switcher answered over TCP at " + address, "reconnected",
-                           {{"address", address}});
+            activity_.Note("Link",
+                           "Switcher answered over TCP at " + address + " after " + std::to_string(attempt) +
+                               (attempt == 1 ? " attempt" : " attempts"),
+                           "reconnected", {{"address", address}, {"attempts", std::to_string(attempt)}});
             return true;
         }
         // A connection without an answer is closed; the next attempt starts afresh.
@@ -121,7 +126,7 @@ FollowHooks PanelCore::MakeFollowHooks() {
         return false;
     };
     hooks.FullRead = [this] { readSequence_.ReadfromVextaros1Click(); };
-    hooks.Address = [this] { return views_.IpField.IpText(); };
+    hooks.Address = [this] { return ethernetLink_.LastAddress(); };
     hooks.Save = [this](const FollowSettings& s) { settings_.SaveFollow(s); };
     return hooks;
 }
@@ -157,6 +162,7 @@ RequestRunner PanelCore::MakeRunner() {
     hooks.Redraw = [this](const Request& r) { Redraw(r); };
     hooks.Settle = [this](const char* why) { Settle(why); };
     hooks.AfterRequest = [this] {
+        FeedKeptKeys();
         RunDeferredTick();
         RunDeferredPoll();
     };
@@ -198,10 +204,10 @@ void PanelCore::TakeButtonClick() { Submit(Ask(Intent::Take)); }
 void PanelCore::CancelTakeButtonClick() { Submit(Ask(Intent::Cancel)); }
 void PanelCore::ClearAllRoutingButtonClick() { Submit(Ask(Intent::ClearAll)); }
 void PanelCore::VideoPageEntered() { Submit(Ask(Intent::LeaveRouting)); }
-bool PanelCore::VideoPageKey(KeyStroke k) {
-    // Typing is the window's: a key that arrives while the panel waits is left alone.
-    if (ExchangeOpen()) return false;
-    return keyRouting_.Key(k);
+bool PanelCore::VideoPageKey(KeyStroke k) { return keyBacklog_.Key(k, ExchangeOpen()); }
+
+void PanelCore::FeedKeptKeys() {
+    keyBacklog_.Feed([this] { return ExchangeOpen(); });
 }
 
 // The selector has already moved to the new group: the page follows it, wait or not.
@@ -258,6 +264,7 @@ void PanelCore::FollowTimerTimer() {
     }
     follower_.TimerFired();
     PublishChanges();
+    FeedKeptKeys();
     RunDeferredTick();
     runner_.RunQueued();
 }

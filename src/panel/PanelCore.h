@@ -51,6 +51,8 @@
 #include "request/Request.h"
 #include "request/Verdict.h"
 #include "routing/Crosspoint.h"
+#include "link/BackgroundWaits.h"
+#include "routing/KeyBacklog.h"
 #include "routing/KeyRouting.h"
 #include "routing/OutputDisplay.h"
 #include "settings/PanelSettingsFile.h"
@@ -97,7 +99,8 @@ public:
     // box's Cancel ends it, and pending routes are withdrawn.
     void VideoPageEntered();
     // A key typed on the "Video Switching" page outside any text field; true when it
-    // belonged to the keyboard routing and was used.
+    // belonged to the keyboard routing. A key typed while the panel waits is kept and
+    // handled, in order, as soon as the wait is over.
     bool VideoPageKey(KeyStroke k);
 
     // "Grouping" page. Choosing a group only redraws the page for the group the selector
@@ -273,6 +276,8 @@ private:
     // A follow poll waits for the same as the sequencer's tick.
     bool PollMayRun() const { return TickMayRun(); }
     void RunDeferredPoll();
+    // The keys typed during a wait, fed in order once nothing waits any more.
+    void FeedKeptKeys();
     FollowHooks MakeFollowHooks();
     RequestRunner MakeRunner();
     // After an action: the protection of the switcher now read applies, and an undo step
@@ -308,6 +313,9 @@ private:
     // The activity log of the process; the link writes its lines and events to it.
     ActivityLog activity_;
     LinkState link_{activity_};
+    // Follow's own TCP waits let the window run; every other wait is as it always was.
+    BackgroundClock clock_;
+    BackgroundTcp tcp_;
     LinkContext ctx_;
     LoggedConfigFileStore loggedFiles_;
     PanelPicture picture_;
@@ -320,6 +328,7 @@ private:
     OutputDisplay outputs_;
     Crosspoint crosspoint_;
     KeyRouting keyRouting_;
+    KeyBacklog keyBacklog_{keyRouting_};  // keys typed while the panel waits
     Grouping grouping_;
     SerialLink serialLink_;
     EthernetLink ethernetLink_;

@@ -52,7 +52,13 @@ std::string RecordName(const Request& r) {
 
 Verdict RequestRunner::Run(const Request& r) {
     if (Busy()) {
-        if (r.Who.AtTheWindow()) {
+        // The ways out of a followed switcher that has gone silent (another link, closing
+        // the panel) do not wait out follow's poll: it ends at once. Another link runs right
+        // after it; closing is asked again by the window once it is over.
+        const bool leaving = r.What == Intent::Exit;
+        const bool wayOut = (RulesOf(r.What).ChoosesLink || leaving) && p_.Link.OnlyBackground();
+        if (wayOut) p_.Link.BackgroundCut = true;
+        if (r.Who.AtTheWindow() && (!wayOut || leaving)) {
             if (h_.Redraw) h_.Redraw(r);
             return {Outcome::Ignored, "the panel is waiting for the switcher", {}};
         }

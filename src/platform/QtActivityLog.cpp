@@ -119,6 +119,7 @@ void QtActivityLog::Start() {
             if (RecordFromJsonLine(file.readLine(), r)) earlier_.push_back(std::move(r));
         }
     }
+    earlierDay_ = "-";  // counted afresh
     timer_.start();
 }
 
@@ -148,6 +149,38 @@ std::vector<ActivityRecord> QtActivityLog::Today() const {
     for (const auto& r : earlier_)
         if (day.empty() || DayText(r.When) == day) all.push_back(r);
     all.insert(all.end(), session.begin(), session.end());
+    return all;
+}
+
+}  // namespace vx::platform
+
+namespace vx::platform {
+
+std::size_t QtActivityLog::EarlierToday() const {
+    const auto& session = writer_.Session();
+    const std::string day = session.empty() ? std::string() : DayText(session.front().When);
+    if (day != earlierDay_) {
+        earlierDay_ = day;
+        earlierCount_ = 0;
+        for (const auto& r : earlier_)
+            if (day.empty() || DayText(r.When) == day) ++earlierCount_;
+    }
+    return earlierCount_;
+}
+
+std::size_t QtActivityLog::TodayCount() const {
+    return EarlierToday() + writer_.Session().size();
+}
+
+std::vector<ActivityRecord> QtActivityLog::TodayFrom(std::size_t from) const {
+    const std::size_t earlier = EarlierToday();
+    const auto& session = writer_.Session();
+    if (from >= earlier) {
+        const std::size_t at = std::min(from - earlier, session.size());
+        return {session.begin() + static_cast<std::ptrdiff_t>(at), session.end()};
+    }
+    auto all = Today();
+    all.erase(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(std::min(from, all.size())));
     return all;
 }
 

@@ -58,6 +58,10 @@ public:
     ActivitySink& Sink() { return writer_; }
     // Today's records, oldest first: earlier sessions' from the file, then this one's.
     std::vector<ActivityRecord> Today() const;
+    // How many records Today() holds, and its records from a place on: what the log window
+    // reads each second, without copying the day.
+    std::size_t TodayCount() const;
+    std::vector<ActivityRecord> TodayFrom(std::size_t from) const;
     // Called with a note for the status line: once when writing fails, once when records
     // begin to be dropped, once when the log is written again.
     std::function<void(const std::string&)> OnStatusNote;
@@ -66,7 +70,11 @@ private:
     QtActivityEnvironment env_;
     QtLogFolder folder_;
     DailyLogWriter writer_{folder_};
+    // Earlier sessions' records of the day the session's records are on.
+    std::size_t EarlierToday() const;
     std::vector<ActivityRecord> earlier_;
+    mutable std::string earlierDay_ = "-";  // the day EarlierToday() last counted for
+    mutable std::size_t earlierCount_ = 0;
     QTimer timer_;
 };
 

@@ -6,6 +6,7 @@
 
 #include "platform/SerialLineCheck.h"
 #include "platform/SerialPortInUse.h"
+#include "platform/SerialReadFailures.h"
 
 namespace vx::platform {
 
@@ -79,6 +80,7 @@ void QtSerialPortService::Open() {
     failure_.clear();
     if (!port_.open(QIODevice::ReadWrite)) throw LinkError(port_.errorString().toStdString());
     devicePath_ = path;
+    readFailures_.Read();
     Configure(port_, baud_, flowControl_);
     port_.clearError();  // a pseudo-terminal may refuse some settings; it still carries data
     if (listener_) listener_->PortOpened();
@@ -150,6 +152,7 @@ int QtSerialPortService::ReadByte(int timeoutMs) {
     }
     char ch = 0;
     if (port_.read(&ch, 1) != 1) return -1;
+    readFailures_.Read();
     readSincePoll_ = true;
     ShowTraffic(false, QByteArray(1, ch));
     return static_cast<unsigned char>(ch);
@@ -159,6 +162,7 @@ std::size_t QtSerialPortService::Read(std::uint8_t* dst, std::size_t max) {
     if (!port_.isOpen() || max == 0) return 0;
     const qint64 n = port_.read(reinterpret_cast<char*>(dst), static_cast<qint64>(max));
     if (n <= 0) return 0;
+    readFailures_.Read();
     readSincePoll_ = true;
     ShowTraffic(false, QByteArray(reinterpret_cast<const char*>(dst), static_cast<qsizetype>(n)));
     return static_cast<std::size_t>(n);
@@ -166,13 +170,11 @@ std::size_t QtSerialPortService::Read(std::uint8_t* dst, std::size_t max) {
 
 bool QtSerialPortService::LostAfterReadError(QSerialPort::SerialPortError error, int readErrno) {
     const SerialLineState state = LookAtLine(static_cast<int>(port_.handle()), devicePath_);
-    if (state != SerialLineState::Usable) {
-        Lose(LineStateText(state));
-        return true;
-    }
     // A read that failed without an error number returned nothing: the end of the file.
-    if (error == QSerialPort::ReadError && readErrno == 0) {
-        Lose(QStringLiteral("end of file on the serial line"));
+    const bool endOfFile = error == QSerialPort::ReadError && readErrno == 0;
+    if (readFailures_.Failed(endOfFile, readErrno, state == SerialLineState::Usable) == ReadFailure::Lost) {
+        Lose(state != SerialLineState::Usable ? LineStateText(state)
+                                              : QString::fromStdString(ReadFailureText(endOfFile, readErrno)));
         return true;
     }
     if (error == QSerialPort::ResourceError) {

@@ -11,6 +11,7 @@
 #include "link/Ports.h"
 #include "platform/SerialLineLights.h"
 #include "platform/SerialPortPaths.h"
+#include "platform/SerialReadFailures.h"
 
 namespace vx::platform {
 
@@ -66,6 +67,7 @@ private:
     QSerialPort port_;
     QString devicePath_;   // the device the open port is
     std::string failure_;  // why the port last failed or went away
+    SerialReadFailures readFailures_;
     QTimer pollTimer_;
     SerialPortListener* listener_ = nullptr;
     std::function<void(const SerialLineLights&)> lightsHandler_;

@@ -44,6 +44,8 @@ public:
 
     // The prompt for what is being typed, as shown on the status line.
     std::string Prompt() const;
+    // True while a number is being typed (after o, i or p, before Enter or Escape).
+    bool Typing() const { return mode_ != Mode::None; }
 
 private:
     enum class Mode { None, Output, Input, Protect };

@@ -24,9 +24,13 @@ std::string FirmwareText(const DeviceInfo& info) {
 }
 
 void RefreshSetupPage(const SwitcherState& model, SetupPageView& view) {
+    RefreshSetupSettings(model, view);
+    view.SetIpText(IpAddressText(model.Info));
+}
+
+void RefreshSetupSettings(const SwitcherState& model, SetupPageView& view) {
     view.SetFrontPanelLockChecked(model.Info.FrontPanelLocked != 0);
     view.SetVIStateChecked(model.Info.VIState != 0);
-    view.SetIpText(IpAddressText(model.Info));
     view.SetFirmwareText(FirmwareText(model.Info));
 }
 

@@ -14,5 +14,8 @@ std::string IpAddressText(const DeviceInfo& info);
 std::string FirmwareText(const DeviceInfo& info);
 
 void RefreshSetupPage(const SwitcherState& model, SetupPageView& view);
+// The same without the IP field, which changes only with a full read, a System Recall or
+// the operator's typing (a follow poll redraws the rest).
+void RefreshSetupSettings(const SwitcherState& model, SetupPageView& view);
 
 }  // namespace vx

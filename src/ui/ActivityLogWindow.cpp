@@ -3,7 +3,7 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
@@ -16,7 +16,7 @@
 
 namespace vx::ui {
 
-ActivityLogWindow::ActivityLogWindow(RecordSource records, QWidget* parent)
+ActivityLogWindow::ActivityLogWindow(RecordFeed records, QWidget* parent)
     : QWidget(parent, Qt::Window), records_(std::move(records)) {
     setObjectName("ActivityLogWindow");
     setWindowTitle(ActivityLogTitle);
@@ -28,8 +28,12 @@ ActivityLogWindow::ActivityLogWindow(RecordSource records, QWidget* parent)
     filter_->setClearButtonEnabled(true);
     export_ = new QPushButton(ExportCsvCaption, this);
     export_->setObjectName("ActivityExportButton");
-    list_ = new QListWidget(this);
+    model_ = new ActivityListModel(this);
+    list_ = new QListView(this);
     list_->setObjectName("ActivityList");
+    list_->setModel(model_);
+    list_->setUniformItemSizes(true);  // no row is measured until it is drawn
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setAccessibleName("Today's activity, newest first");
     list_->setFont(QFont("Monospace"));
     auto* top = new QHBoxLayout;
@@ -38,7 +42,7 @@ ActivityLogWindow::ActivityLogWindow(RecordSource records, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(list_, 1);
-    connect(filter_, &QLineEdit::textChanged, this, &ActivityLogWindow::Refresh);
+    connect(filter_, &QLineEdit::textChanged, this, &ActivityLogWindow::Reload);
     connect(export_, &QPushButton::clicked, this, &ActivityLogWindow::ExportClicked);
     // New records show while the window is open.
     refresh_ = new QTimer(this);
@@ -46,18 +50,24 @@ ActivityLogWindow::ActivityLogWindow(RecordSource records, QWidget* parent)
     connect(refresh_, &QTimer::timeout, this, &ActivityLogWindow::Refresh);
 }
 
+void ActivityLogWindow::Reload() {
+    auto all = records_.From ? records_.From(0) : std::vector<ActivityRecord>{};
+    model_->Reset(std::move(all), filter_->text().toStdString());
+}
+
 void ActivityLogWindow::Refresh() {
-    shown_ = records_ ? records_() : std::vector<ActivityRecord>{};
-    const std::string filter = filter_->text().toStdString();
-    list_->setUpdatesEnabled(false);
-    list_->clear();
-    for (auto it = shown_.rbegin(); it != shown_.rend(); ++it)
-        if (MatchesFilter(*it, filter)) list_->addItem(QString::fromStdString(RecordWords(*it)));
-    list_->setUpdatesEnabled(true);
+    const std::size_t known = model_->Records().size();
+    const std::size_t count = records_.Count ? records_.Count() : 0;
+    if (count == known) return;
+    if (count < known) {  // a new day: its records start afresh
+        Reload();
+        return;
+    }
+    model_->Append(records_.From(known));
 }
 
 QString ActivityLogWindow::ExportTo(const QString& path) const {
-    const std::string csv = ActivityCsv(shown_);
+    const std::string csv = ActivityCsv(model_->Records());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return "Unable to write " + path + ": " + file.errorString();
     if (file.write(csv.data(), static_cast<qint64>(csv.size())) != static_cast<qint64>(csv.size()) ||
@@ -75,7 +85,7 @@ void ActivityLogWindow::ExportClicked() {
 }
 
 void ActivityLogWindow::showEvent(QShowEvent* event) {
-    Refresh();
+    Reload();
     refresh_->start();
     QWidget::showEvent(event);
 }

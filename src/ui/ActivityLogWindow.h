@@ -1,14 +1,16 @@
 #pragma once
 // "Activity Log": today's records in words, newest first, a filter box and "Export CSV...".
-// A view over the log the panel writes; it reads the records when shown and on Refresh.
+// A view over the log the panel writes: it reads every record when shown or filtered, and
+// while open only those that came since (a look at the count each second).
 #include <QWidget>
 #include <functional>
 #include <vector>
 
 #include "activity/ActivityRecord.h"
+#include "ui/ActivityListModel.h"
 
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QPushButton;
 class QTimer;
 
@@ -20,11 +22,18 @@ inline constexpr const char* ExportCsvCaption = "Export CSV...";
 class ActivityLogWindow : public QWidget {
     Q_OBJECT
 public:
-    using RecordSource = std::function<std::vector<ActivityRecord>()>;
-    explicit ActivityLogWindow(RecordSource records, QWidget* parent = nullptr);
+    // How many records today has, and today's records from a place on, oldest first.
+    struct RecordFeed {
+        std::function<std::size_t()> Count;
+        std::function<std::vector<ActivityRecord>(std::size_t from)> From;
+    };
+    explicit ActivityLogWindow(RecordFeed records, QWidget* parent = nullptr);
 
-    // Reads the records again and lists those the filter lets through.
+    // Lists the records that came since the last look (all of them again when the day's
+    // records started afresh).
     void Refresh();
+    // Reads every record again and lists those the filter lets through.
+    void Reload();
     // The listed records (all of today's, filter or not) as CSV, written atomically: an
     // existing file is replaced only once the new one is complete. Empty on success,
     // otherwise what went wrong.
@@ -37,10 +46,10 @@ protected:
 private:
     void ExportClicked();
 
-    RecordSource records_;
-    std::vector<ActivityRecord> shown_;
+    RecordFeed records_;
+    ActivityListModel* model_ = nullptr;
     QLineEdit* filter_ = nullptr;
-    QListWidget* list_ = nullptr;
+    QListView* list_ = nullptr;
     QPushButton* export_ = nullptr;
     QTimer* refresh_ = nullptr;
 };

@@ -261,6 +261,8 @@ void TMatrixForm::closeEvent(QCloseEvent* event) {
     handlers_.Run([this, &close] { close = core_->FormCloseQuery(); });
     if (!close) {
         event->ignore();
+        // Asked inside follow's own wait, which has been told to end: asked again once it has.
+        if (core_->Link().BackgroundCut) QTimer::singleShot(0, this, [this] { this->close(); });
         return;
     }
     info_->hide();

@@ -90,6 +90,8 @@ public:
     // "View > Activity Log": the window lists what records gives; without a source the
     // item stays disabled. The window is built when first opened.
     void SetActivityRecords(std::function<std::vector<ActivityRecord>()> records);
+    // The same for a long day: the window reads only the records that came since its last look.
+    void SetActivityRecords(ActivityLogWindow::RecordFeed records);
     void ShowActivityLog();
     ActivityLogWindow* ActivityWindow() const { return activityWindow_; }
 
@@ -173,7 +175,7 @@ private:
     void About1Click();
     void CrosspointMatrix1Click();
 
-    std::function<std::vector<ActivityRecord>()> activityRecords_;
+    ActivityLogWindow::RecordFeed activityRecords_;
     ActivityLogWindow* activityWindow_ = nullptr;
 
     LinkServices services_;

@@ -39,6 +39,39 @@ TEST(ActivityRecords, ConnectReadRouteAndTakeOverSerialAreRecordedWithTheirAnswe
     }
 }
 
+TEST(ActivityRecords, AnActionFromTheKeyboardIsRecordedUnderTheKindOfTheSameClick) {
+    std::vector<std::vector<std::string>> kinds;
+    for (bool byKeys : {false, true}) {
+        SCOPED_TRACE(byKeys ? "keys" : "clicks");
+        test::PanelRig rig;
+        test::FakeActivityEnvironment env;
+        test::RecordingActivitySink sink;
+        rig.core.AttachActivity(&env, &sink);
+        rig.SwitcherOnCom(1);
+        rig.prompts.answers = {true};
+        rig.core.FormShow();
+        rig.core.StartupConnection();
+        sink.Records.clear();
+        if (byKeys) {
+            for (KeyStroke k : {KeyStroke{RoutingKey::Output}, KeyStroke{RoutingKey::Digit, 3},
+                                KeyStroke{RoutingKey::Enter}, KeyStroke{RoutingKey::Input},
+                                KeyStroke{RoutingKey::Digit, 5}, KeyStroke{RoutingKey::Enter},
+                                KeyStroke{RoutingKey::Take}})
+                EXPECT_TRUE(rig.core.VideoPageKey(k));
+        } else {
+            rig.core.OutputButtonClick(2);
+            rig.core.InputButtonClick(4);
+            rig.core.TakeButtonClick();
+        }
+        std::vector<std::string> seen;
+        for (const auto& r : sink.Records)
+            if (r.Kind != "Line" && r.Kind != "Status") seen.push_back(r.Kind + ": " + r.Text);
+        kinds.push_back(seen);
+    }
+    EXPECT_EQ(kinds[1], kinds[0]);
+    EXPECT_FALSE(kinds[0].empty());
+}
+
 TEST(ActivityRecords, LinesWithoutAnAnswerOrWithoutALinkSaySo) {
     struct Case {
         const char* name;
@@ -136,7 +169,7 @@ TEST(ActivityRecords, ATcpDropAndTheReconnectionAreRecorded) {
     rig.fakes.followTimer.Fire();
     EXPECT_EQ(sink.Of("Link"),
               (Texts{"Switcher answered over TCP at 10.0.0.5 | connected", "TCP connection dropped | lost",
-                     "Switcher answered over TCP at 10.0.0.5 | reconnected"}));
+                     "Switcher answered over TCP at 10.0.0.5 after 1 attempt | reconnected"}));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "FakeActivity.h"
 #include "PanelRig.h"
 #include "ScriptedStatusQuery.h"
 #include "TempWorkingDir.h"
@@ -287,6 +288,66 @@ TEST_F(FollowTest, ALostSerialPortEndsInItsOneMessageAndFollowStops) {
     EXPECT_FALSE(rig.follow.shown.back().On) << "the check box shows follow stopped";
 }
 
+TEST_F(FollowTest, KeysTypedWhileAPollWaitsAreHandledInOrderAfterIt) {
+    FollowOn(1);
+    Tick();
+    Lines();
+    const std::vector<KeyStroke> typed = {
+        {RoutingKey::Output}, {RoutingKey::Digit, 1}, {RoutingKey::Digit, 2}, {RoutingKey::Enter},
+        {RoutingKey::Input},  {RoutingKey::Digit, 5}, {RoutingKey::Enter},    {RoutingKey::Take}};
+    rig.fakes.serial.onWrite = [this](const std::string& line) {
+        if (auto a = sw.Answer(line)) rig.fakes.serial.Answer(*a, 50);  // a query is seen waiting
+    };
+    std::vector<std::string> sentBeforeKeys;
+    bool delivered = false;
+    rig.duringEvents = [&] {
+        if (delivered || !rig.core.Link().ReplyPending) return;
+        delivered = true;
+        sentBeforeKeys = rig.SerialCommands();
+        for (KeyStroke k : typed) EXPECT_TRUE(rig.core.VideoPageKey(k));
+    };
+    Tick();
+    ASSERT_TRUE(delivered) << "the keys arrived inside the poll's wait";
+    std::vector<std::string> routeLines;
+    for (const std::string& line : Lines())
+        if (line.find("INFOVX") == std::string::npos) routeLines.push_back(line);
+    EXPECT_EQ(routeLines, (std::vector<std::string>{"RTEMP 12 5\r", "TAKE 1\r"}));
+    for (const std::string& line : sentBeforeKeys) EXPECT_NE(line.find("INFOVX"), std::string::npos) << line;
+    EXPECT_EQ(M().Routes[11].Input, 4);
+    EXPECT_EQ(M().Routes[11].Committed, 1);
+}
+
+TEST_F(FollowTest, APollLeavesTheIpFieldAsTheOperatorTypesIt) {
+    FollowOn();
+    Tick();
+    rig.setupPage.ip = "10.0.0.";  // being typed
+    sw.RouteElsewhere(2, 6);
+    Tick();
+    ASSERT_EQ(M().Routes[2].Input, 6) << "the poll found the change and redrew the pages";
+    EXPECT_EQ(rig.setupPage.ip, "10.0.0.");
+}
+
+TEST_F(FollowTest, FollowSwitchedOffWhileAPollWaitsLeavesNoMarkBehind) {
+    FollowOn();
+    Tick();
+    sw.RouteElsewhere(2, 6);
+    rig.fakes.serial.onWrite = [this](const std::string& line) {
+        if (auto a = sw.Answer(line)) rig.fakes.serial.Answer(*a, 50);  // a query is seen waiting
+    };
+    bool off = false;
+    rig.duringEvents = [&] {
+        if (off || !rig.core.Link().ReplyPending) return;
+        off = true;
+        rig.core.FollowCheckBoxClick(false);
+    };
+    Tick();
+    ASSERT_TRUE(off);
+    EXPECT_EQ(M().Routes[2].Input, 6) << "what the poll read is in the model";
+    EXPECT_EQ(rig.follow.RemarkOf(2), OutputRemark::None) << "no mark that nothing would take away";
+    EXPECT_TRUE(rig.follow.changes.empty());
+    EXPECT_FALSE(rig.fakes.followTimer.running);
+}
+
 // Over TCP: a dropped connection is reconnected in the background and read once.
 class FollowTcpTest : public testing::Test {
 protected:
@@ -309,28 +370,122 @@ protected:
 };
 
 TEST_F(FollowTcpTest, ADroppedConnectionIsReconnectedWithGrowingPausesThenReadOnce) {
+    test::FakeActivityEnvironment env;
+    test::RecordingActivitySink sink;
+    rig.core.AttachActivity(&env, &sink);
+    // The read wrote the switcher's own address into the field: it is not the one that
+    // reaches it (a forwarded port, a serial-to-TCP server).
+    rig.ipField.text = "192.0.2.77";
     Drop();
     EXPECT_TRUE(rig.prompts.messages.empty()) << "the drop is handled without a box";
     EXPECT_TRUE(StartsWith(rig.window.status, "The connection to the switcher was lost at "));
     EXPECT_EQ(rig.fakes.followTimer.intervalMs, 1000);
     rig.fakes.tcp.connectOnOpen = false;  // nothing listens yet: each attempt runs out
+    rig.window.hourglassHistory.clear();
     std::vector<int> pauses;
     for (int attempt = 0; attempt < 7; ++attempt) {
+        // The last two find a switcher that accepts the connection and does not answer.
+        if (attempt == 5) {
+            rig.fakes.tcp.connectOnOpen = true;
+            rig.fakes.tcp.onSend = nullptr;
+        }
         rig.fakes.followTimer.Fire();
         pauses.push_back(rig.fakes.followTimer.intervalMs);
     }
     EXPECT_EQ(pauses, (std::vector<int>{2000, 4000, 8000, 16000, 30000, 30000, 30000}));
     EXPECT_TRUE(rig.prompts.messages.empty());
-    rig.fakes.tcp.connectOnOpen = true;
+    EXPECT_TRUE(rig.window.hourglassHistory.empty()) << "the attempts leave the cursor alone";
+    rig.SwitcherOnTcp();
     rig.fakes.tcp.sends.clear();
     rig.fakes.followTimer.Fire();
     EXPECT_EQ(rig.core.Model().EthernetConnected, 1);
-    EXPECT_EQ(rig.fakes.tcp.address, "10.0.0.5");
+    EXPECT_EQ(rig.fakes.tcp.address, "10.0.0.5") << "the address last connected to";
     EXPECT_EQ(std::count(rig.fakes.tcp.sends.begin(), rig.fakes.tcp.sends.end(), "MINFOVX\r"), 1)
         << "read once";
     EXPECT_EQ(std::count(rig.fakes.tcp.sends.begin(), rig.fakes.tcp.sends.end(), "PGINFOVX 7\r"), 1);
     EXPECT_TRUE(StartsWith(rig.window.status, "Connected to the switcher again at "));
     EXPECT_EQ(rig.fakes.followTimer.intervalMs, 2000) << "polling again at the interval";
+    EXPECT_EQ(sink.Of("Link"), (std::vector<std::string>{
+                                   "TCP connection dropped | lost",
+                                   "Switcher answered over TCP at 10.0.0.5 after 8 attempts | reconnected"}))
+        << "one record for the drop, one for the reconnection";
+}
+
+TEST_F(FollowTcpTest, ADropInsideTheReadAfterAReconnectionOpensNoBox) {
+    Drop();
+    int reads = 0;
+    rig.fakes.tcp.onSend = [this, &reads](const std::string& line) {
+        // The first read after the reconnection loses the connection a few queries in.
+        if (line == "OPINFOVX\r" && reads++ == 0) {
+            Drop();
+            return;
+        }
+        rig.fakes.tcp.Answer(test::FakeSwitcherAnswer(line), 5);
+    };
+    rig.fakes.followTimer.Fire();
+    EXPECT_EQ(reads, 1);
+    EXPECT_TRUE(rig.prompts.messages.empty()) << rig.prompts.messages.front();
+    EXPECT_TRUE(rig.core.Following().Reconnecting()) << "a new reconnection has begun";
+    EXPECT_TRUE(StartsWith(rig.window.status, "The connection to the switcher was lost at ")) << rig.window.status;
+    rig.fakes.followTimer.Fire();
+    EXPECT_TRUE(rig.prompts.messages.empty()) << rig.prompts.messages.front();
+    EXPECT_FALSE(rig.core.Following().Reconnecting());
+    EXPECT_TRUE(StartsWith(rig.window.status, "Connected to the switcher again at ")) << rig.window.status;
+}
+
+// A followed switcher gone silent over TCP: the poll's waits let the window run, and the
+// way out (follow off, another link) ends the poll at once.
+TEST_F(FollowTcpTest, FollowSwitchedOffEndsASilentSwitchersPollAtOnce) {
+    rig.fakes.tcp.onSend = nullptr;
+    std::int64_t offAt = -1;
+    rig.duringEvents = [&] {
+        if (offAt >= 0 || !rig.core.ExchangeOpen()) return;
+        offAt = rig.fakes.clock.now;
+        rig.core.FollowCheckBoxClick(false);
+    };
+    rig.fakes.followTimer.Fire();
+    ASSERT_GE(offAt, 0) << "the window ran during the poll's wait";
+    EXPECT_LT(rig.fakes.clock.now - offAt, rig.core.Link().Limits.StreamTimeoutMs / 10)
+        << "the poll did not wait out its limit";
+    EXPECT_FALSE(rig.core.Following().Unanswered());
+    EXPECT_TRUE(rig.prompts.messages.empty());
+}
+
+TEST_F(FollowTcpTest, AnotherLinkChosenDuringASilentSwitchersPollRunsRightAfterIt) {
+    rig.fakes.tcp.onSend = nullptr;
+    rig.SwitcherOnCom(1);
+    int events = 0;
+    bool chosen = false;
+    rig.duringEvents = [&] {
+        if (chosen || !rig.core.ExchangeOpen() || ++events < 3) return;
+        chosen = true;
+        rig.prompts.answers = {true};  // "use the serial port instead?"
+        rig.connection.selector = LinkChoice::Serial;
+        rig.core.SerialModeRadioGroupClick();
+        EXPECT_FALSE(rig.core.Link().SerialLinkActive) << "nothing runs inside the poll";
+    };
+    rig.fakes.followTimer.Fire();
+    ASSERT_TRUE(chosen) << "the window ran during the poll's wait";
+    EXPECT_TRUE(rig.core.Link().SerialLinkActive) << "the choice ran once the poll ended";
+    EXPECT_FALSE(rig.core.Following().Unanswered()) << "a poll cut short says nothing of the switcher";
+    EXPECT_FALSE(rig.core.Following().Reconnecting());
+}
+
+TEST_F(FollowTcpTest, ClosingThePanelDuringASilentSwitchersPollEndsThePoll) {
+    rig.fakes.tcp.onSend = nullptr;
+    bool asked = false;
+    rig.duringEvents = [&] {
+        if (asked || !rig.core.ExchangeOpen()) return;
+        asked = true;
+        EXPECT_FALSE(rig.core.FormCloseQuery()) << "not inside the poll: the window asks again after it";
+        EXPECT_TRUE(rig.core.Link().BackgroundCut);
+    };
+    rig.fakes.followTimer.Fire();
+    ASSERT_TRUE(asked);
+    EXPECT_FALSE(rig.core.Following().Unanswered()) << "the poll ended early and says nothing of the switcher";
+    EXPECT_FALSE(rig.core.Link().BackgroundCut);
+    rig.prompts.answers = {true};  // "exit?"
+    EXPECT_TRUE(rig.core.FormCloseQuery());
 }
 
 TEST_F(FollowTcpTest, WhileItReconnectsAnActionThatWouldSendIsRefusedAndNothingChanges) {

@@ -46,6 +46,19 @@ bool SimProcess::Pause(bool on) {
     return ::kill(static_cast<pid_t>(process_.processId()), on ? SIGSTOP : SIGCONT) == 0;
 }
 
+bool SimProcess::Control(const QString& line) {
+    const qsizetype seen = output_.size();
+    process_.write((line + QLatin1Char('\n')).toLocal8Bit());
+    process_.waitForBytesWritten(1000);
+    for (int tries = 0; tries < 25; ++tries) {
+        process_.waitForReadyRead(200);
+        output_ += QString::fromLocal8Bit(process_.readAllStandardOutput());
+        if (output_.indexOf(QStringLiteral("control: "), seen) >= 0 && output_.endsWith('\n'))
+            return output_.indexOf(QStringLiteral("control: ok"), seen) >= 0;
+    }
+    return false;
+}
+
 SimProcess::~SimProcess() {
     if (process_.state() == QProcess::NotRunning) return;
     if (paused_) Pause(false);  // a stopped process would not see the end

@@ -23,6 +23,9 @@ public:
     // Stops the simulator where it stands (a switcher that has gone silent, its links
     // still open), or lets it go on; whatever it was sent meanwhile waits for it.
     bool Pause(bool on);
+    // One control line to a simulator started with --control ("silent on", "drop-tcp",
+    // "drop-after 4", ...); true when it answered "control: ok".
+    bool Control(const QString& line);
 
 private:
     QProcess process_;

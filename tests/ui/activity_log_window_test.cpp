@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QTemporaryDir>
 
 #include "FakeActivity.h"
@@ -38,8 +38,8 @@ protected:
     }
     QStringList Listed() const {
         QStringList out;
-        auto* list = form->ActivityWindow()->findChild<QListWidget*>("ActivityList");
-        for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+        auto* list = form->ActivityWindow()->findChild<QListView*>("ActivityList");
+        for (int i = 0; i < list->model()->rowCount(); ++i) out << list->model()->index(i, 0).data().toString();
         return out;
     }
     std::vector<ActivityRecord> records{At(1, "Take", "Output 3: input 5 to 7", "answered"),
@@ -73,6 +73,39 @@ TEST_F(ActivityWindowTest, ListsNewestFirstInWordsAndTheFilterNarrowsIt) {
     form->ActivityWindow()->Refresh();
     EXPECT_EQ(Listed().size(), 4);
     EXPECT_TRUE(Listed().front().startsWith("10:31:04.415")) << "a new record comes on top";
+}
+
+TEST_F(ActivityWindowTest, WhileOpenItReadsOnlyTheRecordsThatCameSince) {
+    std::vector<std::size_t> reads;  // where each read of the records began
+    ui::ActivityLogWindow::RecordFeed feed;
+    feed.Count = [this] { return records.size(); };
+    feed.From = [this, &reads](std::size_t from) {
+        reads.push_back(from);
+        return std::vector<ActivityRecord>(records.begin() + static_cast<std::ptrdiff_t>(from), records.end());
+    };
+    form->SetActivityRecords(feed);
+    form->Menu().ActivityLog1->trigger();
+    ASSERT_NE(form->ActivityWindow(), nullptr);
+    auto* filter = form->ActivityWindow()->findChild<QLineEdit*>("ActivityFilterEdit");
+    filter->setText("take");
+    reads.clear();
+    form->ActivityWindow()->Refresh();
+    EXPECT_TRUE(reads.empty()) << "nothing new: nothing read";
+    records.push_back(At(4, "Take", "Output 1: input 1 to 2", "answered"));
+    records.push_back(At(5, "Status", "OINFOVX", "answered"));
+    form->ActivityWindow()->Refresh();
+    EXPECT_EQ(reads, (std::vector<std::size_t>{3}));
+    EXPECT_EQ(Listed(), (QStringList{"10:31:04.415  Take  Output 1: input 1 to 2  answered",
+                                     "10:31:02.415  Line  TAKE 1  no answer",
+                                     "10:31:01.415  Take  Output 3: input 5 to 7  answered"}))
+        << "a new record the filter lets through comes on top";
+    filter->clear();
+    EXPECT_EQ(Listed().size(), 5);
+    EXPECT_TRUE(Listed().front().startsWith("10:31:05.415"));
+    // A new day: its records start afresh.
+    records = {At(6, "Link", "Switcher answered on COM1", "connected")};
+    form->ActivityWindow()->Refresh();
+    EXPECT_EQ(Listed(), (QStringList{"10:31:06.415  Link  Switcher answered on COM1  connected"}));
 }
 
 TEST_F(ActivityWindowTest, ExportReplacesTheFileWithTheCsvAndReportsAMissingFolder) {

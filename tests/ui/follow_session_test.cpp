@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTcpSocket>
@@ -154,10 +155,12 @@ TEST_F(FollowSession, ASilentSwitcherGivesTheStatusNoteAndNoBox) {
 }
 
 TEST_F(FollowSession, ADroppedTcpConnectionIsReconnectedAndReadOnce) {
-    // The connection ends a few lines into the first poll.
-    Start({"--drop-after", "25"});
+    // The connection ends a few lines into the first poll. The switcher's own address is
+    // not the one that reaches it, as behind a forwarded port.
+    Start({"--drop-after", "25", "--ip", "10.1.2.3"});
     ASSERT_NO_FATAL_FAILURE(ConnectTcp());
     ASSERT_EQ(Count("PGINFOVX 7"), 1);
+    ASSERT_EQ(form->findChild<QLineEdit*>("IPAddrEdit")->text(), "10.1.2.3") << "the read wrote its own";
     Follow(1);
     ASSERT_TRUE(EventsUntil([&] { return Count("PGINFOVX 7") >= 2; }, 15000))
         << "read again after reconnecting";
@@ -170,6 +173,37 @@ TEST_F(FollowSession, ADroppedTcpConnectionIsReconnectedAndReadOnce) {
     const auto end = last.base();
     ASSERT_GE(end - lines.begin(), 20);
     EXPECT_EQ(std::vector<std::string>(end - 20, end), kReadOrder);
+}
+
+TEST_F(FollowSession, APollLeavesTheIpFieldAsTheOperatorTypesIt) {
+    Start();
+    ASSERT_NO_FATAL_FAILURE(ConnectTcp());
+    Follow(1);
+    auto* field = form->findChild<QLineEdit*>("IPAddrEdit");
+    field->clear();
+    QTest::keyClicks(field, "10.0.");
+    ASSERT_TRUE(SendAsAnotherClient("RTEMP 3 7\rTAKE 1\r"));
+    ASSERT_TRUE(EventsUntil([&] { return form->Core().Model().Routes[2].Input == 6; }, 10000))
+        << "a poll found the change and redrew the pages";
+    EXPECT_EQ(field->text(), "10.0.");
+}
+
+TEST_F(FollowSession, ADropInsideTheReadAfterAReconnectionOpensNoBox) {
+    Start({"--control"});
+    ASSERT_NO_FATAL_FAILURE(ConnectTcp());
+    Follow(1);
+    // Every connection from now on ends a few queries into the read that follows it.
+    ASSERT_TRUE(sim->Control("drop-after 4"));
+    const std::size_t from = WireWithLinks().size();
+    ASSERT_TRUE(sim->Control("drop-tcp"));
+    ASSERT_TRUE(EventsUntil([&] { return Count("OINFOVX", from) >= 2 && Count("MINFOVX", from) >= 2; }, 15000))
+        << "reconnected and began to read";
+    EXPECT_TRUE(prompts.messages.empty()) << prompts.messages.front();
+    ASSERT_TRUE(sim->Control("drop-after 0"));
+    EXPECT_TRUE(EventsUntil([&] { return form->StatusText().startsWith("Connected to the switcher again at "); },
+                            40000))
+        << form->StatusText().toStdString();
+    EXPECT_TRUE(prompts.messages.empty()) << prompts.messages.front();
 }
 
 TEST_F(FollowSession, ALostSerialPortEndsInItsOneMessageAndFollowStops) {
