@@ -6,7 +6,10 @@
 #             pseudo-terminal against the wire time, over TCP against the protocol's pauses;
 #   follow:   the share of a 57600-baud serial line that follow mode takes at the default
 #             interval, and over TCP the time from another client's change to the model
-#             (95th percentile of 50 changes).
+#             (95th percentile of 50 changes);
+#   router server: vxctl serve with real clients (bench/router_server.py): route to ACK, idle
+#             and with the panel waiting; route to the change at 32 clients over serial; a
+#             burst of 16 blocks; idle CPU with 32 clients.
 #   bench/run.sh [BUILD_DIR]      (default build; configured when missing)
 #   VX_BENCH_PART=startup bench/run.sh   runs the start-up part alone
 set -euo pipefail
@@ -14,7 +17,7 @@ cd "$(dirname "$0")/.."
 build=${1:-build}
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 targets=(bench_startup_panel bench_startup_bare bench_startup_text bench_startup_runner)
-[ "${VX_BENCH_PART:-}" = startup ] || targets+=(bench_readback bench_follow vxsim)
+[ "${VX_BENCH_PART:-}" = startup ] || targets+=(bench_readback bench_follow vxsim vxctl)
 cmake --build "$build" -j2 --target "${targets[@]}" >/dev/null
 # Offscreen unless a display is asked for, so that the figures do not depend on a desktop.
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
@@ -43,4 +46,5 @@ done
 for what in line latency; do
   "$b/bench_follow" "$build/vxsim" "$what" 2>"$log" || { cat "$log"; rm -f "$log"; exit 1; }
 done
+python3 bench/router_server.py "$build" 2>"$log" || { cat "$log"; rm -f "$log"; exit 1; }
 rm -f "$log"
