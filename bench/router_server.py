@@ -42,6 +42,19 @@ class Client:
         self.until(b"END PRELUDE:\n\n")
         self.buf = b""
 
+    def routes(self):
+        # The routes in force, as the server says when asked.
+        self.send(b"VIDEO OUTPUT ROUTING:\n\n")
+        self.until(b"ACK\n\nVIDEO OUTPUT ROUTING:")
+        while b"\n\n" not in self.buf:
+            self.buf += self.s.recv(65536)
+        block, self.buf = self.buf.split(b"\n\n", 1)  # an empty block ends at once
+        held = {}
+        for line in block.decode().splitlines():
+            o, i = line.split()
+            held[int(o)] = int(i)
+        return held
+
     def until(self, text, limit=20.0):
         end = time.monotonic() + limit
         while text not in self.buf:
@@ -102,9 +115,13 @@ stop(serve, sim)
 sim, sim_port = start_sim(["--baud", "57600"])
 serve, port = start_serve(["--serial", os.path.join(work, "com1")])
 clients = [Client(port) for _ in range(32)]
+held = clients[0].routes()
 ratios = []
 for k in range(20):
-    o, i = k % 16, (k * 3 + 1) % 16
+    # Always a change, so that every client is sent one.
+    o = k % 16
+    i = (held.get(o, 0) + 1) % 16
+    held[o] = i
     for c in clients:
         c.buf = b""
     t = time.monotonic()
