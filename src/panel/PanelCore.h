@@ -232,6 +232,8 @@ public:
     // tool's own reads) are published by PublishChanges.
     ChangeStream& Changes() { return picture_.Changes(); }
     const PanelPicture& Picture() const { return picture_; }
+    // A router client's lock, drawn wherever the output's marks are.
+    void SetLockHolder(int output, const std::string& address) { picture_.SetLockHolder(output, address); }
     void PublishChanges();
 
 private:

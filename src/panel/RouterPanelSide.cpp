@@ -21,6 +21,7 @@ RouterPanelSide::RouterPanelSide(PanelCore& core, Answers answers) : core_(core)
 RouterPanelSide::~RouterPanelSide() {
     core_.SetLockGuard({});
     core_.Changes().Unsubscribe(ticket_);
+    for (int o = 0; o < MaxOutputs; ++o) core_.SetLockHolder(o, {});
 }
 
 router::RouterPicture RouterPanelSide::PictureNow() const {
@@ -61,6 +62,11 @@ void RouterPanelSide::Unlock(int output) {
     locks_.erase(output);
     core_.Activity().Note("Unlock", "output " + std::to_string(output + 1) + " unlocked, held by router client " + holder);
     if (answers_.Unlock) answers_.Unlock(output);
+    LocksChanged();
+}
+
+void RouterPanelSide::LocksChanged() {
+    for (int o = 0; o < MaxOutputs; ++o) core_.SetLockHolder(o, Holder(o));
     if (onLocks_) onLocks_();
 }
 
@@ -75,7 +81,7 @@ void RouterPanelSide::Run(std::vector<router::PanelJob> jobs) {
                 break;
             case Kind::Locks:
                 locks_ = job.Locks;
-                if (onLocks_) onLocks_();
+                LocksChanged();
                 ++i;
                 break;
             case Kind::Labels:

@@ -56,6 +56,8 @@ private:
     void RunLabels(const router::PanelJob& job);
     void Note(const std::string& address, const std::string& name, const std::string& words);
     router::RouterPicture PictureNow() const;
+    // The locks into the core's picture, and to whoever listens.
+    void LocksChanged();
 
     PanelCore& core_;
     Answers answers_;

@@ -16,6 +16,8 @@
 #include "settings/ServeSettings.h"
 #include "ui/ServeBox.h"
 #include "ui/ServeControl.h"
+#include "ui/CrosspointWindow.h"
+#include "ui/MainMenu.h"
 #include "ui/SetupPage.h"
 
 namespace vx::test {
@@ -111,11 +113,20 @@ TEST_F(ServeSession, AClientsLockHoldsTheOperatorBackAndTheOperatorMayUnlockIt) 
     EXPECT_TRUE(unlock->isVisible());
     EXPECT_EQ(unlock->text(), "Unlock (held by 127.0.0.1)");
     EXPECT_TRUE(button->actions().contains(unlock));
+    // The crosspoint matrix marks the row too.
+    form->Menu().CrosspointMatrix1->trigger();
+    ASSERT_NE(form->Crosspoint(), nullptr);
+    QAccessibleInterface* heading =
+        QAccessible::queryAccessibleInterface(form->Crosspoint()->findChild<QWidget*>("CrosspointOutputHeading3"));
+    ASSERT_NE(heading, nullptr);
+    EXPECT_TRUE(heading->text(QAccessible::Description).contains("locked by router client 127.0.0.1"))
+        << heading->text(QAccessible::Description).toStdString();
     got.clear();
     unlock->trigger();
     EXPECT_TRUE(ReadUntil(client, got, "VIDEO OUTPUT LOCKS:\n2 U\n\n"));
     EXPECT_FALSE(unlock->isVisible());
     EXPECT_FALSE(a->text(QAccessible::Description).contains("locked by"));
+    EXPECT_FALSE(heading->text(QAccessible::Description).contains("locked by"));
 }
 
 }  // namespace
