@@ -1,5 +1,7 @@
 #include "platform/RouterServerWorker.h"
 
+#include <QTimer>
+
 #include "platform/RouterServer.h"
 
 namespace vx::platform {
@@ -75,13 +77,15 @@ void RouterServerWorker::Send(int client, const std::string& bytes) {
     // Closed from the event loop: the hub may be walking its clients right now.
     overfull_.insert(client);
     QMetaObject::invokeMethod(this, [this, client] {
+        if (sockets_.count(client) != 0) {
+            const std::string address = hub_.AddressOf(client);
+            hub_.End(client);
+            ToPanel({.What = router::PanelJob::Kind::Record, .Client = client, .Address = address,
+                     .Record = "Disconnected",
+                     .Words = "router client " + address + " closed: more than 1 MiB waited unread"});
+            Close(client);
+        }
         overfull_.erase(client);
-        if (sockets_.count(client) == 0) return;
-        const std::string address = hub_.AddressOf(client);
-        hub_.End(client);
-        ToPanel({.What = router::PanelJob::Kind::Record, .Client = client, .Address = address,
-                 .Record = "Disconnected", .Words = "router client " + address + " closed: more than 1 MiB waited unread"});
-        Close(client);
     }, Qt::QueuedConnection);
 }
 
@@ -90,11 +94,23 @@ void RouterServerWorker::Close(int client) {
     if (it == sockets_.end()) return;
     QTcpSocket* socket = it->second;
     sockets_.erase(it);
+    // A client that does not read gets nothing more; any other gets what was sent to it
+    // (a NAK, say) before the close, within a bound.
+    const bool hard = overfull_.count(client) != 0;
     // Later, from the event loop: the hub may be in the middle of this client's bytes.
     socket->disconnect(this);
-    QMetaObject::invokeMethod(socket, [socket] {
-        socket->abort();
-        socket->deleteLater();
+    QMetaObject::invokeMethod(socket, [socket, hard] {
+        if (hard) {
+            socket->abort();
+            socket->deleteLater();
+            return;
+        }
+        connect(socket, &QAbstractSocket::disconnected, socket, &QObject::deleteLater);
+        QTimer::singleShot(2000, socket, [socket] {
+            socket->abort();
+            socket->deleteLater();
+        });
+        socket->disconnectFromHost();
     }, Qt::QueuedConnection);
     CountChanged();
 }
