@@ -13,7 +13,10 @@
 #             at 1 s over serial and over TCP, while a followed TCP switcher is silent, and
 #             during the reconnection to a switcher that accepts and does not answer;
 #   log window: the activity log window over 100,000 records: the time to open it and its
-#             CPU time while open.
+#             CPU time while open;
+#   router server: vxctl serve with real clients (bench/router_server.py): route to ACK, idle
+#             and with the panel waiting; route to the change at 32 clients over serial; a
+#             burst of 16 blocks; idle CPU with 32 clients.
 #   bench/run.sh [BUILD_DIR]      (default build; configured when missing)
 #   VX_BENCH_PART=startup bench/run.sh   runs the start-up part alone
 set -euo pipefail
@@ -22,7 +25,7 @@ build=${1:-build}
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 targets=(bench_startup_panel bench_startup_bare bench_startup_text bench_startup_runner)
 [ "${VX_BENCH_PART:-}" = startup ] ||
-  targets+=(bench_readback bench_follow bench_take bench_follow_stall bench_log_window vxsim)
+  targets+=(bench_readback bench_follow bench_take bench_follow_stall bench_log_window vxsim vxctl)
 cmake --build "$build" -j2 --target "${targets[@]}" >/dev/null
 # Offscreen unless a display is asked for, so that the figures do not depend on a desktop.
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
@@ -58,4 +61,5 @@ for what in serial tcp silent reconnect; do
   "$b/bench_follow_stall" "$build/vxsim" "$what" "${VX_BENCH_STALL_SECONDS:-20}" 2>"$log" || { cat "$log"; rm -f "$log"; exit 1; }
 done
 "$b/bench_log_window" 100000 5 2>"$log" || { cat "$log"; rm -f "$log"; exit 1; }
+python3 bench/router_server.py "$build" 2>"$log" || { cat "$log"; rm -f "$log"; exit 1; }
 rm -f "$log"

@@ -58,3 +58,10 @@ add_custom_command(
   VERBATIM)
 add_custom_target(changelog ALL DEPENDS ${VX_CHANGELOG})
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${VX_CHANGELOG} DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+# vxctl serve as a service, installed and not enabled: its options come from
+# /etc/default/vxctl-serve, of which the package gives an example.
+if(VX_BUILD_GUI)
+  install(FILES ${PROJECT_SOURCE_DIR}/packaging/vxctl-serve.service DESTINATION lib/systemd/system)
+  install(FILES ${PROJECT_SOURCE_DIR}/packaging/vxctl-serve.default DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
+endif()

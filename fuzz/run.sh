@@ -12,7 +12,7 @@
 # Needs clang with libFuzzer; builds the targets first.
 set -u
 
-TARGETS="serial_status_fuzz tcp_status_fuzz roundtrip_fuzz vxsim_fuzz ip_text_fuzz"
+TARGETS="serial_status_fuzz tcp_status_fuzz roundtrip_fuzz vxsim_fuzz ip_text_fuzz router_session_fuzz"
 
 case "${1:-}" in
     '' | *[!0-9]* | 0)

@@ -1,5 +1,6 @@
 // vxpanel: the control panel of the Vextaro crosspoint switcher.
 #include <QApplication>
+#include <optional>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
@@ -16,7 +17,9 @@
 #include "platform/QtTextFileStore.h"
 #include "platform/SerialPortPaths.h"
 #include "platform/WorkingFolder.h"
+#include "settings/ServeSettings.h"
 #include "ui/RunUntilEnd.h"
+#include "ui/ServeControl.h"
 #include "ui/StatusLight.h"
 #include "ui/TMatrixForm.h"
 #include "ui/TerminalView.h"
@@ -113,6 +116,12 @@ int main(int argc, char** argv) {
         "Remembered, with the Setup page's follow settings, in VXPanel.ini beside IPSave.ini.",
         "SECONDS");
     parser.addOption(followOption);
+    const QCommandLineOption serveOption(
+        "serve",
+        "Serve router control systems (the router protocol) on PORT, at ADDRESS when given (default "
+        "127.0.0.1: this computer alone). Remembered with the Setup page's settings in VXPanel.ini.",
+        "[ADDRESS:]PORT");
+    parser.addOption(serveOption);
     parser.process(*app);
     if (!qobject_cast<QApplication*>(app.get())) return 0;  // the text has been printed
 
@@ -131,6 +140,14 @@ int main(int argc, char** argv) {
         followSeconds = parser.value(followOption).toInt(&ok);
         if (!ok || followSeconds < vx::MinFollowSeconds || followSeconds > vx::MaxFollowSeconds) {
             std::fprintf(stderr, "vxpanel: --follow expects a number of seconds from 1 to 60\n");
+            return 2;
+        }
+    }
+    std::optional<vx::ServeOption> serve;
+    if (parser.isSet(serveOption)) {
+        serve = vx::ParseServeOption(parser.value(serveOption).toStdString());
+        if (!serve->Error.empty()) {
+            std::fprintf(stderr, "vxpanel: %s\n", serve->Error.c_str());
             return 2;
         }
     }
@@ -173,6 +190,9 @@ int main(int argc, char** argv) {
         // The panel's own settings live beside IPSave.ini, in the working folder.
         form.Core().LoadPanelSettings(vx::PanelSettingsFileName, settingsFiles);
         if (followSeconds > 0) form.Core().SetFollow({true, followSeconds});
+        // Serving turns follow on; the panel listens on no port unless asked.
+        vx::ui::ServeControl serving(form, form.Core(), vx::PanelSettingsFileName);
+        serving.Load(serve);
         ShowSerialPortOnAboutPage(services.Serial, form);
         if (!screenshotFile.isEmpty()) ScheduleScreenshot(form, screenshotFile);
         form.show();

@@ -7,7 +7,7 @@ namespace vx {
 enum class ChangeKind {
     Route,       // Index: the output; its route, route state, previous input or reclocker
     Selection,   // Index: the output selected or let go
-    Marks,       // Index: the output whose follow marks changed
+    Marks,       // Index: the output whose follow marks or router client's lock changed
     Protection,  // Index: the output protected or unprotected
     InputName,   // Index: the input
     OutputName,  // Index: the output

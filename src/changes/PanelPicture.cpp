@@ -47,6 +47,18 @@ void PanelPicture::SetMarks(int output, const FollowMarks& marks) {
     stream_.Publish({ChangeKind::Marks, output});
 }
 
+const std::string& PanelPicture::LockHolder(int output) const {
+    return IsIndex(output, MaxOutputs) ? lockHolders_[static_cast<std::size_t>(output)] : NoName;
+}
+
+void PanelPicture::SetLockHolder(int output, const std::string& address) {
+    if (!IsIndex(output, MaxOutputs)) return;
+    std::string& kept = lockHolders_[static_cast<std::size_t>(output)];
+    if (kept == address) return;
+    kept = address;
+    stream_.Publish({ChangeKind::Marks, output});
+}
+
 void PanelPicture::Catch(const SwitcherState& m, const std::bitset<MaxOutputs>& protectedOutputs, bool present) {
     Seen now;
     for (int o = 0; o < MaxOutputs; ++o) {

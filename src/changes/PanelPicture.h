@@ -28,11 +28,14 @@ public:
     const std::string& InputName(int input) const;
     const std::string& OutputName(int output) const;
     const FollowMarks& MarksOf(int output) const;
+    // The router client that holds the output locked; empty when none does.
+    const std::string& LockHolder(int output) const;
 
     // Set as the captions and follow mode draw them; each change is published at once.
     void SetInputName(int input, const std::string& name);
     void SetOutputName(int output, const std::string& name);
     void SetMarks(int output, const FollowMarks& marks);
+    void SetLockHolder(int output, const std::string& address);
 
     // What changed in the model, the protection and the link since the last look,
     // published one change each.
@@ -56,6 +59,7 @@ private:
     std::array<std::string, MaxInputs> inputNames_;
     std::array<std::string, MaxOutputs> outputNames_;
     std::array<FollowMarks, MaxOutputs> marks_;
+    std::array<std::string, MaxOutputs> lockHolders_;
     Seen seen_;
     bool caught_ = false;
 };

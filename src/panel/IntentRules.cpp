@@ -73,6 +73,7 @@ IntentRules RulesOf(Intent what) {
         case Intent::SequenceRowDelay:
         case Intent::ResetNames:
         case Intent::NextNameBox:
+        case Intent::Rename:
         case Intent::Protect:
         case Intent::SaveFile:
         case Intent::SerialRate:

@@ -224,6 +224,9 @@ public:
     // the keyboard, the sequencer, vxctl, a router client), enters here as a request and
     // comes back with a verdict. The handlers above are the window's adapters to it.
     Verdict Submit(const Request& r) { return runner_.Run(r); }
+    // One more guard, asked after the others: the router clients' locks. Empty when the
+    // request may run; else the status line's words.
+    void SetLockGuard(std::function<std::string(const Request&)> guard) { lockGuard_ = std::move(guard); }
     // Requests kept while an exchange was open, waiting to run.
     std::size_t QueuedRequests() const { return runner_.QueuedCount(); }
 
@@ -232,6 +235,8 @@ public:
     // tool's own reads) are published by PublishChanges.
     ChangeStream& Changes() { return picture_.Changes(); }
     const PanelPicture& Picture() const { return picture_; }
+    // A router client's lock, drawn wherever the output's marks are.
+    void SetLockHolder(int output, const std::string& address) { picture_.SetLockHolder(output, address); }
     void PublishChanges();
 
 private:
@@ -266,6 +271,7 @@ private:
     // Carries out a request the guards let through.
     void Perform(const Request& r, Verdict& v);
     void PerformRouteNow(const Request& r, Verdict& v);
+    void Rename(const Request& r);  // in PanelCoreRename.cpp
     // A control that changed on screen for a request ignored or refused is drawn again.
     void Redraw(const Request& r);
     // An ignored selector click leaves the selector showing the link really in use.
@@ -358,6 +364,7 @@ private:
     InForceState previewBase_;  // the state in force when the open preview began
     std::vector<std::function<void(int)>> protectionListeners_;
     std::vector<std::function<void()>> undoListeners_;
+    std::function<std::string(const Request&)> lockGuard_;
     // Nothing is written to the settings file until it has been loaded.
     PanelSettingsKeeper settings_{views_.Window, services_.Prompts, activity_};
 };

@@ -55,6 +55,7 @@ void PanelCore::Perform(const Request& r, Verdict& v) {
             }
             break;
         case Intent::NextNameBox: labels_.MoveToNextBox({static_cast<NameFamily>(r.Number), r.Input}); break;
+        case Intent::Rename: Rename(r); break;
         case Intent::Undo: undo_.Undo(sequencer_.Running()); break;
         case Intent::Redo: undo_.Redo(sequencer_.Running()); break;
         case Intent::Protect: ToggleProtection(r.Output); break;

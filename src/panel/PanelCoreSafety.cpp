@@ -266,7 +266,8 @@ std::string PanelCore::Refusal(const Request& r) {
         }
     if (std::string why = PreviewRefusal(r); !why.empty()) return why;
     if (std::string why = ProtectionRefusal(r); !why.empty()) return why;
-    return GroupRefusal(r);
+    if (std::string why = GroupRefusal(r); !why.empty()) return why;
+    return lockGuard_ ? lockGuard_(r) : std::string();
 }
 
 // A reclocker, a group edit, a file action, a reset, System Recall or a route made at once

@@ -116,7 +116,8 @@ void RequestRunner::Carry(const Request& r, const IntentRules& rules, Verdict& v
         if (p_.Model.SelectedOutput != selected) p_.Follow.OutputSelected(p_.Model.SelectedOutput);
     };
     auto stepped = [&] {
-        if (!rules.Step) return selecting();
+        // A router client's routes are its own, not the operator's undo steps.
+        if (!rules.Step || r.Who.From == Source::RouterClient) return selecting();
         AsStep(rules, selecting);
     };
     // The undo step and the record hold what the request did, measured before follow

@@ -43,6 +43,7 @@ const char* IntentName(Intent what) {
         case Intent::SequenceStep: return "Sequence step";
         case Intent::ResetNames: return "Reset names";
         case Intent::NextNameBox: return "Next name box";
+        case Intent::Rename: return "Label";
         case Intent::Undo: return "Undo";
         case Intent::Redo: return "Redo";
         case Intent::Protect: return "Protect";

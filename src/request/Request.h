@@ -39,6 +39,7 @@ enum class Intent {
     // Names (Number: the name family; NextNameBox: Input is the box's index in it)
     ResetNames,
     NextNameBox,
+    Rename,  // Number: the name family (inputs or outputs), Input: the box, Text: the name
     // Undo history and protection
     Undo,
     Redo,
@@ -83,6 +84,7 @@ struct Request {
     // RouteNow: stop at the first line the switcher did not acknowledge, for a caller
     // that must know which routes it holds.
     bool StopAtFailedLine = false;
+    std::string Text{};  // Rename
 };
 
 // Short constructors for the common cases.

@@ -37,6 +37,7 @@ std::string MarkWords(const OutputMarks& marks) {
         Join(words, !marks.Remark.empty() ? marks.Remark
                                           : (marks.TakeFailed ? "take failed" : "changed at the switcher"));
     if (marks.Protected) Join(words, "protected");
+    if (!marks.LockedBy.empty()) Join(words, "locked by router client " + marks.LockedBy);
     return words;
 }
 

@@ -15,6 +15,7 @@ struct OutputMarks {
     bool ChangedElsewhere = false;  // follow mode found it changed at the switcher
     bool TakeFailed = false;        // follow mode found a take not carried out
     bool Protected = false;         // the output is protected
+    std::string LockedBy;           // the address of the router client that holds it locked
     // Follow mode's own words for its mark, e.g. "take failed: input 5 asked, input 2 in force".
     std::string Remark;
 

@@ -89,6 +89,7 @@ OutputMarks CrosspointWindow::MarksOf(int output) const {
     marks.TakeFailed = follow.TakeFailed;
     marks.Remark = follow.Remark;
     marks.Protected = core_.IsProtected(output);
+    marks.LockedBy = core_.Picture().LockHolder(output);
     return marks;
 }
 

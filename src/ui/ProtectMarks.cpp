@@ -38,6 +38,11 @@ void DescribeOutputButton(QPushButton* b) {
     if (b == nullptr) return;
     QString meaning = b->property(ButtonColourMeaningProperty).toString();
     if (b->property(ProtectedProperty).toBool()) meaning += meaning.isEmpty() ? "protected" : ", protected";
+    // A router client's lock (ClientLockMarks) shows with the same padlock, and its holder.
+    const QString holder = b->property("vxClientLock").toString();
+    if (!holder.isEmpty()) meaning += (meaning.isEmpty() ? "" : ", ") + QString("locked by router client ") + holder;
+    static const QIcon lock = LockIcon();
+    b->setIcon(b->property(ProtectedProperty).toBool() || !holder.isEmpty() ? lock : QIcon());
     SetColourMeaning(b, meaning);
 }
 
@@ -56,8 +61,6 @@ ProtectMarks::ProtectMarks(VideoSwitchingPage& page) : page_(page) {
 void ProtectMarks::Show(int output, bool on) {
     QPushButton* b = WidgetAt(page_.OutputButtons, output);
     if (b == nullptr) return;
-    static const QIcon lock = LockIcon();
-    b->setIcon(on ? lock : QIcon());
     b->setProperty(ProtectedProperty, on);
     DescribeOutputButton(b);
     if (QAction* a = ProtectActions[static_cast<std::size_t>(output)])

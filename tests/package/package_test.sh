@@ -59,4 +59,20 @@ for program in "$usr"/bin/*; do
     gzip -dc "$page" | grep -q '^\.SH SYNOPSIS' || fail "manual page of $name has no synopsis"
     gzip -dc "$page" | grep -q '^\\fB\\-\\-help' || fail "manual page of $name lists no options"
 done
+unit=$usr/lib/systemd/system/vxctl-serve.service
+[ -s "$unit" ] || fail "no systemd unit for vxctl serve"
+[ -s "$usr/share/doc/vxcontrol/examples/vxctl-serve.default" ] || fail "no example of /etc/default/vxctl-serve"
+grep -q '^EnvironmentFile=-/etc/default/vxctl-serve$' "$unit" || fail "the unit does not read /etc/default/vxctl-serve"
+grep -q '^DynamicUser=yes$' "$unit" && grep -q '^SupplementaryGroups=dialout$' "$unit" &&
+    grep -q '^NoNewPrivileges=yes$' "$unit" || fail "the unit runs with more than serial-port access"
+if command -v systemd-analyze >/dev/null 2>&1; then
+    # The unit as the package installs it, its program where the package puts it; the
+    # system's own targets beside it, which the unit is ordered after and wanted by.
+    cp /lib/systemd/system/*.target "$usr/lib/systemd/system/" 2>/dev/null || true
+    systemd-analyze verify --man=no --root="$scratch/root" /usr/lib/systemd/system/vxctl-serve.service ||
+        fail "systemd-analyze verify finds fault with the unit"
+    echo "systemd-analyze verify: the unit is sound"
+else
+    echo "systemd-analyze is not installed: the unit is not verified by it"
+fi
 echo "package $(basename "$deb") checked"

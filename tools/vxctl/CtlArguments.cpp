@@ -7,6 +7,7 @@
 
 #include "TerminalText.h"
 #include "link/IpText.h"
+#include "settings/ServeSettings.h"
 #include "link/LinkState.h"
 #include "model/Records.h"
 
@@ -115,6 +116,13 @@ struct Parser {
             } else if (a == "--log") {
                 if (!value(r.LogPath)) return false;
                 if (r.LogPath.empty()) return Fail("--log expects a file");
+            } else if (a == "--allow") {
+                if (!value(r.Allowed)) return false;
+                r.ServeOptionGiven = true;
+            } else if (a == "--clients-may-change-labels") {
+                r.LabelsAllowed = r.ServeOptionGiven = true;
+            } else if (a == "--read-only") {
+                r.ReadOnly = r.ServeOptionGiven = true;
             } else if (a == "--config") {
                 if (!value(r.ConfigPath)) return false;
             } else if (a.size() > 1 && a[0] == '-' && !std::isdigit(static_cast<unsigned char>(a[1]))) {
@@ -160,6 +168,17 @@ struct Parser {
         if (c == "route") return r.Cmd = Command::Route, Routes();
         if (c == "take") return r.Cmd = Command::Take, Count(0, "take");
         if (c == "watch") return r.Cmd = Command::Watch, Count(0, "watch");
+        if (c == "serve") {
+            r.Cmd = Command::Serve;
+            if (words.size() > 2) return Fail("too many arguments: serve [[ADDRESS:]PORT]");
+            if (words.size() == 1) return true;
+            // Port 0: any free port, printed when the server listens.
+            const vx::ServeOption o = vx::ParseServeOption(words[1], true);
+            if (!o.Error.empty()) return Fail("serve" + o.Error.substr(std::string("--serve").size()));
+            r.ServeAddress = o.Address;
+            r.ServePort = o.Port;
+            return true;
+        }
         if (c == "cancel") return r.Cmd = Command::Cancel, Count(0, "cancel");
         if (c == "clear") return r.Cmd = Command::Clear, Count(0, "clear");
         if (c == "reset") return r.Cmd = Command::Reset, Count(0, "reset");
@@ -220,7 +239,10 @@ struct Parser {
         if (r.Yes && r.Cmd != Command::Reset && r.Cmd != Command::FactoryReset)
             return Fail("--yes goes with reset and factory-reset only");
         if (!r.ConfigPath.empty() && r.Cmd != Command::Read) return Fail("--config goes with read only");
-        if (r.IntervalGiven && r.Cmd != Command::Watch) return Fail("--interval goes with watch only");
+        if (r.IntervalGiven && r.Cmd != Command::Watch && r.Cmd != Command::Serve)
+            return Fail("--interval goes with watch and serve only");
+        if (r.ServeOptionGiven && r.Cmd != Command::Serve)
+            return Fail("--allow, --clients-may-change-labels and --read-only go with serve only");
         if (r.Link == LinkKind::None)
             return Fail("missing link option: --serial DEVICE or --tcp HOST[:PORT]");
         return true;

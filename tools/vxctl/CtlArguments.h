@@ -29,7 +29,8 @@ enum class Command {
     Reset,
     FactoryReset,
     Raw,
-    Watch
+    Watch,
+    Serve
 };
 
 struct CtlRequest {
@@ -54,6 +55,13 @@ struct CtlRequest {
     std::string RawLine;      // without its carriage return
     int IntervalSeconds = 2;  // watch: seconds between polls
     bool IntervalGiven = false;
+    // serve: where the router-protocol server listens, whom it lets in, what clients may do.
+    std::string ServeAddress = "127.0.0.1";
+    int ServePort = 9990;
+    std::string Allowed;
+    bool LabelsAllowed = false;
+    bool ReadOnly = false;
+    bool ServeOptionGiven = false;
 };
 
 struct ParsedRequest {

@@ -117,7 +117,7 @@ bool CtlSession::Connect() {
 
 int CtlSession::Run() {
     // A script gets its one document also when there is no switcher to talk to.
-    if (!Connect()) return r_.Cmd == Command::Watch ? 1 : Finish(1);
+    if (!Connect()) return r_.Cmd == Command::Watch || r_.Cmd == Command::Serve ? 1 : Finish(1);
     int code = 1;
     try {
         code = RunCommand();
@@ -211,6 +211,8 @@ int CtlSession::RunCommand() {
             return Raw();
         case Command::Watch:
             return Watch();
+        case Command::Serve:
+            return Serve();
         case Command::Cancel:
             return Finish(Send([&] { s.SendCancelTake(); }) ? 0 : 1);
         case Command::Clear:

@@ -43,6 +43,7 @@ private:
     int PresetRecall();
     int Raw();
     int Watch();  // in CtlWatch.cpp
+    int Serve();  // in CtlServe.cpp
     // Sends through the command sender; false (with the message printed) as soon as a
     // line went unanswered or was answered with an error.
     template <class F>

@@ -45,6 +45,11 @@ Commands (outputs, inputs and presets count from 1):
                          line per route change until SIGINT or SIGTERM (exit 0), or until
                          the link is lost or the switcher stops answering (exit 1)
                            vxctl --tcp 10.0.0.5 watch --interval 5 --json
+  serve [[ADDRESS:]PORT] serves router control systems (the router protocol, port 9990 on
+                         127.0.0.1 by default; 0 picks a free port) in front of the
+                         switcher, with follow mode on, until SIGINT, SIGTERM or SIGHUP
+                         (exit 0); --allow, --clients-may-change-labels, --read-only
+                           vxctl --serial /dev/ttyUSB0 serve 0.0.0.0:9990 --allow 10.1.2.0/24
   raw LINE               one line as typed; its answer printed with bytes escaped
                            vxctl --tcp 10.0.0.5 raw "MINFOVX"
 
@@ -57,7 +62,12 @@ Options:
   --take                 with route: takes the routes once they are all pending
   --yes                  confirms reset and factory-reset
   --config FILE          with read: adds the names from a saved configuration file
-  --interval S           with watch: seconds between polls, 1 to 60 (default 2)
+  --interval S           with watch and serve: seconds between polls, 1 to 60 (default 2)
+  --allow LIST           with serve: the client addresses and prefixes let in, separated
+                         by commas (default: the loopback alone)
+  --clients-may-change-labels
+                         with serve: clients may rename inputs and outputs
+  --read-only            with serve: clients read, and change nothing
   --log FILE             appends a record of each line sent, its answer and each
                          status query to FILE, as the panel's activity log does
   --help                 this text

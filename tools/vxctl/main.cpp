@@ -38,13 +38,15 @@ void RequestStop(int) {
     [[maybe_unused]] const auto n = ::write(stopPipe[1], &byte, 1);
 }
 
-void CatchStopSignals() {
+// serve ends the same way on SIGHUP, as a service manager's reload or a closed terminal.
+void CatchStopSignals(bool hangUpToo) {
     if (::pipe(stopPipe) != 0) return;
     struct sigaction action {};
     action.sa_handler = RequestStop;
     sigemptyset(&action.sa_mask);
     ::sigaction(SIGINT, &action, nullptr);
     ::sigaction(SIGTERM, &action, nullptr);
+    if (hangUpToo) ::sigaction(SIGHUP, &action, nullptr);
 }
 
 // What was printed must have reached standard output, or the command failed.
@@ -105,8 +107,8 @@ int main(int argc, char** argv) {
         vxctl::CtlSession session(core, views, request, std::cout, std::cerr);
         session.SetNames(names);
         std::unique_ptr<QSocketNotifier> stopNotifier;
-        if (request.Cmd == vxctl::Command::Watch) {
-            CatchStopSignals();
+        if (request.Cmd == vxctl::Command::Watch || request.Cmd == vxctl::Command::Serve) {
+            CatchStopSignals(request.Cmd == vxctl::Command::Serve);
             if (stopPipe[0] >= 0)
                 stopNotifier = std::make_unique<QSocketNotifier>(stopPipe[0], QSocketNotifier::Read);
             session.SetStopRequest([] { return stopRequested != 0; });
