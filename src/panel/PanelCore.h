@@ -195,6 +195,9 @@ public:
     // context menu protects or unprotects one; p, its number and Enter do the same.
     void ProtectOutputClick(int o);
     bool IsProtected(int output) const { return protection_.IsProtected(output); }
+    // What the switcher holds in force as the panel knows it; under a preview, what was in
+    // force before it (the preview is the panel's alone).
+    InForceState RoutesInForce() const { return InForceBeforePreview(); }
     // Runs with the output whose protection changed, or -1 when any may have (another
     // switcher was read, or the settings were loaded).
     void OnProtectionChanged(std::function<void(int)> listener);

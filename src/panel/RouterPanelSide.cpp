@@ -31,7 +31,7 @@ router::RouterPicture RouterPanelSide::PictureNow() const {
     auto& core = const_cast<PanelCore&>(core_);
     const bool present = (core.Link().SerialLinkActive || core.Model().EthernetConnected != 0) &&
                          !core.Following().Reconnecting();
-    return router::PictureOfPanel(core.Model(), core.Picture(), kept, present);
+    return router::PictureOfPanel(core.Model(), core.RoutesInForce(), core.Picture(), kept, present);
 }
 
 void RouterPanelSide::Flush() {

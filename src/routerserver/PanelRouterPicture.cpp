@@ -29,7 +29,7 @@ std::string UniqueIdOf(const SwitcherState& m) {
 
 }  // namespace
 
-RouterPicture PictureOfPanel(const SwitcherState& m, const PanelPicture& names,
+RouterPicture PictureOfPanel(const SwitcherState& m, const InForceState& inForce, const PanelPicture& names,
                              const std::bitset<MaxOutputs>& protectedOutputs, bool present) {
     RouterPicture p;
     p.Present = present;
@@ -39,7 +39,6 @@ RouterPicture PictureOfPanel(const SwitcherState& m, const PanelPicture& names,
     p.FriendlyName = p.ModelName;
     p.UniqueId = UniqueIdOf(m);
     for (int k = 0; k < p.Inputs; ++k) p.InputLabels.push_back(names.InputName(k));
-    const InForceState inForce = InForceNow(m);
     for (int o = 0; o < p.Outputs; ++o) {
         p.OutputLabels.push_back(names.OutputName(o));
         const int input = inForce.Inputs[static_cast<std::size_t>(o)];

@@ -53,6 +53,22 @@ TEST(RouterPanelSide, RoutesThatCameTogetherFromOneClientAreOneTakeAndLeaveTheOp
     EXPECT_FALSE(s.h.rig.core.CanUndo()) << "a client's routes are not the operator's undo steps";
 }
 
+TEST(RouterPanelSide, APresetPreviewIsNotShownToClientsAsInForce) {
+    SideRig s;
+    s.h.StorePresetCopy(1, {{3, 9}});
+    s.side.Flush();
+    ASSERT_FALSE(s.shown.empty());
+    EXPECT_EQ(s.shown.back().Routes[2], 1);
+    s.h.Pend(3, 5);  // pending: input 2 still switches
+    s.h.Preview(1);
+    ASSERT_EQ(s.h.m.PreviewActive, 1);
+    s.side.Flush();
+    EXPECT_EQ(s.shown.back().Routes[2], 1) << "the preview and the pending route are the panel's alone";
+    s.h.rig.core.PresetRecallConfirmButtonClick();
+    s.side.Flush();
+    EXPECT_EQ(s.shown.back().Routes[2], 8) << "confirmed, it is in force";
+}
+
 TEST(RouterPanelSide, TheDoorsGuardsRefuseAndTheClientGetsItsOutputsUnchanged) {
     struct Case {
         const char* name;
