@@ -13,12 +13,12 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStyleFactory>
 #include <QTabWidget>
 #include <cstdio>
 
 #include "platform/QtServices.h"
 #include "ui/Look.h"
+#include "ui/PanelStyle.h"
 #include "ui/StatusLight.h"
 #include "ui/TInfoForm.h"
 #include "ui/TMatrixForm.h"
@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
     }
     const QString dir = argv[1];
     QDir().mkpath(dir);
-    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    QApplication::setStyle(vx::ui::NewPanelStyle());
     vx::platform::QtServices services;
     vx::LinkServices bundle = services.Bundle();
     SilentPrompter prompts;

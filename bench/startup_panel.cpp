@@ -1,17 +1,17 @@
 // The panel started as vxpanel starts it (application, style, services, main window), up
 // to its first paint; without the start-up connection question.
 #include <QApplication>
-#include <QStyleFactory>
 
 #include "FirstPaintProbe.h"
 #include "platform/QtServices.h"
+#include "ui/PanelStyle.h"
 #include "ui/TMatrixForm.h"
 
 int main(int argc, char** argv) {
     vx::bench::MarkPhase("main");
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName("Tavrel Kessway Vextaro");
-    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    QApplication::setStyle(vx::ui::NewPanelStyle());
     vx::bench::MarkPhase("application");
     vx::platform::QtServices services;
     vx::LinkServices bundle = services.Bundle();

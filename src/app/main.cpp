@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QStyleFactory>
 #include <QTimer>
 #include <cstdio>
 #include <exception>
@@ -18,6 +17,7 @@
 #include "platform/SerialPortPaths.h"
 #include "platform/WorkingFolder.h"
 #include "settings/ServeSettings.h"
+#include "ui/PanelStyle.h"
 #include "ui/RunUntilEnd.h"
 #include "ui/ServeControl.h"
 #include "ui/StatusLight.h"
@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationVersion(vx::ui::GuiVersion);
     // The desktop entry's name, so that a desktop shows the panel's window with its icon.
     QGuiApplication::setDesktopFileName("com.tavrelkessway.vxpanel");
-    if (qobject_cast<QApplication*>(app.get())) QApplication::setStyle(QStyleFactory::create("Fusion"));
+    if (qobject_cast<QApplication*>(app.get())) QApplication::setStyle(vx::ui::NewPanelStyle());
 
     QCommandLineParser parser;
     parser.setApplicationDescription("Control panel of the Vextaro video crosspoint switcher.");

@@ -5,6 +5,8 @@
 #include <QVariant>
 #include <QWidget>
 
+#include "ui/SheetStamp.h"
+
 namespace vx::ui {
 
 QColor RgbOf(Colour c) {
@@ -108,7 +110,11 @@ public:
 
 void PaintBackground(QWidget* w, Colour c) {
     w->setProperty("vxColour", ColourName(c));
-    SetStyleSheetWhenShown(w, SheetOf(w, c));
+    // A button is drawn through the sheet's stamp, which costs next to nothing, so at once.
+    if (auto* b = qobject_cast<QAbstractButton*>(w))
+        SetButtonSheet(b, SheetOf(w, c));
+    else
+        SetStyleSheetWhenShown(w, SheetOf(w, c));
 }
 
 void SetStyleSheetWhenShown(QWidget* w, const QString& sheet) {

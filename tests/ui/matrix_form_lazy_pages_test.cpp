@@ -21,6 +21,7 @@
 #include "FakeLinkServices.h"
 #include "Interpreter.h"
 #include "TempWorkingDir.h"
+#include "ui/SheetStamp.h"
 #include "ui/TMatrixForm.h"
 
 namespace vx::test {
@@ -99,6 +100,7 @@ QStringList WidgetsOf(const QWidget& page) {
                            w->accessibleDescription(),
                            w->toolTip(),
                            w->styleSheet(),
+                           b ? ui::ButtonSheet(b) : QString(),
                            // Where it lies, for what the operator can see.
                            w->isVisibleTo(&page) ? QString("%1,%2 %3x%4")
                                                        .arg(w->x())
