@@ -32,32 +32,38 @@ SocketErrorKind SocketErrorKindOf(QAbstractSocket::SocketError error) {
     }
 }
 
-QtTcpClientService::QtTcpClientService() {
-    QObject::connect(&socket_, &QTcpSocket::connected, &socket_, [this] {
+QtTcpClientService::QtTcpClientService() = default;
+
+QTcpSocket& QtTcpClientService::Socket() {
+    if (socket_) return *socket_;
+    socket_ = std::make_unique<QTcpSocket>();
+    QTcpSocket& socket = *socket_;
+    QObject::connect(&socket, &QTcpSocket::connected, &socket, [this] {
         connecting_ = false;
         if (listener_) listener_->Connected();
     });
-    QObject::connect(&socket_, &QTcpSocket::disconnected, &socket_, [this] {
+    QObject::connect(&socket, &QTcpSocket::disconnected, &socket, [this] {
         if (listener_) listener_->Disconnected();
     });
     // Kept at once: a send that failed here (a local write error) is told as such by the
     // exchange that made it, not taken for the far end closing the connection.
-    QObject::connect(&socket_, &QTcpSocket::errorOccurred, &socket_,
+    QObject::connect(&socket, &QTcpSocket::errorOccurred, &socket,
                      [this](QAbstractSocket::SocketError error) {
                          const bool ours = error != QAbstractSocket::SocketTimeoutError &&
                                            error != QAbstractSocket::RemoteHostClosedError && !connecting_;
-                         if (ours && failure_.empty()) failure_ = socket_.errorString().toStdString();
+                         if (ours && failure_.empty()) failure_ = socket_->errorString().toStdString();
                      });
     // Queued: an error found inside a blocking wait is shown once events are processed,
     // not in the middle of the wait.
     QObject::connect(
-        &socket_, &QTcpSocket::errorOccurred, &socket_,
+        &socket, &QTcpSocket::errorOccurred, &socket,
         [this](QAbstractSocket::SocketError error) { OnError(error); }, Qt::QueuedConnection);
+    return socket;
 }
 
 QtTcpClientService::~QtTcpClientService() {
     listener_ = nullptr;
-    socket_.abort();
+    if (socket_) socket_->abort();
 }
 
 void QtTcpClientService::SetRemote(const std::string& address, int port) {
@@ -66,43 +72,46 @@ void QtTcpClientService::SetRemote(const std::string& address, int port) {
 }
 
 void QtTcpClientService::Open() {
-    socket_.abort();
+    QTcpSocket& socket = Socket();
+    socket.abort();
     // The answer is read as it comes; no coalescing delay for the short command lines.
-    socket_.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
     connecting_ = true;
     failure_.clear();
-    socket_.connectToHost(address_, port_);
+    socket.connectToHost(address_, port_);
 }
 
 void QtTcpClientService::Close() {
     connecting_ = false;
-    socket_.abort();
+    if (socket_) socket_->abort();
 }
 
 void QtTcpClientService::Send(std::string_view text) {
     if (!IsActive()) return;
-    socket_.write(text.data(), static_cast<qint64>(text.size()));
+    QTcpSocket& socket = *socket_;
+    socket.write(text.data(), static_cast<qint64>(text.size()));
     // Out now: the waits that follow process no events.
     errno = 0;
-    const bool flushed = socket_.flush();
+    const bool flushed = socket.flush();
     const int writeErrno = errno;
     // A write the system refused here (no buffers, the network down) closes the socket
     // without an error of QTcpSocket's own; the errno of the write says what it was.
-    const bool farEndClosed = socket_.error() == QAbstractSocket::RemoteHostClosedError;
+    const bool farEndClosed = socket.error() == QAbstractSocket::RemoteHostClosedError;
     if (!flushed && !IsActive() && !farEndClosed && failure_.empty())
         failure_ = "local write error: " + (writeErrno != 0 ? std::string(std::strerror(writeErrno))
-                                                            : socket_.errorString().toStdString());
+                                                            : socket.errorString().toStdString());
 }
 
 bool QtTcpClientService::WaitForData(int timeoutMs) {
-    if (socket_.bytesAvailable() > 0) return true;
+    if (!socket_) return false;
+    if (socket_->bytesAvailable() > 0) return true;
     if (!IsActive()) return false;
-    return socket_.waitForReadyRead(std::max(timeoutMs, 0));
+    return socket_->waitForReadyRead(std::max(timeoutMs, 0));
 }
 
 std::size_t QtTcpClientService::Read(std::uint8_t* dst, std::size_t max, int timeoutMs) {
     if (max == 0 || !WaitForData(timeoutMs)) return 0;
-    const qint64 n = socket_.read(reinterpret_cast<char*>(dst), static_cast<qint64>(max));
+    const qint64 n = socket_->read(reinterpret_cast<char*>(dst), static_cast<qint64>(max));
     return n > 0 ? static_cast<std::size_t>(n) : 0;
 }
 
