@@ -110,9 +110,10 @@ public:
 
 void PaintBackground(QWidget* w, Colour c) {
     w->setProperty("vxColour", ColourName(c));
-    // A button is drawn through the sheet's stamp, which costs next to nothing, so at once.
-    if (auto* b = qobject_cast<QAbstractButton*>(w))
-        SetButtonSheet(b, SheetOf(w, c));
+    // A button or a label is drawn through the sheet's stamp, which costs next to nothing,
+    // so at once.
+    if (CanStamp(w))
+        SetSheetByStamp(w, SheetOf(w, c));
     else
         SetStyleSheetWhenShown(w, SheetOf(w, c));
 }

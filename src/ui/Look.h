@@ -15,10 +15,10 @@ QColor RgbOf(Colour c);
 // "buttonface", "yellow", "lime", "red", "darkgreen" or "aqua".
 QString ColourName(Colour c);
 // Paints the widget's background; buttons keep a border so the colour shows everywhere.
-// "vxColour" changes at once. A button is drawn through its sheet's stamp (SheetStamp.h) at
-// once; any other widget hidden gets its style sheet when it is next shown, so it has a
-// fixed size (or none in a layout until it is shown): the sheet's border and padding must
-// not be needed for the window's size.
+// "vxColour" changes at once. A button or a label is drawn through its sheet's stamp
+// (SheetStamp.h) at once; any other widget hidden gets its style sheet when it is next
+// shown, so it has a fixed size (or none in a layout until it is shown): the sheet's border
+// and padding must not be needed for the window's size.
 void PaintBackground(QWidget* w, Colour c);
 // The colour last painted on the widget (ButtonFace when never painted).
 Colour PaintedColour(const QWidget* w);

@@ -1,7 +1,9 @@
 #include "ui/SheetStamp.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCommonStyle>
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QString>
@@ -19,8 +21,22 @@ public:
 
     QString Sheet() const { return stamp_ ? stamp_->styleSheet() : QString(); }
 
-    void polish(QWidget* w) override { QApplication::style()->polish(w); }
-    void unpolish(QWidget* w) override { QApplication::style()->unpolish(w); }
+    // A label draws its text with its own palette and its background only when styled, so it
+    // takes both from its stamp, as the sheet would have given them to it.
+    void polish(QWidget* w) override {
+        QApplication::style()->polish(w);
+        if (stamp_ && qobject_cast<QLabel*>(w)) {
+            w->setAttribute(Qt::WA_StyledBackground, stamp_->testAttribute(Qt::WA_StyledBackground));
+            w->setPalette(stamp_->palette());
+        }
+    }
+    void unpolish(QWidget* w) override {
+        if (qobject_cast<QLabel*>(w)) {
+            w->setAttribute(Qt::WA_StyledBackground, false);
+            w->setPalette(QPalette());
+        }
+        QApplication::style()->unpolish(w);
+    }
 
     void drawPrimitive(PrimitiveElement pe, const QStyleOption* opt, QPainter* p,
                        const QWidget* w) const override {
@@ -106,13 +122,14 @@ public:
         delete holder_.data();
     }
 
-    StampStyle* For(const QString& sheet) {
-        auto& style = styles_[sheet];
+    StampStyle* For(bool label, const QString& sheet) {
+        auto& style = styles_[{label, sheet}];
         if (!style) {
             if (!holder_) holder_ = new QWidget;
-            auto* stamp = new QPushButton(holder_);
-            stamp->setAutoDefault(false);
+            QWidget* stamp = label ? static_cast<QWidget*>(new QLabel(holder_)) : NewButtonStamp(holder_);
             stamp->setStyleSheet(sheet);
+            // Polished now, so that the palette and attributes the sheet gives are there to take.
+            stamp->ensurePolished();
             style = std::make_unique<StampStyle>(stamp);
         }
         return style.get();
@@ -125,23 +142,39 @@ public:
     }
 
 private:
+    static QWidget* NewButtonStamp(QWidget* holder) {
+        auto* b = new QPushButton(holder);
+        b->setAutoDefault(false);
+        return b;
+    }
+
     QPointer<QWidget> holder_;
-    std::map<QString, std::unique_ptr<StampStyle>> styles_;
+    // By kind (a label or not) and sheet.
+    std::map<std::pair<bool, QString>, std::unique_ptr<StampStyle>> styles_;
 };
 
 }  // namespace
 
-void SetButtonSheet(QAbstractButton* b, const QString& sheet) {
-    if (ButtonSheet(b) == sheet) return;
-    if (sheet.isEmpty()) {
-        b->setStyle(nullptr);
-        return;
-    }
-    b->setStyle(Stamps::Instance().For(sheet));
+bool CanStamp(const QWidget* w) {
+    return qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QLabel*>(w);
 }
 
-QString ButtonSheet(const QAbstractButton* b) {
-    const auto* stamp = dynamic_cast<const StampStyle*>(b->style());
+void SetSheetByStamp(QWidget* w, const QString& sheet) {
+    if (!CanStamp(w)) {
+        // Any other widget carries the sheet itself.
+        if (w->styleSheet() != sheet) w->setStyleSheet(sheet);
+        return;
+    }
+    if (StampedSheet(w) == sheet) return;
+    if (sheet.isEmpty()) {
+        w->setStyle(nullptr);
+        return;
+    }
+    w->setStyle(Stamps::Instance().For(qobject_cast<QLabel*>(w) != nullptr, sheet));
+}
+
+QString StampedSheet(const QWidget* w) {
+    const auto* stamp = dynamic_cast<const StampStyle*>(w->style());
     return stamp ? stamp->Sheet() : QString();
 }
 

@@ -1,6 +1,7 @@
 #include "ui/StatusLight.h"
 
 #include "ui/Look.h"
+#include "ui/SheetStamp.h"
 
 namespace vx::ui {
 
@@ -16,11 +17,11 @@ void StatusLight::SetLit(bool lit) {
     lit_ = lit;
     const Colour c = lit ? Colour::Red : Colour::DarkGreen;
     const QColor rgb = RgbOf(c);
-    SetStyleSheetWhenShown(this, QString("background-color: rgb(%1, %2, %3); border: 1px solid #303030;"
-                                         " border-radius: 9px;")
-                                     .arg(rgb.red())
-                                     .arg(rgb.green())
-                                     .arg(rgb.blue()));
+    SetSheetByStamp(this, QString("background-color: rgb(%1, %2, %3); border: 1px solid #303030;"
+                                  " border-radius: 9px;")
+                              .arg(rgb.red())
+                              .arg(rgb.green())
+                              .arg(rgb.blue()));
     setProperty("vxColour", ColourName(c));
     SetColourMeaning(this, lit ? litWords_ : unlitWords_);
 }

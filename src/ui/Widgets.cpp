@@ -10,9 +10,27 @@
 
 namespace vx::ui {
 
+namespace {
+
+// A widget of a fixed size is laid out at that size whatever its hint says, so its hint is
+// that size: its caption is not measured, which for the window's many fixed-size buttons and
+// labels is a good part of building it. Any other size is hinted as before.
+template <class W>
+class FixedSizeHint : public W {
+public:
+    using W::W;
+    QSize sizeHint() const override { return Fixed() ? this->minimumSize() : W::sizeHint(); }
+    QSize minimumSizeHint() const override { return Fixed() ? this->minimumSize() : W::minimumSizeHint(); }
+
+private:
+    bool Fixed() const { return this->minimumSize() == this->maximumSize(); }
+};
+
+}  // namespace
+
 QPushButton* NewButton(QWidget* parent, const QString& name, const QString& caption,
                        const QString& accessibleName) {
-    auto* b = new QPushButton(caption, parent);
+    auto* b = new FixedSizeHint<QPushButton>(caption, parent);
     b->setObjectName(name);
     b->setAccessibleName(accessibleName.isEmpty() ? caption : accessibleName);
     b->setAutoDefault(false);
@@ -45,7 +63,7 @@ QLineEdit* NewEdit(QWidget* parent, const QString& name, const QString& text, in
 }
 
 QLabel* NewLabel(QWidget* parent, const QString& name, const QString& text) {
-    auto* l = new QLabel(text, parent);
+    auto* l = new FixedSizeHint<QLabel>(text, parent);
     l->setObjectName(name);
     return l;
 }

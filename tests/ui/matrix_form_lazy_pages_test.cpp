@@ -89,18 +89,12 @@ QStringList WidgetsOf(const QWidget& page) {
     QStringList out;
     for (const QWidget* w : page.findChildren<QWidget*>()) {
         const auto* b = qobject_cast<const QAbstractButton*>(w);
-        out << QStringList{w->objectName(),
-                           w->metaObject()->className(),
-                           TextOf(w),
+        out << QStringList{w->objectName(), w->metaObject()->className(), TextOf(w),
                            w->isEnabled() ? "enabled" : "disabled",
                            w->isVisibleTo(&page) ? "shown" : "hidden",
                            b && b->isCheckable() ? (b->isChecked() ? "checked" : "unchecked") : "",
-                           w->property("vxColour").toString(),
-                           w->accessibleName(),
-                           w->accessibleDescription(),
-                           w->toolTip(),
-                           w->styleSheet(),
-                           b ? ui::ButtonSheet(b) : QString(),
+                           w->property("vxColour").toString(), w->accessibleName(),
+                           w->accessibleDescription(), w->toolTip(), w->styleSheet(), ui::StampedSheet(w),
                            // Where it lies, for what the operator can see.
                            w->isVisibleTo(&page) ? QString("%1,%2 %3x%4")
                                                        .arg(w->x())
@@ -177,13 +171,14 @@ TEST_F(LazyPagesTest, EachPageOpenedForTheFirstTimeShowsWhatAWindowBuiltWholeSho
         {"nothing", [](Window&) {}},
         {"a read", [](Window& w) { w.Read(); }},
         {"a file load", [&](Window& w) { w.Load(names); }},
-        {"a read, then a file load", [&](Window& w) {
+        {"a read, then a file load",
+         [&](Window& w) {
              w.Read();
              w.Load(names);
          }},
     };
-    const char* const pages[] = {"LabelTabSheet", "GroupingTabSheet", "SequencingTabSheet", "SetupTabSheet",
-                                 "AboutTabSheet", "ControlTabSheet"};
+    const char* const pages[] = {"LabelTabSheet", "GroupingTabSheet", "SequencingTabSheet",
+                                 "SetupTabSheet", "AboutTabSheet",    "ControlTabSheet"};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string("after ") + c.what);
         Window lazy(false), whole(true);
@@ -198,7 +193,8 @@ TEST_F(LazyPagesTest, EachPageOpenedForTheFirstTimeShowsWhatAWindowBuiltWholeSho
             lazy.Open(page);
             whole.Open(page);
             EXPECT_EQ(Difference(WidgetsOf(*lazy.Page(page)), WidgetsOf(*whole.Page(page))), "");
-            EXPECT_EQ(Difference(AccessibleTreeOf(*lazy.Page(page)), AccessibleTreeOf(*whole.Page(page))), "");
+            EXPECT_EQ(Difference(AccessibleTreeOf(*lazy.Page(page)), AccessibleTreeOf(*whole.Page(page))),
+                      "");
         }
         EXPECT_EQ(lazy.form->size(), whole.form->size());
     }

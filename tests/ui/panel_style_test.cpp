@@ -1,13 +1,14 @@
 // The panel's cheaper ways of drawing draw what the costlier ones drew, pixel for pixel: a
-// button drawn through its sheet's stamp against the same button carrying the sheet, in every
-// state the panel puts a coloured button in; the panel style's group-box frames and menu-bar
-// arrow against Fusion's own.
+// button or a label drawn through its sheet's stamp against the same widget carrying the
+// sheet, in every state the panel puts a coloured button, a video label or a light in; the panel style's
+// group-box frames and menu-bar arrow against Fusion's own.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QGroupBox>
 #include <QIcon>
 #include <QImage>
+#include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -19,6 +20,7 @@
 #include "ui/Look.h"
 #include "ui/PanelStyle.h"
 #include "ui/SheetStamp.h"
+#include "ui/StatusLight.h"
 
 namespace vx::test {
 namespace {
@@ -61,7 +63,7 @@ struct TwoButtons {
 QString SheetOf(Colour c) {
     QPushButton probe;
     ui::PaintBackground(&probe, c);
-    return ui::ButtonSheet(&probe);
+    return ui::StampedSheet(&probe);
 }
 
 TEST(PanelStyle, AButtonDrawnThroughItsStampLooksAsWithItsOwnSheet) {
@@ -85,8 +87,8 @@ TEST(PanelStyle, AButtonDrawnThroughItsStampLooksAsWithItsOwnSheet) {
         ASSERT_FALSE(sheet.isEmpty());
         TwoButtons t(c.caption);
         t.own->setStyleSheet(sheet);
-        ui::SetButtonSheet(t.stamped, sheet);
-        EXPECT_EQ(ui::ButtonSheet(t.stamped), sheet);
+        ui::SetSheetByStamp(t.stamped, sheet);
+        EXPECT_EQ(ui::StampedSheet(t.stamped), sheet);
         // The same size from the same sheet, before any size is fixed.
         EXPECT_EQ(t.stamped->sizeHint(), t.own->sizeHint());
         EXPECT_EQ(t.stamped->minimumSizeHint(), t.own->minimumSizeHint());
@@ -119,6 +121,66 @@ TEST(PanelStyle, AButtonRepaintedInAnotherColourTakesThatColoursStamp) {
         EXPECT_EQ(Picture(*t.stamped), Picture(*t.own));
         EXPECT_EQ(ui::PaintedColour(t.stamped), c);
         EXPECT_TRUE(t.stamped->styleSheet().isEmpty());
+    }
+}
+
+// Two labels in one window, one carrying the sheet and one its stamp, as the window's video
+// labels and lights are.
+struct TwoLabels {
+    QWidget window;
+    QLabel* own = new QLabel(&window);
+    QLabel* stamped = new QLabel(&window);
+    TwoLabels(const QString& text, QSize size) {
+        auto* layout = new QVBoxLayout(&window);
+        for (QLabel* l : {own, stamped}) {
+            l->setText(text);
+            l->setAlignment(Qt::AlignCenter);
+            l->setFixedSize(size);
+            layout->addWidget(l);
+        }
+    }
+};
+
+QString LabelSheetOf(Colour c, bool failed) {
+    QLabel probe;
+    ui::SetFailedFrame(&probe, failed);
+    ui::PaintBackground(&probe, c);
+    return ui::StampedSheet(&probe);
+}
+
+TEST(PanelStyle, ALabelDrawnThroughItsStampLooksAsWithItsOwnSheet) {
+    ui::StatusLight lit("Lit", "Lit light");
+    lit.SetLit(true);
+    ui::StatusLight unlit("Unlit", "Unlit light");
+    const struct {
+        const char* what;
+        QString sheet;
+        QString text;
+        QSize size;
+        bool disabled;
+    } cases[] = {
+        {"nothing routed", LabelSheetOf(Colour::ButtonFace, false), "--", {44, 22}, false},
+        {"routed, yellow", LabelSheetOf(Colour::Yellow, false), "12", {44, 22}, false},
+        {"a failed take's red frame", LabelSheetOf(Colour::Lime, true), "3", {44, 22}, false},
+        {"disabled", LabelSheetOf(Colour::Aqua, false), "16", {44, 22}, true},
+        {"a lit light", ui::StampedSheet(&lit), "", {18, 18}, false},
+        {"an unlit light", ui::StampedSheet(&unlit), "", {18, 18}, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_FALSE(c.sheet.isEmpty());
+        TwoLabels t(c.text, c.size);
+        t.own->setStyleSheet(c.sheet);
+        ui::SetSheetByStamp(t.stamped, c.sheet);
+        for (QLabel* l : {t.own, t.stamped}) l->setEnabled(!c.disabled);
+        t.window.show();
+        EXPECT_EQ(t.stamped->contentsRect(), t.own->contentsRect());
+        EXPECT_EQ(Picture(*t.stamped), Picture(*t.own));
+        // Another sheet later replaces the first in full.
+        const QString yellow = LabelSheetOf(Colour::Yellow, false);
+        t.own->setStyleSheet(yellow);
+        ui::SetSheetByStamp(t.stamped, yellow);
+        EXPECT_EQ(Picture(*t.stamped), Picture(*t.own));
     }
 }
 
