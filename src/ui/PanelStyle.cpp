@@ -60,6 +60,29 @@ constexpr const char* GroupBoxPicture = ":/qt-project.org/styles/commonstyle/ima
 constexpr int GroupBoxTopMargin = 3;
 constexpr int GroupBoxPictureMargin = 6;
 
+// Qt's raster engine spreads every fill of 96 spans or more (a frame's two edges 48 rows
+// high, say) over a pool of threads. For the panel's tall frames that costs far more than it
+// saves: the threads are started at the first paint and woken for every such fill, all of it
+// CPU time spent before the window is on the screen. So tall frames are drawn in bands few
+// enough rows high that no fill reaches that count; a band is clipped to whole pixel rows,
+// so the pixels are those of one drawing.
+constexpr int BandRows = 32;
+
+template <class Draw>
+void DrawInBands(QPainter* p, const QRect& r, const Draw& draw) {
+    if (r.height() <= BandRows) {
+        draw();
+        return;
+    }
+    for (int top = r.top(); top <= r.bottom(); top += BandRows) {
+        p->save();
+        p->setClipRect(QRect(r.left(), top, r.width(), qMin(BandRows, r.bottom() - top + 1)),
+                       Qt::IntersectClip);
+        draw();
+        p->restore();
+    }
+}
+
 QPixmap ReadPng(const QString& path) {
     QImageReader reader(path, "png");
     reader.setAutoDetectImageFormat(false);
@@ -73,6 +96,10 @@ public:
     void drawPrimitive(PrimitiveElement pe, const QStyleOption* opt, QPainter* p,
                        const QWidget* w) const override {
         if (pe == PE_FrameGroupBox && DrawGroupBoxFrame(opt, p, w)) return;
+        if (pe == PE_FrameTabWidget) {
+            DrawInBands(p, opt->rect, [&] { QProxyStyle::drawPrimitive(pe, opt, p, w); });
+            return;
+        }
         QProxyStyle::drawPrimitive(pe, opt, p, w);
     }
 
@@ -100,7 +127,8 @@ private:
                                    opt->fontMetrics.height()) +
                                   GroupBoxTopMargin;
         const int m = GroupBoxPictureMargin;
-        qDrawBorderPixmap(p, opt->rect.adjusted(0, top, 0, 0), QMargins(m, m, m, m), groupBox_);
+        const QRect frame = opt->rect.adjusted(0, top, 0, 0);
+        DrawInBands(p, frame, [&] { qDrawBorderPixmap(p, frame, QMargins(m, m, m, m), groupBox_); });
         return true;
     }
 

@@ -1,7 +1,7 @@
 // The panel's cheaper ways of drawing draw what the costlier ones drew, pixel for pixel: a
 // button or a label drawn through its sheet's stamp against the same widget carrying the
-// sheet, in every state the panel puts a coloured button, a video label or a light in; the panel style's
-// group-box frames and menu-bar arrow against Fusion's own.
+// sheet, in every state the panel puts a coloured button, a video label or a light in; the
+// panel style's group-box and page frames and menu-bar arrow against Fusion's own.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTabWidget>
 #include <QVBoxLayout>
 #include <memory>
 
@@ -184,16 +185,21 @@ TEST(PanelStyle, ALabelDrawnThroughItsStampLooksAsWithItsOwnSheet) {
     }
 }
 
-// The same boxes under Fusion and under the panel's style.
-TEST(PanelStyle, GroupBoxFramesAndTheMenuBarArrowAreFusionsOwn) {
+// The same boxes and pages under Fusion and under the panel's style, which draws tall frames
+// in bands of rows (short ones at once).
+TEST(PanelStyle, FramesAndTheMenuBarArrowAreFusionsOwn) {
     std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
     std::unique_ptr<QStyle> panel(ui::NewPanelStyle());
     const struct {
         const char* what;
         QString title;
         bool checkable;
-    } cases[] = {{"titled", " Inputs ", false}, {"untitled", "", false}, {"checkable", "Serve", true}};
-    for (const auto& c : cases) {
+        QSize size;
+    } boxes[] = {{"titled", " Inputs ", false, {180, 90}},
+                 {"untitled", "", false, {180, 30}},
+                 {"checkable", "Serve", true, {180, 90}},
+                 {"tall", " Outputs ", false, {260, 417}}};
+    for (const auto& c : boxes) {
         SCOPED_TRACE(c.what);
         QImage pictures[2];
         int k = 0;
@@ -201,8 +207,22 @@ TEST(PanelStyle, GroupBoxFramesAndTheMenuBarArrowAreFusionsOwn) {
             QGroupBox box(c.title);
             box.setCheckable(c.checkable);
             box.setStyle(style);
-            box.resize(180, 90);
+            box.resize(c.size);
             pictures[k++] = Picture(box);
+        }
+        EXPECT_EQ(pictures[0], pictures[1]);
+    }
+    for (const QSize size : {QSize(200, 60), QSize(420, 333)}) {
+        SCOPED_TRACE(size.height());
+        QImage pictures[2];
+        int k = 0;
+        for (QStyle* style : {fusion.get(), panel.get()}) {
+            QTabWidget tabs;
+            tabs.setStyle(style);
+            tabs.addTab(new QWidget, "Output 1 - 8");
+            tabs.addTab(new QWidget, "Output 9 - 16");
+            tabs.resize(size);
+            pictures[k++] = Picture(tabs);
         }
         EXPECT_EQ(pictures[0], pictures[1]);
     }
