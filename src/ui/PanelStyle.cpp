@@ -60,13 +60,13 @@ constexpr const char* GroupBoxPicture = ":/qt-project.org/styles/commonstyle/ima
 constexpr int GroupBoxTopMargin = 3;
 constexpr int GroupBoxPictureMargin = 6;
 
-// Qt's raster engine spreads every fill of 96 spans or more (a frame's two edges 48 rows
-// high, say) over a pool of threads. For the panel's tall frames that costs far more than it
-// saves: the threads are started at the first paint and woken for every such fill, all of it
-// CPU time spent before the window is on the screen. So tall frames are drawn in bands few
-// enough rows high that no fill reaches that count; a band is clipped to whole pixel rows,
-// so the pixels are those of one drawing.
-constexpr int BandRows = 32;
+// Qt's raster engine spreads every fill of 96 spans or more (an edge of a frame 96 rows high,
+// one span a row) over a pool of threads. For the panel's tall frames that costs far more
+// than it saves: the threads are started at the first paint and woken for every such fill,
+// all of it CPU time spent before the window is on the screen. So tall frames are drawn in
+// bands fewer rows high than that; a band is clipped to whole pixel rows, so the pixels are
+// those of one drawing.
+constexpr int BandRows = 64;
 
 template <class Draw>
 void DrawInBands(QPainter* p, const QRect& r, const Draw& draw) {

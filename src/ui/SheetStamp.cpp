@@ -128,8 +128,9 @@ public:
             if (!holder_) holder_ = new QWidget;
             QWidget* stamp = label ? static_cast<QWidget*>(new QLabel(holder_)) : NewButtonStamp(holder_);
             stamp->setStyleSheet(sheet);
-            // Polished now, so that the palette and attributes the sheet gives are there to take.
-            stamp->ensurePolished();
+            // A label's stamp is polished now, so that the palette and background the sheet
+            // gives are there to take; a button takes nothing from its stamp but its drawing.
+            if (label) stamp->ensurePolished();
             style = std::make_unique<StampStyle>(stamp);
         }
         return style.get();
