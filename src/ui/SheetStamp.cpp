@@ -40,71 +40,71 @@ public:
 
     void drawPrimitive(PrimitiveElement pe, const QStyleOption* opt, QPainter* p,
                        const QWidget* w) const override {
-        Sheet(w)->drawPrimitive(pe, opt, p, Stamp(w));
+        SheetStyle()->drawPrimitive(pe, opt, p, Stamp(w));
     }
     void drawControl(ControlElement ce, const QStyleOption* opt, QPainter* p,
                      const QWidget* w) const override {
-        Sheet(w)->drawControl(ce, opt, p, Stamp(w));
+        SheetStyle()->drawControl(ce, opt, p, Stamp(w));
     }
     void drawComplexControl(ComplexControl cc, const QStyleOptionComplex* opt, QPainter* p,
                             const QWidget* w) const override {
-        Sheet(w)->drawComplexControl(cc, opt, p, Stamp(w));
+        SheetStyle()->drawComplexControl(cc, opt, p, Stamp(w));
     }
     QRect subElementRect(SubElement se, const QStyleOption* opt, const QWidget* w) const override {
-        return Sheet(w)->subElementRect(se, opt, Stamp(w));
+        return SheetStyle()->subElementRect(se, opt, Stamp(w));
     }
     QRect subControlRect(ComplexControl cc, const QStyleOptionComplex* opt, SubControl sc,
                          const QWidget* w) const override {
-        return Sheet(w)->subControlRect(cc, opt, sc, Stamp(w));
+        return SheetStyle()->subControlRect(cc, opt, sc, Stamp(w));
     }
     SubControl hitTestComplexControl(ComplexControl cc, const QStyleOptionComplex* opt, const QPoint& pt,
                                      const QWidget* w) const override {
-        return Sheet(w)->hitTestComplexControl(cc, opt, pt, Stamp(w));
+        return SheetStyle()->hitTestComplexControl(cc, opt, pt, Stamp(w));
     }
     QSize sizeFromContents(ContentsType ct, const QStyleOption* opt, const QSize& size,
                            const QWidget* w) const override {
-        return Sheet(w)->sizeFromContents(ct, opt, size, Stamp(w));
+        return SheetStyle()->sizeFromContents(ct, opt, size, Stamp(w));
     }
     int pixelMetric(PixelMetric pm, const QStyleOption* opt, const QWidget* w) const override {
-        return Sheet(w)->pixelMetric(pm, opt, Stamp(w));
+        return SheetStyle()->pixelMetric(pm, opt, Stamp(w));
     }
     int styleHint(StyleHint sh, const QStyleOption* opt, const QWidget* w,
                   QStyleHintReturn* ret) const override {
-        return Sheet(w)->styleHint(sh, opt, Stamp(w), ret);
+        return SheetStyle()->styleHint(sh, opt, Stamp(w), ret);
     }
     int layoutSpacing(QSizePolicy::ControlType a, QSizePolicy::ControlType b, Qt::Orientation o,
                       const QStyleOption* opt, const QWidget* w) const override {
-        return Sheet(w)->layoutSpacing(a, b, o, opt, Stamp(w));
+        return SheetStyle()->layoutSpacing(a, b, o, opt, Stamp(w));
     }
     QIcon standardIcon(StandardPixmap sp, const QStyleOption* opt, const QWidget* w) const override {
-        return Sheet(w)->standardIcon(sp, opt, Stamp(w));
+        return SheetStyle()->standardIcon(sp, opt, Stamp(w));
     }
     QPixmap standardPixmap(StandardPixmap sp, const QStyleOption* opt, const QWidget* w) const override {
-        return Sheet(w)->standardPixmap(sp, opt, Stamp(w));
+        return SheetStyle()->standardPixmap(sp, opt, Stamp(w));
     }
     QPixmap generatedIconPixmap(QIcon::Mode mode, const QPixmap& pixmap,
                                 const QStyleOption* opt) const override {
-        return Sheet(nullptr)->generatedIconPixmap(mode, pixmap, opt);
+        return SheetStyle()->generatedIconPixmap(mode, pixmap, opt);
     }
     QRect itemTextRect(const QFontMetrics& fm, const QRect& r, int flags, bool enabled,
                        const QString& text) const override {
-        return Sheet(nullptr)->itemTextRect(fm, r, flags, enabled, text);
+        return SheetStyle()->itemTextRect(fm, r, flags, enabled, text);
     }
     QRect itemPixmapRect(const QRect& r, int flags, const QPixmap& pixmap) const override {
-        return Sheet(nullptr)->itemPixmapRect(r, flags, pixmap);
+        return SheetStyle()->itemPixmapRect(r, flags, pixmap);
     }
     void drawItemText(QPainter* p, const QRect& r, int flags, const QPalette& pal, bool enabled,
                       const QString& text, QPalette::ColorRole role) const override {
-        Sheet(nullptr)->drawItemText(p, r, flags, pal, enabled, text, role);
+        SheetStyle()->drawItemText(p, r, flags, pal, enabled, text, role);
     }
     void drawItemPixmap(QPainter* p, const QRect& r, int flags, const QPixmap& pixmap) const override {
-        Sheet(nullptr)->drawItemPixmap(p, r, flags, pixmap);
+        SheetStyle()->drawItemPixmap(p, r, flags, pixmap);
     }
-    QPalette standardPalette() const override { return Sheet(nullptr)->standardPalette(); }
+    QPalette standardPalette() const override { return SheetStyle()->standardPalette(); }
 
 private:
     // The style that draws the stamp: the sheet's, over the application's style.
-    QStyle* Sheet(const QWidget*) const { return stamp_ ? stamp_->style() : QApplication::style(); }
+    QStyle* SheetStyle() const { return stamp_ ? stamp_->style() : QApplication::style(); }
     // A question about no widget stays one.
     const QWidget* Stamp(const QWidget* w) const { return w ? stamp_.data() : nullptr; }
 
