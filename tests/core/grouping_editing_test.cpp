@@ -95,7 +95,7 @@ TEST_P(GroupEditTable, OperationsGiveTheTablesAndLines) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Part51, GroupEditTable,
+    Grouping, GroupEditTable,
     ::testing::Values(
         GroupCase{"AddOutput", {}, {Show(0), Out(2)}, {"GADD 1 3 101"}, {{0, {2}, {}}}, false},
         GroupCase{"AddInputToGroupWithoutOutput_ShowsHint", {}, {Show(1), In(4)}, {}, {}, true},

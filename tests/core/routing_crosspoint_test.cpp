@@ -61,7 +61,7 @@ TEST_P(InputClickTable, ClickMovesTheOutputAsTheTableSays) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Part41, InputClickTable,
+    Routing, InputClickTable,
     ::testing::Values(
         // from nothing routed
         InputClickCase{"NothingRouted_NewInput_PendingRoute", {N, 1}, N, 4, {4, 0}, N, "5", Colour::Red, 4, {"RTEMP 1 5"}},
@@ -448,7 +448,7 @@ TEST_P(GroupRuleTable, EnablesTheInputsTheGroupsAllow) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Part41, GroupRuleTable,
+    Routing, GroupRuleTable,
     ::testing::Values(GroupRuleCase{"InGroupWithInputs", 1, {0, 3}, true, {0, 3}},
                       GroupRuleCase{"InNoGroup", -1, {0, 3}, false, AllInputsExcept({0, 3})},
                       GroupRuleCase{"InGroupWithoutInputs", 2, {0, 3}, false, AllInputsExcept({0, 3})},

@@ -36,7 +36,7 @@ TEST_P(LabelStates, VideoLabelShowsTheRouteState) {
     EXPECT_TRUE(rig.Lines().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Part42, LabelStates,
+INSTANTIATE_TEST_SUITE_P(VideoLabels, LabelStates,
                          ::testing::Values(LabelCase{"NothingRouted", {N, 1}, "--", Colour::ButtonFace},
                                            LabelCase{"PendingDisconnect", {N, 0}, "--", Colour::Red},
                                            LabelCase{"PendingRoute", {15, 0}, "16", Colour::Red},
