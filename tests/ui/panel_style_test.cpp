@@ -125,25 +125,6 @@ TEST(PanelStyle, AButtonRepaintedInAnotherColourTakesThatColoursStamp) {
     }
 }
 
-// A desktop that changes the palette while the panel runs changes a stamped button as it
-// changes one carrying its sheet.
-TEST(PanelStyle, AStampedButtonTakesAPaletteChangeAsOneWithItsOwnSheet) {
-    TwoButtons t("5");
-    const QString sheet = SheetOf(Colour::ButtonFace);
-    t.own->setStyleSheet(sheet);
-    ui::SetSheetByStamp(t.stamped, sheet);
-    t.window.show();
-    t.window.activateWindow();
-    t.elsewhere->setFocus();
-    const QPalette before = QApplication::palette();
-    QPalette changed = before;
-    changed.setColor(QPalette::Button, QColor(200, 120, 40));
-    QApplication::setPalette(changed);
-    EXPECT_EQ(Picture(*t.stamped), Picture(*t.own));
-    QApplication::setPalette(before);
-    EXPECT_EQ(Picture(*t.stamped), Picture(*t.own));
-}
-
 // Two labels in one window, one carrying the sheet and one its stamp, as the window's video
 // labels and lights are.
 struct TwoLabels {
