@@ -112,10 +112,8 @@ void PaintBackground(QWidget* w, Colour c) {
     w->setProperty("vxColour", ColourName(c));
     // A button or a label is drawn through the sheet's stamp, which costs next to nothing,
     // so at once.
-    if (CanStamp(w))
-        SetSheetByStamp(w, SheetOf(w, c));
-    else
-        SetStyleSheetWhenShown(w, SheetOf(w, c));
+    const QString sheet = SheetOf(w, c);
+    if (!SetSheetByStamp(w, sheet)) SetStyleSheetWhenShown(w, sheet);
 }
 
 void SetStyleSheetWhenShown(QWidget* w, const QString& sheet) {

@@ -42,8 +42,7 @@ public:
     bool isNull() override { return false; }
 
 private:
-    IconOnFirstUse(const IconOnFirstUse& other)
-        : QIconEngine(other), style_(other.style_), which_(other.which_), real_(other.real_) {}
+    IconOnFirstUse(const IconOnFirstUse&) = default;
 
     const QIcon& Real() {
         if (!real_) real_ = std::make_shared<QIcon>(style_ ? style_->standardIcon(which_) : QIcon());

@@ -156,22 +156,12 @@ private:
 
 }  // namespace
 
-bool CanStamp(const QWidget* w) {
-    return qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QLabel*>(w);
-}
-
-void SetSheetByStamp(QWidget* w, const QString& sheet) {
-    if (!CanStamp(w)) {
-        // Any other widget carries the sheet itself.
-        if (w->styleSheet() != sheet) w->setStyleSheet(sheet);
-        return;
-    }
-    if (StampedSheet(w) == sheet) return;
-    if (sheet.isEmpty()) {
-        w->setStyle(nullptr);
-        return;
-    }
-    w->setStyle(Stamps::Instance().For(qobject_cast<QLabel*>(w) != nullptr, sheet));
+bool SetSheetByStamp(QWidget* w, const QString& sheet) {
+    const bool label = qobject_cast<QLabel*>(w) != nullptr;
+    if (!label && !qobject_cast<QAbstractButton*>(w)) return false;
+    if (StampedSheet(w) == sheet) return true;
+    w->setStyle(sheet.isEmpty() ? nullptr : Stamps::Instance().For(label, sheet));
+    return true;
 }
 
 QString StampedSheet(const QWidget* w) {

@@ -11,11 +11,9 @@ class QWidget;
 
 namespace vx::ui {
 
-// Whether the widget can be drawn through a stamp: a button or a label.
-bool CanStamp(const QWidget* w);
-// Draws the widget (a button or a label) as the sheet would; the same sheet again does
-// nothing. Any other widget is given the sheet itself.
-void SetSheetByStamp(QWidget* w, const QString& sheet);
+// Draws the widget as the sheet would when it is a button or a label, and says whether it
+// was one; the same sheet again does nothing.
+bool SetSheetByStamp(QWidget* w, const QString& sheet);
 // The sheet the widget is drawn with through its stamp, empty when none.
 QString StampedSheet(const QWidget* w);
 
